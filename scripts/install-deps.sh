@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package that building, running and testing need.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends \
+  cmake ninja-build g++ clang libclang-rt-14-dev \
+  qt6-base-dev libqt6printsupport6 libqcustomplot-dev \
+  firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils \
+  libgtest-dev libbenchmark-dev \
+  xvfb xauth fonts-dejavu-core python3 sqlite3 >/dev/null

@@ -1,0 +1,41 @@
+// Brevant Dira — the indicator periods and the overlay settings.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace brevant {
+
+// The fifteen stored periods, keyed as in the INDICATOR table.
+struct TIndicatorParams {
+    int MACD1 = 12, MACD2 = 26, MACD3 = 9;
+    int RSI = 14, CCI = 20, MFI = 14, WR = 14, ADX = 14;
+    int FSTOC1 = 14, FSTOC2 = 3, SSTOC1 = 14, SSTOC2 = 3;
+    int CMF = 20, ROC = 12, ATR = 14;
+};
+
+struct IndicatorParamKey {
+    std::string_view key;        // exact, case-sensitive
+    std::string_view defaultText; // as stored in a new database
+    int TIndicatorParams::*member;
+};
+
+// In the order of the table's default rows.
+extern const std::array<IndicatorParamKey, 15> kIndicatorParamKeys;
+
+// The defaults of a new database.
+constexpr TIndicatorParams DefaultIndicatorParams() { return {}; }
+
+// Applies one stored row: an exact key match sets that parameter; a later row
+// overrides an earlier one. A value that is not a whole number of at least 1
+// falls back to the key's default (a calculation never sees a period below 1).
+// Returns false when the key is not one of the fifteen.
+bool ApplyIndicatorRow(TIndicatorParams& params, std::string_view key, std::string_view value);
+
+// The five overlay settings of the overlay dialog (not stored).
+struct TOverlayParams {
+    int MA1 = 20, MA2 = 50, MA3 = 200;
+    int BBPeriod = 20, BBWidth = 2;
+};
+
+} // namespace brevant
