@@ -1,0 +1,34 @@
+// Brevant Dira — the database components the program owns for one run.
+#pragma once
+
+#include <string>
+
+#include "store/fbl.h"
+
+namespace brevant {
+
+// One attachment and one transaction/statement pair per kind of work:
+// TR1/SQL1 for start-up, stock loading and screening, tr3/sql3 for the quote
+// import, Tindex/SQL_index for index statistics, TSplit/SQLSplit for split and
+// dividend rows. Members are declared in dependency order so that statements
+// are released before their transactions and those before the attachment.
+struct TDataStore {
+    TDataStore();
+
+    TFBLDatabase DB1;
+    TFBLTransaction TR1{&DB1};
+    TFBLDsql SQL1{&TR1};
+    TFBLTransaction tr3{&DB1};
+    TFBLDsql sql3{&tr3};
+    TFBLTransaction Tindex{&DB1};
+    TFBLDsql SQL_index{&Tindex};
+    TFBLTransaction TSplit{&DB1};
+    TFBLDsql SQLSplit{&TSplit};
+};
+
+// The database file's name inside the program's data folder.
+inline constexpr const char* kDatabaseFileName = "BREVDATA.BVD";
+inline constexpr const char* kDatabaseUser = "sysdba";
+inline constexpr const char* kDatabasePassword = "duvaridaz";
+
+} // namespace brevant
