@@ -1,7 +1,72 @@
-// Brevant Dira — the command-line tool.
+// Brevant Dira — the command-line tool: the core without a window, for batch
+// use and for testing from outside.
 #include <cstdio>
+#include <cstring>
+#include <exception>
+#include <string>
 
-int main(int, char**) {
-    std::fputs("usage: brevant-cli [--db FILE] init\n", stderr);
+#include "cli/commands.h"
+#include "store/data_location.h"
+
+namespace brevant::cli {
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "brevant-cli: %s\n", message.c_str());
     return 2;
+}
+
+namespace {
+
+struct Command {
+    const char* name;
+    const char* usage;
+    int (*run)(Context&);
+};
+
+const Command kCommands[] = {
+    {"init", "init", RunInit},
+};
+
+void PrintUsage() {
+    std::fputs("usage: brevant-cli [--db FILE] COMMAND [ARGS]\ncommands:\n", stderr);
+    for (const Command& c : kCommands) std::fprintf(stderr, "  %s\n", c.usage);
+}
+
+} // namespace
+} // namespace brevant::cli
+
+int main(int argc, char** argv) {
+    using namespace brevant::cli;
+    Context ctx;
+    int i = 1;
+    for (; i < argc && argv[i][0] == '-'; ++i) {
+        if (std::strcmp(argv[i], "--db") == 0 && i + 1 < argc) {
+            ctx.dbPath = argv[++i];
+        } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            PrintUsage();
+            return 0;
+        } else {
+            PrintUsage();
+            return UsageError(std::string("unknown option ") + argv[i]);
+        }
+    }
+    if (i >= argc) {
+        PrintUsage();
+        return 2;
+    }
+    const std::string name = argv[i++];
+    for (; i < argc; ++i) ctx.args.emplace_back(argv[i]);
+    if (ctx.dbPath.empty())
+        ctx.dbPath = brevant::DefaultDatabasePath(brevant::ProgramDirectory());
+    for (const Command& c : kCommands) {
+        if (name != c.name) continue;
+        try {
+            return c.run(ctx);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "brevant-cli: %s\n", e.what());
+            return 1;
+        }
+    }
+    PrintUsage();
+    return UsageError("unknown command " + name);
 }

@@ -1,0 +1,24 @@
+// Brevant Dira — `brevant-cli init`: open or create the database.
+#include <cstdio>
+
+#include "cli/commands.h"
+#include "store/bootstrap.h"
+
+namespace brevant::cli {
+
+int RunInit(Context& ctx) {
+    if (!ctx.args.empty()) return UsageError("init takes no arguments");
+    TDataStore store;
+    std::string error;
+    ProgressCallbacks progress;
+    progress.status = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
+    if (!CheckFirebird(store, ctx.dbPath, progress, &error)) {
+        std::fprintf(stderr, "brevant-cli: cannot open or create %s: %s\n", ctx.dbPath.c_str(),
+                     error.c_str());
+        return 1;
+    }
+    store.DB1.Disconnect();
+    return 0;
+}
+
+} // namespace brevant::cli

@@ -1,0 +1,20 @@
+// Brevant Dira — the command-line tool's commands.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace brevant::cli {
+
+struct Context {
+    std::string dbPath;             // --db FILE, or the default location
+    std::vector<std::string> args;  // the words after the command's name
+};
+
+// Each command returns the process exit code; errors go to stderr.
+int RunInit(Context& ctx);
+
+// Prints "brevant-cli: " + message on stderr and returns 2 (bad usage).
+int UsageError(const std::string& message);
+
+} // namespace brevant::cli
