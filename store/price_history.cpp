@@ -32,6 +32,7 @@ struct Row {
 // both walk this buffer instead of running the query twice.
 int FetchRows(TFBLDsql& sql, const std::string& symbol, std::array<Row, kMaxHistoryRows>& rows) {
     sql.SetSQL(kHistorySql);
+    sql.Prepare();
     sql.ParamAsString(0, symbol);
     sql.ExecSQL();
     sql.First();

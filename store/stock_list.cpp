@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "store/schema.h"
+#include "store/indicator_settings.h"
 #include "store/transaction_guard.h"
 
 namespace brevant {
@@ -44,20 +44,6 @@ void ReadStocks(TDataStore& store, TStockList& list, const ProgressCallbacks& pr
               [](const std::string& a, const std::string& b) { return ListTextLess(a, b); });
 }
 
-void ReadIndicatorParams(TDataStore& store, TIndicatorParams& params) {
-    params = DefaultIndicatorParams();
-    store.TR1.StartTransaction();
-    TransactionGuard guard(store.TR1);
-    store.SQL1.SetSQL(schema::kSelectIndicator);
-    store.SQL1.ExecSQL();
-    store.SQL1.First();
-    while (!store.SQL1.Eof()) {
-        ApplyIndicatorRow(params, store.SQL1.FieldAsString(0), store.SQL1.FieldAsString(1));
-        store.SQL1.Next();
-    }
-    guard.Commit();
-}
-
 } // namespace
 
 std::string ListText(const TStockfull& stock) { return stock.StockName + " , " + stock.Symbol; }
@@ -87,7 +73,7 @@ void LoadStockList(TDataStore& store, TStockList& list, TIndicatorParams& params
     Status(progress, "Checking database...");
     ReadStocks(store, list, progress);
     Status(progress, "Loading Setting...");
-    ReadIndicatorParams(store, params);
+    LoadIndicatorParams(store, params);
     if (!list.Items.empty()) {
         Status(progress, "Loading first stock...");
         if (loadFirstStock) loadFirstStock(list.Items.front());
