@@ -13,6 +13,10 @@ struct Context {
 
 // Each command returns the process exit code; errors go to stderr.
 int RunInit(Context& ctx);
+int RunImport(Context& ctx);
+int RunList(Context& ctx);
+int RunBars(Context& ctx);
+int RunSplits(Context& ctx);
 
 // Prints "brevant-cli: " + message on stderr and returns 2 (bad usage).
 int UsageError(const std::string& message);

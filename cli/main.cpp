@@ -25,6 +25,11 @@ struct Command {
 
 const Command kCommands[] = {
     {"init", "init", RunInit},
+    {"import", "import FILE...", RunImport},
+    {"list", "list", RunList},
+    {"bars", "bars TEXT [--period daily|weekly|monthly] [--calc LIST] [--ma P1,P2,P3] "
+             "[--bb N,K] [--param KEY=VALUE]...", RunBars},
+    {"splits", "splits", RunSplits},
 };
 
 void PrintUsage() {

@@ -1,0 +1,80 @@
+// Brevant Dira — `brevant-cli import FILE...`: the quote import.
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+
+#include "cli/open_store.h"
+#include "store/quote_import.h"
+
+namespace brevant::cli {
+namespace {
+
+// A one-line progress display on stderr, redrawn at most ten times a second.
+class ProgressLine {
+public:
+    explicit ProgressLine(std::size_t files) : files_(files), enabled_(isatty(2) == 1) {}
+    ~ProgressLine() {
+        if (drawn_) std::fputc('\n', stderr);
+    }
+    void File(int number) {
+        file_ = number;
+        Draw(true);
+    }
+    void Line(long number) {
+        line_ = number;
+        Draw(false);
+    }
+    void Say(const char* text) {
+        if (!enabled_) return;
+        std::fprintf(stderr, "\r\033[K%s", text);
+        drawn_ = true;
+    }
+
+private:
+    void Draw(bool force) {
+        if (!enabled_) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (!force && now - last_ < std::chrono::milliseconds(100)) return;
+        last_ = now;
+        std::fprintf(stderr, "\r\033[Kfile %d of %zu, line %ld", file_, files_, line_);
+        drawn_ = true;
+    }
+
+    std::size_t files_;
+    bool enabled_;
+    bool drawn_ = false;
+    int file_ = 0;
+    long line_ = 0;
+    std::chrono::steady_clock::time_point last_{};
+};
+
+} // namespace
+
+int RunImport(Context& ctx) {
+    if (ctx.args.empty()) return UsageError("import needs at least one FILE");
+    for (const std::string& a : ctx.args)
+        if (a.size() > 1 && a[0] == '-') return UsageError("import: unknown option " + a);
+    TDataStore store;
+    if (!OpenStore(ctx, store, true)) return 1;
+
+    ImportResult result;
+    {
+        ProgressLine progress(ctx.args.size());
+        ImportCallbacks callbacks;
+        callbacks.fileNumber = [&](int n) { progress.File(n); };
+        callbacks.lineNumber = [&](long n) { progress.Line(n); };
+        callbacks.organizing = [&] { progress.Say("Organizing Data.."); };
+        TQuoteImport import(store, CliLocale().DecimalSeparator, callbacks);
+        result = import.Run(ctx.args);
+    }
+    if (result.Outcome != ImportOutcome::Completed) {
+        std::fprintf(stderr, "%s\n", result.Message.c_str());
+        return 1;
+    }
+    std::printf("files %d lines %ld\n", result.FilesRead, result.LinesStored);
+    store.DB1.Disconnect();
+    return 0;
+}
+
+} // namespace brevant::cli

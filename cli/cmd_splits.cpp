@@ -1,0 +1,24 @@
+// Brevant Dira — `brevant-cli splits`: the recorded split and dividend actions.
+#include <cstdio>
+
+#include "cli/open_store.h"
+#include "store/split_list.h"
+
+namespace brevant::cli {
+
+int RunSplits(Context& ctx) {
+    if (!ctx.args.empty()) return UsageError("splits takes no arguments");
+    TDataStore store;
+    if (!OpenStore(ctx, store, false)) return 1;
+    for (const TSplitGridRow& row : LoadSplitGrid(store, CliLocale())) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i > 0) std::fputc('\t', stdout);
+            std::fwrite(row[i].data(), 1, row[i].size(), stdout);
+        }
+        std::fputc('\n', stdout);
+    }
+    store.DB1.Disconnect();
+    return 0;
+}
+
+} // namespace brevant::cli

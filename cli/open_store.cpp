@@ -1,0 +1,29 @@
+// Brevant Dira — what the command-line tool's commands share.
+#include "cli/open_store.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "store/bootstrap.h"
+
+namespace brevant::cli {
+
+bool OpenStore(const Context& ctx, TDataStore& store, bool createMissing) {
+    std::error_code ec;
+    if (!createMissing && !std::filesystem::exists(ctx.dbPath, ec)) {
+        std::fprintf(stderr, "brevant-cli: no database at %s (run init or import first)\n",
+                     ctx.dbPath.c_str());
+        return false;
+    }
+    std::string error;
+    if (!CheckFirebird(store, ctx.dbPath, ProgressCallbacks{}, &error)) {
+        std::fprintf(stderr, "brevant-cli: cannot open %s: %s\n", ctx.dbPath.c_str(),
+                     error.c_str());
+        return false;
+    }
+    return true;
+}
+
+LocaleSettings CliLocale() { return WithProgramDates(LocaleSettings{}); }
+
+} // namespace brevant::cli

@@ -1,0 +1,21 @@
+// Brevant Dira — what the command-line tool's commands share.
+#pragma once
+
+#include <string>
+
+#include "cli/commands.h"
+#include "store/data_store.h"
+#include "ta/locale_settings.h"
+
+namespace brevant::cli {
+
+// Attaches the database of `ctx`. With `createMissing` a missing file is
+// created as on the program's first run; otherwise a missing file is an
+// error. Returns false after printing the reason on stderr.
+bool OpenStore(const Context& ctx, TDataStore& store, bool createMissing);
+
+// The command line reads and writes numbers with a decimal point whatever the
+// user's locale, and dates as the program writes them ("dd.mm.yyyy").
+LocaleSettings CliLocale();
+
+} // namespace brevant::cli

@@ -1,0 +1,16 @@
+// Brevant Dira — weekly and monthly bars made from daily bars.
+#pragma once
+
+#include "ta/stock_bar.h"
+
+namespace brevant {
+
+// Rewrite `bars` (oldest first) as one bar per calendar week (Monday to
+// Sunday, dated the Monday) or calendar month (dated the first). A period's
+// bar has the first Open, the last Close, the extreme High and Low, and the
+// mean Volume rounded half to even (a single bar's volume unchanged); every
+// indicator field is 0 afterwards. An empty series stays empty.
+void GetWeeklyData(TBars& bars);
+void GetMonthlyData(TBars& bars);
+
+} // namespace brevant

@@ -1,0 +1,87 @@
+// Brevant Dira — the list of all stocks and the list text of a stock.
+#include "store/stock_list.h"
+
+#include <algorithm>
+
+#include "store/indicator_settings.h"
+#include "store/transaction_guard.h"
+
+namespace brevant {
+namespace {
+
+unsigned char FoldCase(unsigned char c) {
+    if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
+    // Latin-1 capitals (the multiplication sign 0xD7 is no letter).
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
+    return c;
+}
+
+void Status(const ProgressCallbacks& progress, const std::string& text) {
+    if (progress.status) progress.status(text);
+    if (progress.processMessages) progress.processMessages();
+}
+
+void ReadStocks(TDataStore& store, TStockList& list, const ProgressCallbacks& progress) {
+    store.TR1.StartTransaction();
+    TransactionGuard guard(store.TR1);
+    store.SQL1.SetSQL("SELECT DISTINCT SYMBOL, STOCK FROM DATATABLE ORDER BY SYMBOL");
+    store.SQL1.ExecSQL();
+    list.Stocks.clear();
+    list.Items.clear();
+    store.SQL1.First();
+    while (!store.SQL1.Eof()) {
+        std::string symbol = store.SQL1.FieldAsString(0);
+        // A symbol stored under several names is listed once, with its first name.
+        if (list.Stocks.empty() || symbol != list.Stocks.back().Symbol) {
+            list.Stocks.push_back({store.SQL1.FieldAsString(1), std::move(symbol)});
+            list.Items.push_back(ListText(list.Stocks.back()));
+            Status(progress, "Adding " + list.Stocks.back().StockName);
+        }
+        store.SQL1.Next();
+    }
+    guard.Commit();
+    std::sort(list.Items.begin(), list.Items.end(),
+              [](const std::string& a, const std::string& b) { return ListTextLess(a, b); });
+}
+
+} // namespace
+
+std::string ListText(const TStockfull& stock) { return stock.StockName + " , " + stock.Symbol; }
+
+std::string SymbolFromListText(std::string_view text) {
+    const std::size_t comma = text.find(',');
+    const std::size_t from = comma == std::string_view::npos ? 1 : comma + 2;
+    return from < text.size() ? std::string(text.substr(from)) : std::string();
+}
+
+std::string BareSymbolText(std::string_view symbol) { return " , " + std::string(symbol); }
+
+bool ListTextLess(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char x = FoldCase(static_cast<unsigned char>(a[i]));
+        const unsigned char y = FoldCase(static_cast<unsigned char>(b[i]));
+        if (x != y) return x < y;
+    }
+    if (a.size() != b.size()) return a.size() < b.size();
+    return a < b;
+}
+
+void LoadStockList(TDataStore& store, TStockList& list, TIndicatorParams& params,
+                   const ProgressCallbacks& progress,
+                   const std::function<void(const std::string&)>& loadFirstStock) {
+    Status(progress, "Checking database...");
+    ReadStocks(store, list, progress);
+    Status(progress, "Loading Setting...");
+    LoadIndicatorParams(store, params);
+    if (!list.Items.empty()) {
+        Status(progress, "Loading first stock...");
+        if (loadFirstStock) loadFirstStock(list.Items.front());
+        if (progress.status) progress.status("Initializing...");
+    } else if (progress.status) {
+        progress.status("Database empty..");
+    }
+    if (progress.processMessages) progress.processMessages();
+}
+
+} // namespace brevant

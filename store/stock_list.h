@@ -1,0 +1,55 @@
+// Brevant Dira — the list of all stocks and the list text of a stock.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/bootstrap.h"
+#include "store/data_store.h"
+#include "ta/indicator_params.h"
+
+namespace brevant {
+
+struct TStockfull {
+    std::string StockName;
+    std::string Symbol;
+    friend bool operator==(const TStockfull&, const TStockfull&) = default;
+};
+
+// The list text of a stock: "Acme Corp , ACM". Stock lists, the result file
+// and the window caption all carry it.
+std::string ListText(const TStockfull& stock);
+
+// The symbol inside a list text: what follows the first comma and the one
+// character after it. A text without a comma loses only its first character,
+// so a bare symbol must be given as ", SYM" (see BareSymbolText).
+std::string SymbolFromListText(std::string_view text);
+
+// A text whose symbol, as SymbolFromListText reads it, is `symbol`.
+std::string BareSymbolText(std::string_view symbol);
+
+// The order of the all-stock list: alphabetical ignoring case (ASCII and
+// Latin-1 letters), ties broken by the bytes so the order is total.
+bool ListTextLess(std::string_view a, std::string_view b);
+
+struct TStockList {
+    // One entry per symbol, in the database's symbol order.
+    std::vector<TStockfull> Stocks;
+    // The list texts of Stocks in the all-stock list order (ListTextLess).
+    std::vector<std::string> Items;
+};
+
+// Reads the stock list ("SELECT DISTINCT SYMBOL, STOCK ...") and then the
+// indicator parameters (reset to the defaults first) in two TR1 transactions,
+// reporting the splash texts through `progress`. When the list is not empty
+// `loadFirstStock` (if given) receives the first item between the texts
+// "Loading first stock..." and "Initializing..."; an empty list says
+// "Database empty..". Requires DB1 attached and TR1 idle ("Transaction is
+// active" otherwise). Database errors propagate.
+void LoadStockList(TDataStore& store, TStockList& list, TIndicatorParams& params,
+                   const ProgressCallbacks& progress,
+                   const std::function<void(const std::string&)>& loadFirstStock = {});
+
+} // namespace brevant
