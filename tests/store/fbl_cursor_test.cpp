@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "db_fixture.h"
+#include "support/db_fixture.h"
 
 using namespace brevant;
 using brevant::testing::DatabaseTest;

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "db_fixture.h"
+#include "support/db_fixture.h"
 #include "ta/day_date.h"
 
 using namespace brevant;
