@@ -35,6 +35,17 @@ QPixmap Shot(QWidget* source, const QRect& part, int height) {
     return picture;
 }
 
+// Where `target` (in `source` coordinates) lands in a picture that Shot made of `part`.
+QRectF InPicture(const QRect& part, int height, const QRect& target) {
+    const double scale =
+        std::min((kPictureWidth - 2.0) / part.width(), (height - 2.0) / part.height());
+    const double offsetX = (kPictureWidth - part.width() * scale) / 2;
+    const double offsetY = (height - part.height() * scale) / 2;
+    return QRectF(offsetX + (target.x() - part.x()) * scale,
+                  offsetY + (target.y() - part.y()) * scale, target.width() * scale,
+                  target.height() * scale);
+}
+
 // Marks `target` (in picture coordinates) with a red ring.
 void Ring(QPixmap& picture, const QRectF& target) {
     QPainter p(&picture);
@@ -49,13 +60,7 @@ QPixmap ToolBarPicture(TForm1* form1) {
     const int right = form1->SpeedButton4->geometry().right() + 4;
     QRect part(0, 0, std::min(right, bar->width()), bar->height());
     QPixmap picture = Shot(bar, part, 33);
-    // Where the update button ended up in the fitted picture.
-    const double scale = std::min((kPictureWidth - 2.0) / part.width(), 31.0 / part.height());
-    const double offsetX = (kPictureWidth - part.width() * scale) / 2;
-    const double offsetY = (33 - part.height() * scale) / 2;
-    const QRect button = form1->SpeedButton2->geometry();
-    Ring(picture, QRectF(offsetX + button.x() * scale, offsetY + button.y() * scale,
-                         button.width() * scale, button.height() * scale));
+    Ring(picture, InPicture(part, 33, form1->SpeedButton2->geometry()));
     return picture;
 }
 
@@ -91,54 +96,79 @@ QPixmap DownloadPicture() {
 }
 
 QLabel* StepText(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    QFont f = label->font();
-    f.setBold(true);
+    // "STEP n:" in bold, the rest plain, so that each step keeps to its lines.
+    const qsizetype colon = text.indexOf(':') + 1;
+    QString html = "<b>" + text.left(colon).toHtmlEscaped() + "</b>" +
+                   text.mid(colon).toHtmlEscaped().replace("\n", "<br>");
+    auto* label = new QLabel(html, parent);
+    label->setTextFormat(Qt::RichText);
+    // Arial's metrics keep each step within the guide's width.
+    QFont f("Arial");
+    f.setPixelSize(11);
     label->setFont(f);
+    label->setWordWrap(true);
     return label;
 }
 
-QLabel* Picture(const QPixmap& pixmap, QWidget* parent) {
+QLabel* Picture(int height, QWidget* parent) {
     auto* label = new QLabel(parent);
-    label->setPixmap(pixmap);
-    label->setFixedSize(pixmap.size());
+    label->setFixedSize(kPictureWidth, height);
     return label;
 }
 
 } // namespace
 
-TForm11::TForm11(TForm1* mainWindow, TForm8* updateWindow, QWidget* parent) : QDialog(parent) {
+TForm11::TForm11(TForm1* mainWindow, TForm8* updateWindow, QWidget* parent)
+    : QDialog(parent), mainWindow_(mainWindow), updateWindow_(updateWindow) {
     setWindowTitle("First Time Installation - How to Update Database");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(390, 578);
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(14, 8, 14, 8);
-    column->setSpacing(3);
-
-    updateWindow->ensurePolished();
-    updateWindow->layout()->activate();
-    const auto groups = updateWindow->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly);
-
-    column->addWidget(StepText("STEP 1: Click on the UPDATE DATABASE button", this));
-    column->addWidget(Picture(ToolBarPicture(mainWindow), this));
-    column->addSpacing(4);
-    column->addWidget(
-        StepText("STEP 2: Select a Stock Exchange and click on its name, eg. NASDAQ", this));
-    column->addWidget(Picture(Shot(groups.value(1), groups.value(1)->rect(), 175), this));
-    column->addSpacing(4);
-    column->addWidget(StepText("STEP 3: Download EOD Data from our website", this));
-    column->addWidget(Picture(DownloadPicture(), this));
-    column->addSpacing(4);
-    column->addWidget(StepText("STEP 4: Unzip the file. In UPDATE DATABASE window press "
-                               "BROWSE,\nand select the text file that were unzipped earlier and "
-                               "press UPDATE.",
-                               this));
-    column->addWidget(Picture(Shot(groups.value(0), groups.value(0)->rect(), 190), this));
+    column->setContentsMargins(15, 6, 15, 6);
+    column->setSpacing(2);
+    const char* steps[] = {
+        "STEP 1: Click on the UPDATE DATABASE button",
+        "STEP 2: Select a Stock Exchange and click on its name, eg. NASDAQ",
+        "STEP 3: Download EOD Data from our website",
+        "STEP 4: Unzip the file. In UPDATE DATABASE window press BROWSE,\nand select the text "
+        "file that were unzipped earlier and press UPDATE."};
+    const int heights[] = {33, 175, 52, 190};
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0) column->addSpacing(3);
+        column->addWidget(StepText(steps[i], this));
+        pictures_[i] = Picture(heights[i], this);
+        column->addWidget(pictures_[i]);
+    }
     column->addStretch(1);
     Button1 = new QPushButton("Close", this);
     column->addWidget(Button1, 0, Qt::AlignHCenter);
     connect(Button1, &QPushButton::clicked, this, &TForm11::Button1Click);
+}
+
+void TForm11::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    TakePictures();
+}
+
+void TForm11::TakePictures() {
+    updateWindow_->ensurePolished();
+    updateWindow_->layout()->activate();
+    const auto groups = updateWindow_->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly);
+    QGroupBox* update = groups.value(0);
+    QGroupBox* exchanges = groups.value(1);
+    pictures_[0]->setPixmap(ToolBarPicture(mainWindow_));
+    // The upper rows of exchanges, NASDAQ among them, at a readable size.
+    const QLabel* nasdaq = updateWindow_->JvLabels.at(18);
+    const QRect nasdaqRect(nasdaq->mapTo(exchanges, QPoint(0, 0)), nasdaq->size());
+    const int rows = exchanges->width() * 175 / kPictureWidth;
+    const int top = std::max(0, std::min(nasdaqRect.bottom() + 8, exchanges->height()) - rows);
+    const QRect part(0, top, exchanges->width(), std::min(rows, exchanges->height() - top));
+    QPixmap picture = Shot(exchanges, part, 175);
+    Ring(picture, InPicture(part, 175, nasdaqRect));
+    pictures_[1]->setPixmap(picture);
+    pictures_[2]->setPixmap(DownloadPicture());
+    pictures_[3]->setPixmap(Shot(update, update->rect(), 190));
 }
 
 void TForm11::Button1Click() { accept(); }

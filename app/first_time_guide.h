@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPushButton;
 
 namespace brevant {
@@ -19,6 +20,17 @@ public:
     void Button1Click(); // "Close"
 
     QPushButton* Button1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Taken when the guide is shown, so that they show the windows as laid out.
+    void TakePictures();
+
+    TForm1* mainWindow_;
+    TForm8* updateWindow_;
+    QLabel* pictures_[4] = {};
 };
 
 } // namespace brevant

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -137,8 +138,8 @@ void TForm1::setupDetailPanel(QWidget* parent) {
     value(7, "Volume", 30, y(4), w - 34, false)->setToolTip("Volume");
     int r = 5;
     for (const TDetailRow& row : kDetailRows) {
-        QLabel* c = caption(row.Caption, row.CaptionText, 4, y(r), 76);
-        QLabel* v = value(row.Value, row.ValueText, 70, y(r), w - 74, row.RightAligned);
+        QLabel* c = caption(row.Caption, row.CaptionText, 4, y(r), 82);
+        QLabel* v = value(row.Value, row.ValueText, 86, y(r), w - 90, row.RightAligned);
         Colour(c, row.Colour);
         Colour(v, row.Colour);
         if (row.Hint) v->setToolTip(row.Hint);
@@ -159,6 +160,12 @@ void TForm1::setupStockLists(QWidget* parent) {
         connect(list, &TStockListBox::userSelected, this, &TForm1::ListBox1DblClick);
         return sheet;
     };
+    // Both page titles fit the narrow column without scroll arrows.
+    QFont tabs = PageControl1->font();
+    tabs.setPointSize(8);
+    PageControl1->tabBar()->setFont(tabs);
+    PageControl1->tabBar()->setUsesScrollButtons(false);
+    PageControl1->tabBar()->setElideMode(Qt::ElideNone);
     TabSheet1 = page("All Stock", "All Stock List", ListBox1);
     TabSheet2 = page("Filter Result  ", "Filtered Stocks List", ListBox2);
     PageControl1->setCurrentWidget(TabSheet1);

@@ -56,6 +56,7 @@ void TForm1::setupMenus() {
     // The menu sits as a flat row of captioned buttons at the top left of the tool bar.
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setNativeMenuBar(false);
+    MainMenu1->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     setupFileMenu();
     setupDataMenu();
     setupFilterMenu();

@@ -10,6 +10,8 @@ namespace brevant {
 TStockListBox::TStockListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    // Long texts show whole as hints instead.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setMouseTracking(true);
     QFont f = font();
     f.setPointSize(10);

@@ -2,6 +2,7 @@
 #include "store/ui/split_list_window.h"
 
 #include <QGroupBox>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -35,8 +36,11 @@ TForm10::TForm10(TStoreHost& host, QWidget* parent) : QDialog(parent), host_(hos
 
     JvStringGrid1 = new QTableWidget(group);
     JvStringGrid1->setColumnCount(4);
-    const int widths[] = {71, 73, 216, 97};
-    for (int c = 0; c < 4; ++c) JvStringGrid1->setColumnWidth(c, widths[c]);
+    QFont small = JvStringGrid1->font();
+    small.setPointSize(8);
+    JvStringGrid1->setFont(small);
+    JvStringGrid1->horizontalHeader()->setFont(small);
+    JvStringGrid1->setWordWrap(false);
     JvStringGrid1->verticalHeader()->setVisible(false);
     JvStringGrid1->verticalHeader()->setDefaultSectionSize(17);
     JvStringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -84,6 +88,24 @@ void TForm10::FormShow() {
             JvStringGrid1->setItem(int(r) - 1, c, item);
         }
     }
+    FitColumns();
+}
+
+void TForm10::FitColumns() {
+    // The design widths, widened where a date, symbol or action would be cut;
+    // the full name takes what is left.
+    const int widths[] = {71, 73, 216, 97};
+    JvStringGrid1->resizeColumnsToContents();
+    int fixed = 0;
+    for (int c : {0, 1, 3}) {
+        const int width = std::max(widths[c], JvStringGrid1->columnWidth(c) + 6);
+        JvStringGrid1->setColumnWidth(c, width);
+        fixed += width;
+    }
+    const int available = JvStringGrid1->viewport()->width() > 100
+                              ? JvStringGrid1->viewport()->width()
+                              : widths[0] + widths[1] + widths[2] + widths[3];
+    JvStringGrid1->setColumnWidth(2, std::max(100, available - fixed));
 }
 
 void TForm10::Button2Click() { accept(); }

@@ -27,6 +27,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void FitColumns();
+
     TStoreHost& host_;
 };
 

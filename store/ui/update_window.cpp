@@ -94,11 +94,20 @@ void TForm8::setupUpdateGroup() {
 }
 
 void TForm8::setupExchangeGroup() {
-    auto* group = new QGroupBox(
-        " First Time Users (Click on the Stock Exchange name to download sample data) ", this);
-    auto* grid = new QGridLayout(group);
+    // The caption is longer than the window is wide: it stands inside the
+    // group, wrapped, instead of in the group's frame.
+    auto* group = new QGroupBox(this);
+    auto* column = new QVBoxLayout(group);
+    auto* caption = new QLabel(
+        " First Time Users (Click on the Stock Exchange name to download sample data) ", group);
+    caption->setWordWrap(true);
+    column->addWidget(caption);
+    auto* grid = new QGridLayout;
+    column->addLayout(grid, 1);
     grid->setHorizontalSpacing(2);
-    grid->setVerticalSpacing(6);
+    grid->setVerticalSpacing(4);
+    QFont small = font();
+    small.setPointSize(8);
     const QPixmap picture = ExchangePicture();
     for (int i = 0; i < static_cast<int>(kExchangePages.size()); ++i) {
         auto* cell = new QVBoxLayout;
@@ -110,6 +119,7 @@ void TForm8::setupExchangeGroup() {
         label->setObjectName(QString("JvLabel%1").arg(i + 1));
         label->setAlignment(Qt::AlignHCenter);
         label->setCursor(Qt::PointingHandCursor);
+        label->setFont(small);
         SetHover(label, false);
         cell->addWidget(image);
         cell->addWidget(label);
@@ -119,7 +129,7 @@ void TForm8::setupExchangeGroup() {
         connect(label, &TExchangeLabel::mouseLeft, this, [this, label] { JvLabelMouseLeave(label); });
         connect(label, &TExchangeLabel::clicked, this, [this, i] { JvLabelClick(i); });
     }
-    layout()->addWidget(group);
+    static_cast<QVBoxLayout*>(layout())->addWidget(group, 1);
 }
 
 void TForm8::Button2Click() {
