@@ -1,0 +1,171 @@
+// Brevant Dira — choosing and searching stocks, and the detail panel.
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include "app/stock_list_box.h"
+#include "app_fixture.h"
+
+using brevant::TForm1;
+using brevant::testing::AppRun;
+using brevant::testing::Quotes;
+
+namespace {
+
+const QString kBolt = "Bolt Motors , BLT";
+
+QString Caption(const QString& item) { return QString(TForm1::kCaption) + item; }
+
+} // namespace
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void Search_data();
+    void Search();
+    void UpcaseSChangesOnlyAsciiLetters();
+    void UserSelectionLoadsProgramSelectionDoesNot();
+    void ViewChangeWithoutSelectionChangesNothing();
+    void DetailPanelToggledTwice();
+
+private:
+    TForm1& Main() { return run_->Main(); }
+    std::unique_ptr<AppRun> run_;
+};
+
+void NavigationTest::initTestCase() {
+    run_ = std::make_unique<AppRun>();
+    // Days per stock differ so that the loaded bars tell which stock was loaded.
+    run_->Prefill({run_->Write("q.txt", Quotes("ACM", "Acme Corp", 3) +
+                                            Quotes("ACR", "acre Holdings", 4) +
+                                            Quotes("BLT", "Bolt Motors", 5) +
+                                            Quotes("ZAC", "Zacme Ltd", 6))});
+    run_->Start();
+    QCOMPARE(Main().ListBox1->count(), 4);
+}
+
+// Every case starts on "All Stock" with Bolt Motors selected and shown.
+void NavigationTest::init() {
+    Main().LoadStockList();
+    Main().PageControl1->setCurrentWidget(Main().TabSheet1);
+    Main().ListBox1->setCurrentRow(2);
+    Main().LoadDataForName(kBolt, true);
+    Main().setWindowTitle(Caption(kBolt));
+    Main().Edit3->clear();
+}
+
+void NavigationTest::Search_data() {
+    QTest::addColumn<bool>("filterPage");
+    QTest::addColumn<QStringList>("filterItems");
+    QTest::addColumn<bool>("emptyAllStock");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("found"); // the selected and shown stock afterwards
+    QTest::addColumn<int>("bars");
+
+    const QStringList none;
+    const QStringList result = {kBolt, "Zacme Ltd , ZAC"};
+    QTest::newRow("prefix in any case") << false << none << false << "aC" << int(Qt::Key_C)
+                                        << "Acme Corp , ACM" << 3;
+    QTest::newRow("longer prefix") << false << none << false << "ACR" << int(Qt::Key_R)
+                                   << "acre Holdings , ACR" << 4;
+    QTest::newRow("no match keeps the stock") << false << none << false << "acx"
+                                              << int(Qt::Key_X) << kBolt << 5;
+    QTest::newRow("inside a name finds nothing") << false << none << false << "cme"
+                                                 << int(Qt::Key_E) << kBolt << 5;
+    QTest::newRow("arrow keys never search") << false << none << false << "ac"
+                                             << int(Qt::Key_Left) << kBolt << 5;
+    QTest::newRow("down arrow never searches") << false << none << false << "ac"
+                                               << int(Qt::Key_Down) << kBolt << 5;
+    QTest::newRow("empty box does nothing") << false << none << false << "" << int(Qt::Key_Backspace)
+                                            << kBolt << 5;
+    QTest::newRow("result page searches its list") << true << result << false << "za"
+                                                   << int(Qt::Key_A) << "Zacme Ltd , ZAC" << 6;
+    QTest::newRow("empty result page does nothing") << true << none << false << "ac"
+                                                    << int(Qt::Key_C) << kBolt << 5;
+    QTest::newRow("empty all-stock list searches results") << false << result << true << "za"
+                                                           << int(Qt::Key_A) << "Zacme Ltd , ZAC"
+                                                           << 6;
+}
+
+void NavigationTest::Search() {
+    QFETCH(bool, filterPage);
+    QFETCH(QStringList, filterItems);
+    QFETCH(bool, emptyAllStock);
+    QFETCH(QString, text);
+    QFETCH(int, key);
+    QFETCH(QString, found);
+    QFETCH(int, bars);
+
+    Main().ListBox2->addItems(filterItems);
+    if (emptyAllStock) Main().ListBox1->clear();
+    if (filterPage) Main().PageControl1->setCurrentWidget(Main().TabSheet2);
+    Main().Edit3->setText(text);
+    Main().Edit3KeyUp(key);
+
+    QCOMPARE(Main().windowTitle(), Caption(found));
+    QCOMPARE(int(Main().Bars.size()), bars);
+    const bool inResults = filterItems.contains(found) && found != kBolt;
+    const QListWidget* list = inResults ? Main().ListBox2 : Main().ListBox1;
+    if (!emptyAllStock || inResults) {
+        QVERIFY(list->currentItem());
+        QCOMPARE(list->currentItem()->text(), found);
+    }
+}
+
+void NavigationTest::UpcaseSChangesOnlyAsciiLetters() {
+    QCOMPARE(TForm1::UpcaseS(QString::fromLatin1("abz AZ 09 \xe9t\xe9-x")),
+             QString::fromLatin1("ABZ AZ 09 \xe9T\xe9-X"));
+}
+
+void NavigationTest::UserSelectionLoadsProgramSelectionDoesNot() {
+    Main().ListBox1->setCurrentRow(3); // the program's choice: nothing loads
+    QCOMPARE(Main().windowTitle(), Caption(kBolt));
+
+    Main().ListBox1->setCurrentRow(2);
+    Main().ListBox1->setFocus();
+    QTest::keyClick(Main().ListBox1, Qt::Key_Down);
+    QCOMPARE(Main().windowTitle(), Caption("Zacme Ltd , ZAC"));
+    QCOMPARE(int(Main().Bars.size()), 6);
+
+    const QRect first = Main().ListBox1->visualItemRect(Main().ListBox1->item(0));
+    QTest::mouseClick(Main().ListBox1->viewport(), Qt::LeftButton, {}, first.center());
+    QCOMPARE(Main().windowTitle(), Caption("Acme Corp , ACM"));
+    QCOMPARE(Main().Label(22)->text(), QString("Acme Corp , ACM"));
+    QCOMPARE(int(Main().Bars.size()), 3);
+}
+
+void NavigationTest::ViewChangeWithoutSelectionChangesNothing() {
+    Main().ListBox1->setCurrentRow(-1);
+    Main().Bars.clear();
+    Main().ComboBox3->setCurrentIndex(0);
+    emit Main().ComboBox3->activated(0);
+    QCOMPARE(Main().windowTitle(), Caption(kBolt));
+    QVERIFY(Main().Bars.empty());
+    QCOMPARE(Main().ComboBox3->currentText(), QString("1 Month"));
+    Main().ComboBox3->setCurrentIndex(1);
+}
+
+void NavigationTest::DetailPanelToggledTwice() {
+    const QRect before = Main().PageControl1->geometry();
+    QVERIFY(Main().Panel3->isVisible());
+    QVERIFY(Main().ViewDetailData1->isChecked());
+
+    Main().ViewDetailData1->trigger();
+    QVERIFY(!Main().Panel3->isVisible());
+    QVERIFY(!Main().ViewDetailData1->isChecked());
+    QCOMPARE(Main().PageControl1->geometry(), before.adjusted(0, -172, 0, 0));
+
+    Main().ViewDetailData1->trigger();
+    QVERIFY(Main().Panel3->isVisible());
+    QVERIFY(Main().ViewDetailData1->isChecked());
+    QCOMPARE(Main().PageControl1->geometry(), before);
+}
+
+BREVANT_QTEST_MAIN(NavigationTest)
+#include "navigation_test.moc"
