@@ -4,10 +4,14 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QSpinBox>
 
 #include "app/stock_list_box.h"
 #include "app_fixture.h"
 #include "store/ui/progress_window.h"
+#include "store/ui/split_entry_window.h"
 #include "store/ui/split_list_window.h"
 #include "store/ui/update_window.h"
 
@@ -39,6 +43,7 @@ private slots:
     void UnreadableThirdFileStopsWithoutReload();
     void SplitListAfterImport();
     void BrowseShowsChosenFiles();
+    void SplitEntryWindowOnlyCancels();
 
 private:
     static QStringList ThreeFiles(const AppRun& run) {
@@ -163,6 +168,19 @@ void ImportTest::BrowseShowsChosenFiles() {
     update.Buttom1Click();
     QVERIFY(!run.w().Form3->isVisible());
     QCOMPARE(run.w().Form3->Button1->text(), QString("Done"));
+}
+
+void ImportTest::SplitEntryWindowOnlyCancels() {
+    brevant::TForm9 entry;
+    entry.show();
+    const QList<QWidget*> inputs = {entry.ComboBox1,   entry.JvDateTimePicker1, entry.JvSpinEdit1,
+                                    entry.JvSpinEdit2, entry.ComboBox2,         entry.JvDateTimePicker3,
+                                    entry.JvSpinEdit4, entry.Button1,           entry.Button2};
+    for (const QWidget* input : inputs) QVERIFY(!input->isEnabled());
+    QCOMPARE(entry.ComboBox1->currentText(), QString("Select your stock"));
+    QVERIFY(entry.Button3->isEnabled());
+    entry.Button3->click();
+    QVERIFY(!entry.isVisible());
 }
 
 BREVANT_QTEST_MAIN(ImportTest)

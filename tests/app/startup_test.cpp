@@ -6,6 +6,7 @@
 #include "app/stock_list_box.h"
 #include "app_fixture.h"
 #include "store/bootstrap.h"
+#include "ta/locale_settings.h"
 
 using brevant::TForm1;
 using brevant::testing::AppRun;
@@ -20,6 +21,8 @@ private slots:
     void MinimizeTakesEveryWindow();
     void CloseAndExitDisconnect_data();
     void CloseAndExitDisconnect();
+    void LoadOptionsKeepsProgramDates_data();
+    void LoadOptionsKeepsProgramDates();
 };
 
 void StartupTest::FirstRunInEmptyFolder() {
@@ -105,6 +108,32 @@ void StartupTest::CloseAndExitDisconnect() {
     run.Main().FormClose();
     run.Main().close();
     QVERIFY(!run.Main().Store().DB1.Connected());
+}
+
+void StartupTest::LoadOptionsKeepsProgramDates_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<char>("decimal");
+    QTest::addColumn<char>("dateSeparator");
+    QTest::newRow("point") << "en_US" << '.' << '/';
+    QTest::newRow("comma") << "de_DE" << ',' << '.';
+}
+
+void StartupTest::LoadOptionsKeepsProgramDates() {
+    QFETCH(QString, locale);
+    QFETCH(char, decimal);
+    QFETCH(char, dateSeparator);
+    const QLocale previous;
+    QLocale::setDefault(QLocale(locale));
+    TForm1 form({});
+    form.LoadOptions();
+    QLocale::setDefault(previous);
+    QCOMPARE(form.ProgramLocale().DecimalSeparator, decimal);
+    QCOMPARE(form.DecimalSeparator(), decimal);
+    QCOMPARE(form.ProgramLocale().DateSeparator, '.');
+    QCOMPARE(form.ProgramLocale().ShortDateFormat, std::string("dd.mm.yyyy"));
+    // The process keeps the user's own formats.
+    QCOMPARE(brevant::ProcessFormats().DecimalSeparator, decimal);
+    QCOMPARE(brevant::ProcessFormats().DateSeparator, dateSeparator);
 }
 
 BREVANT_QTEST_MAIN(StartupTest)
