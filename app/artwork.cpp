@@ -41,7 +41,8 @@ void PaintCandles(QPainter& p, QRectF area, int count, int alpha) {
         p.setPen(Qt::NoPen);
         p.setBrush(up ? QColor(159, 204, 78, alpha) : QColor(230, 90, 80, alpha));
         const double top = y(std::max(open, close));
-        p.drawRect(QRectF(x - step * 0.3, top, step * 0.6, std::max(1.5, y(std::min(open, close)) - top)));
+        p.drawRect(
+            QRectF(x - step * 0.3, top, step * 0.6, std::max(1.5, y(std::min(open, close)) - top)));
     }
 }
 

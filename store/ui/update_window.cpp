@@ -125,8 +125,10 @@ void TForm8::setupExchangeGroup() {
         cell->addWidget(label);
         grid->addLayout(cell, i / 5, i % 5);
         JvLabels.push_back(label);
-        connect(label, &TExchangeLabel::mouseEntered, this, [this, label] { JvLabelMouseEnter(label); });
-        connect(label, &TExchangeLabel::mouseLeft, this, [this, label] { JvLabelMouseLeave(label); });
+        connect(label, &TExchangeLabel::mouseEntered, this,
+                [this, label] { JvLabelMouseEnter(label); });
+        connect(label, &TExchangeLabel::mouseLeft, this,
+                [this, label] { JvLabelMouseLeave(label); });
         connect(label, &TExchangeLabel::clicked, this, [this, i] { JvLabelClick(i); });
     }
     static_cast<QVBoxLayout*>(layout())->addWidget(group, 1);
@@ -177,15 +179,21 @@ void TForm8::ShowAgainAfterImport() {
     form3_->hide();
 }
 
-void TForm8::Button3Click() { reject(); }
+void TForm8::Button3Click() {
+    reject();
+}
 
 void TForm8::Button5Click() {
     ui::HelpJump(host_.ProgramDir() + ui::kHelpFileName, "Update_Database");
 }
 
-void TForm8::JvLabelMouseEnter(QLabel* label) { SetHover(label, true); }
+void TForm8::JvLabelMouseEnter(QLabel* label) {
+    SetHover(label, true);
+}
 
-void TForm8::JvLabelMouseLeave(QLabel* label) { SetHover(label, false); }
+void TForm8::JvLabelMouseLeave(QLabel* label) {
+    SetHover(label, false);
+}
 
 void TForm8::JvLabelClick(int index) {
     ui::Ui().OpenUrl(QUrl(QString(ui::kProductScheme) + ui::kProductHost +

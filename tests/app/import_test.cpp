@@ -1,12 +1,12 @@
 // Brevant Dira — importing through the update and progress windows, and the split list.
+#include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QSpinBox>
 
 #include "app/stock_list_box.h"
 #include "app_fixture.h"
@@ -85,7 +85,7 @@ void ImportTest::CancelDuringSecondOfThreeFiles() {
     QCOMPARE(captions, QStringList({"Cancel", "Please wait...", "Organizing Data.."}));
     QCOMPARE(progress.Button1->text(), QString("Complete"));
     QCOMPARE(progress.Label6->text(), QString("25")); // the second file, read to its end
-    QVERIFY(run.Ui.Messages.size() == 1);              // the start-up greeting only
+    QVERIFY(run.Ui.Messages.size() == 1);             // the start-up greeting only
     QCOMPARE(run.Main().PageControl1->currentWidget(), run.Main().TabSheet1);
     QCOMPARE(Items(run.Main().ListBox1), QStringList({"Alpha , AAA", "Bravo , BBB"}));
     QCOMPARE(run.Main().ListBox1->currentRow(), 0);
@@ -142,8 +142,7 @@ void ImportTest::SplitListAfterImport() {
     run.w().Form10->show();
     QCOMPARE(grid->rowCount(), 2);
     QCOMPARE(Row(grid, 0), QStringList({"20.01.2024", "ABC", "ABC HOLDINGS", "Split ( 2:1 )"}));
-    QCOMPARE(Row(grid, 1),
-             QStringList({"03.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0.25 )"}));
+    QCOMPARE(Row(grid, 1), QStringList({"03.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0.25 )"}));
     QCOMPARE(grid->horizontalHeaderItem(3)->text(), QString("Action"));
     run.w().Form10->Button2Click();
     QVERIFY(!run.w().Form10->isVisible());
@@ -173,9 +172,10 @@ void ImportTest::BrowseShowsChosenFiles() {
 void ImportTest::SplitEntryWindowOnlyCancels() {
     brevant::TForm9 entry;
     entry.show();
-    const QList<QWidget*> inputs = {entry.ComboBox1,   entry.JvDateTimePicker1, entry.JvSpinEdit1,
-                                    entry.JvSpinEdit2, entry.ComboBox2,         entry.JvDateTimePicker3,
-                                    entry.JvSpinEdit4, entry.Button1,           entry.Button2};
+    const QList<QWidget*> inputs = {
+        entry.ComboBox1,   entry.JvDateTimePicker1, entry.JvSpinEdit1,
+        entry.JvSpinEdit2, entry.ComboBox2,         entry.JvDateTimePicker3,
+        entry.JvSpinEdit4, entry.Button1,           entry.Button2};
     for (const QWidget* input : inputs) QVERIFY(!input->isEnabled());
     QCOMPARE(entry.ComboBox1->currentText(), QString("Select your stock"));
     QVERIFY(entry.Button3->isEnabled());

@@ -49,7 +49,8 @@ void StartupTest::FirstRunInEmptyFolder() {
 void StartupTest::SecondRunAfterImport() {
     AppRun run;
     // Listed by full name, ignoring case: "alpha Mills" comes before "Bravo Corp".
-    run.Prefill({run.Write("q.txt", Quotes("BRV", "Bravo Corp", 5) + Quotes("ZZA", "alpha Mills", 3))});
+    run.Prefill(
+        {run.Write("q.txt", Quotes("BRV", "Bravo Corp", 5) + Quotes("ZZA", "alpha Mills", 3))});
     run.Start();
     QVERIFY(run.Ui.Messages.isEmpty());
     QCOMPARE(run.Main().ListBox1->count(), 2);
@@ -99,8 +100,10 @@ void StartupTest::CloseAndExitDisconnect() {
     run.Start();
     QTRY_COMPARE(run.GuideOpenings, 1);
     QVERIFY(run.Main().Store().DB1.Connected());
-    if (viaExit) run.Main().Exit2Click();
-    else run.Main().close();
+    if (viaExit)
+        run.Main().Exit2Click();
+    else
+        run.Main().close();
     QVERIFY(!run.Main().Store().DB1.Connected());
     QVERIFY(!run.Main().isVisible());
     QVERIFY(!run.w().Form4->isVisible());
