@@ -10,18 +10,19 @@ void CalBB(TBars& bars, int n, int k) {
     calc::ResetField(bars, &TStockBar::BBUpper);
     calc::ResetField(bars, &TStockBar::BBMiddle);
     calc::ResetField(bars, &TStockBar::BBLower);
-    auto close = [&](int j) { return bars[j].Close; };
+    const std::vector<double> closes =
+        calc::PerBar(bars, [](const TStockBar& bar) { return bar.Close; });
+    calc::ForEachWindowSum(closes, n, [&](int t, double sum) { bars[t].BBMiddle = sum / n; });
     for (int t = n - 1; t <= last; ++t) {
-        const int first = calc::WindowStart(t, n);
-        const double mid = calc::SumOldestFirst(first, t, close) / n;
+        const double mid = bars[t].BBMiddle;
         auto squaredDeviation = [&](int j) {
-            const double d = bars[j].Close - mid;
+            const double d = closes[j] - mid;
             return d * d;
         };
         // Population variance (divided by n, not n - 1).
-        const double variance = calc::SumOldestFirst(first, t, squaredDeviation) / n;
+        const double variance =
+            calc::SumOldestFirst(calc::WindowStart(t, n), t, squaredDeviation) / n;
         const double dev = std::sqrt(variance) * k;
-        bars[t].BBMiddle = mid;
         bars[t].BBUpper = mid + dev;
         bars[t].BBLower = mid - dev;
     }

@@ -10,13 +10,13 @@ void CalCCI(TBars& bars, const TIndicatorParams& p) {
     calc::ResetField(bars, &TStockBar::CCI);
     const int last = calc::LastIndex(bars);
     const std::vector<double> typical = calc::PerBar(bars, calc::TypicalPrice);
-    auto tp = [&](int k) { return typical[k]; };
+    std::vector<double> average(bars.size());
+    calc::ForEachWindowSum(typical, n, [&](int t, double sum) { average[t] = sum / n; });
     for (int t = n - 1; t <= last; ++t) {
-        const int first = calc::WindowStart(t, n);
-        const double sma = calc::SumOldestFirst(first, t, tp) / n;
-        const double md =
-            calc::SumOldestFirst(first, t, [&](int k) { return std::fabs(sma - tp(k)); }) / n;
-        bars[t].CCI = md == 0 ? 0 : (tp(t) - sma) / (0.015 * md);
+        const double sma = average[t];
+        auto deviation = [&](int k) { return std::fabs(sma - typical[k]); };
+        const double md = calc::SumOldestFirst(calc::WindowStart(t, n), t, deviation) / n;
+        bars[t].CCI = md == 0 ? 0 : (typical[t] - sma) / (0.015 * md);
     }
 }
 

@@ -17,24 +17,23 @@ void CalCMF(TBars& bars, const TIndicatorParams& p) {
     const std::vector<double> flow = calc::PerBar(bars, [](const TStockBar& bar) {
         return calc::HasRange(bar) ? calc::MoneyFlowVolume(bar) : 0.0;
     });
-    auto flowOf = [&](int k) { return flow[k]; };
-    auto volumeOf = [&](int k) { return bars[k].Volume; };
+    const std::vector<double> volume =
+        calc::PerBar(bars, [](const TStockBar& bar) { return bar.Volume; });
 
-    for (int t = n - 1; t <= last; ++t) {
-        const double flowSum = calc::SumOldestFirst(calc::WindowStart(t, n), t, flowOf);
-        const double volumeSum = calc::SumOldestFirst(calc::WindowStart(t, n), t, volumeOf);
-        bars[t].CMF = volumeSum == 0 ? 0 : flowSum / volumeSum;
-    }
+    std::vector<double> flowSum(bars.size());
+    calc::ForEachWindowSum(flow, n, [&](int t, double sum) { flowSum[t] = sum; });
+    calc::ForEachWindowSum(volume, n, [&](int t, double volumeSum) {
+        bars[t].CMF = volumeSum == 0 ? 0 : flowSum[t] / volumeSum;
+    });
 
     bars[0].AccDist = flow[0];
     for (int k = 1; k <= last; ++k)
         bars[k].AccDist =
             calc::HasRange(bars[k]) ? bars[k - 1].AccDist + flow[k] : bars[k - 1].AccDist;
 
-    for (int t = n - 1; t <= last; ++t)
-        bars[t].AccDistMA = calc::SumOldestFirst(calc::WindowStart(t, n), t,
-                                                 [&](int k) { return bars[k].AccDist; }) /
-                            n;
+    const std::vector<double> accDist =
+        calc::PerBar(bars, [](const TStockBar& bar) { return bar.AccDist; });
+    calc::ForEachWindowSum(accDist, n, [&](int t, double sum) { bars[t].AccDistMA = sum / n; });
 }
 
 } // namespace brevant

@@ -47,6 +47,37 @@ template <class Value> std::vector<double> PerBar(const TBars& bars, Value value
     return out;
 }
 
+// For every n-value window of a contiguous series, oldest window first:
+// store(t, sum of values[t - n + 1 .. t]) for t = n - 1 .. size - 1. Each
+// window is summed afresh, oldest value first, exactly as SumOldestFirst
+// would; four neighbouring windows are summed side by side only so that their
+// additions overlap in the processor.
+template <class Store>
+void ForEachWindowSum(const std::vector<double>& values, int n, Store store) {
+    const int last = static_cast<int>(values.size()) - 1;
+    int t = n - 1;
+    for (; t + 3 <= last; t += 4) {
+        const double* w = values.data() + (t - n + 1);
+        double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+        for (int j = 0; j < n; ++j) {
+            s0 += w[j];
+            s1 += w[j + 1];
+            s2 += w[j + 2];
+            s3 += w[j + 3];
+        }
+        store(t, s0);
+        store(t + 1, s1);
+        store(t + 2, s2);
+        store(t + 3, s3);
+    }
+    for (; t <= last; ++t) {
+        const double* w = values.data() + (t - n + 1);
+        double sum = 0;
+        for (int j = 0; j < n; ++j) sum += w[j];
+        store(t, sum);
+    }
+}
+
 // The n-bar window ending at t is t - n + 1 .. t.
 inline int WindowStart(int t, int n) {
     return t - n + 1;

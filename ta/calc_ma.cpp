@@ -5,15 +5,11 @@
 namespace brevant {
 
 namespace {
-void SimpleAverage(TBars& bars, int p, double TStockBar::*field) {
-    const int last = calc::LastIndex(bars);
+void SimpleAverage(TBars& bars, const std::vector<double>& closes, int p,
+                   double TStockBar::*field) {
     // p + 1 bars are required although p would fill one window.
-    if (p < 1 || p > last) return;
-    for (int t = p - 1; t <= last; ++t) {
-        const double sum =
-            calc::SumOldestFirst(calc::WindowStart(t, p), t, [&](int k) { return bars[k].Close; });
-        bars[t].*field = sum / p;
-    }
+    if (p < 1 || p > calc::LastIndex(bars)) return;
+    calc::ForEachWindowSum(closes, p, [&](int t, double sum) { bars[t].*field = sum / p; });
 }
 } // namespace
 
@@ -23,9 +19,11 @@ void Calcma(TBars& bars, int p1, int p2, int p3) {
     calc::ResetField(bars, &TStockBar::MA1);
     calc::ResetField(bars, &TStockBar::MA2);
     calc::ResetField(bars, &TStockBar::MA3);
-    SimpleAverage(bars, p1, &TStockBar::MA1);
-    SimpleAverage(bars, p2, &TStockBar::MA2);
-    SimpleAverage(bars, p3, &TStockBar::MA3);
+    const std::vector<double> closes =
+        calc::PerBar(bars, [](const TStockBar& bar) { return bar.Close; });
+    SimpleAverage(bars, closes, p1, &TStockBar::MA1);
+    SimpleAverage(bars, closes, p2, &TStockBar::MA2);
+    SimpleAverage(bars, closes, p3, &TStockBar::MA3);
 }
 
 } // namespace brevant

@@ -29,10 +29,10 @@ void CalOBV(TBars& bars) {
         else
             bars[k].OBV = previous;
     }
-    for (int t = kObvAverage - 1; t <= last; ++t)
-        bars[t].ObvMA = calc::SumOldestFirst(calc::WindowStart(t, kObvAverage), t,
-                                             [&](int k) { return bars[k].OBV; }) /
-                        kObvAverage;
+    const std::vector<double> obv =
+        calc::PerBar(bars, [](const TStockBar& bar) { return bar.OBV; });
+    calc::ForEachWindowSum(obv, kObvAverage,
+                           [&](int t, double sum) { bars[t].ObvMA = sum / kObvAverage; });
 }
 
 } // namespace brevant
