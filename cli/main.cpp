@@ -32,6 +32,8 @@ const Command kCommands[] = {
      "[--bb N,K] [--param KEY=VALUE]...",
      RunBars},
     {"splits", "splits", RunSplits},
+    {"scan", "scan [--macd N[,P]] [--ma P1,P2,N[,P]] [--rsi above|below,L,N[,P]] "
+             "[--volume V[,P]] [--out FILE]   (P: daily|weekly|monthly)", RunScan},
 };
 
 void PrintUsage() {
