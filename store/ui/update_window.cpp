@@ -170,7 +170,13 @@ void TForm8::Buttom1Click() {
         ShowAgainAfterImport();
         return;
     }
-    host_.ImportFinished();
+    try {
+        host_.ImportFinished();
+    } catch (const std::exception& e) {
+        // The progress window has no close box: whatever the reload met, its
+        // button must still lead back to the update window.
+        ui::Ui().ShowMessage(form3_, QString::fromLocal8Bit(e.what()));
+    }
     form3_->Button1->setText("Complete");
 }
 

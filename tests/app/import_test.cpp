@@ -44,6 +44,7 @@ private slots:
     void SplitListAfterImport();
     void BrowseShowsChosenFiles();
     void SplitEntryWindowOnlyCancels();
+    void ReloadErrorStillEndsOnComplete();
 
 private:
     static QStringList ThreeFiles(const AppRun& run) {
@@ -181,6 +182,24 @@ void ImportTest::SplitEntryWindowOnlyCancels() {
     QVERIFY(entry.Button3->isEnabled());
     entry.Button3->click();
     QVERIFY(!entry.isVisible());
+}
+
+void ImportTest::ReloadErrorStillEndsOnComplete() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    run.Ui.FilesToOpen = {QString::fromStdString(run.Write("a.txt", Quotes("AAA", "Alpha", 3)))};
+    run.w().Form8->Button2Click();
+    // A transaction left open makes the stock list's reload fail.
+    run.Main().Store().TR1.StartTransaction();
+    run.w().Form8->Buttom1Click();
+    run.Main().Store().TR1.Rollback();
+    QCOMPARE(run.Ui.Messages.size(), 2);
+    QVERIFY(run.Ui.Messages[1].contains("active"));
+    QCOMPARE(run.w().Form3->Button1->text(), QString("Complete"));
+    run.w().Form3->Button1Click();
+    QVERIFY(run.w().Form8->isVisible());
+    run.w().Form8->Button3Click();
 }
 
 BREVANT_QTEST_MAIN(ImportTest)

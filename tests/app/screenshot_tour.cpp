@@ -18,6 +18,7 @@
 #include "app/first_time_guide.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
+#include "app/splash_window.h"
 #include "scripted_ui.h"
 #include "store/ui/progress_window.h"
 #include "store/ui/split_list_window.h"
@@ -88,6 +89,8 @@ int main(int argc, char* argv[]) {
         };
     };
 
+    // The splash, before its timer shows the main window.
+    QTimer::singleShot(600, [&] { tour.Save(w.Form4, "splash.png"); });
     tour.Add(2500, [&] {
         if (!w.Form11->isVisible()) return false;
         tour.Save(w.Form11, "first-time-guide.png");
