@@ -30,6 +30,9 @@ const Command kCommands[] = {
     {"bars", "bars TEXT [--period daily|weekly|monthly] [--calc LIST] [--ma P1,P2,P3] "
              "[--bb N,K] [--param KEY=VALUE]...", RunBars},
     {"splits", "splits", RunSplits},
+    {"chart", "chart TEXT --png FILE [--indicator NAME] [--style NAME] [--window NAME] "
+              "[--period daily|weekly|monthly] [--ma P1,P2,P3] [--bb N,K] [--size WxH]",
+     RunChart},
 };
 
 void PrintUsage() {
