@@ -91,6 +91,7 @@ void ChartRenderer::setupLayout() {
     plot_.plotLayout()->clear();
     plot_.setBackground(Qt::white);
     plot_.setInteractions({});
+    plot_.setPlottingHint(QCP::phFastPolylines, true);
     plot_.plotLayout()->setAutoMargins(QCP::msNone);
     plot_.plotLayout()->setMargins(kChartMargins);
     plot_.plotLayout()->setRowSpacing(0);
@@ -228,6 +229,7 @@ void ChartRenderer::setupSeries() {
         }
         p->setName(QString::fromLatin1(s.name.data(), int(s.name.size())));
         p->setAntialiased(s.kind == SeriesKind::Line);
+        p->setAntialiasedFill(false);
         plottables_[k] = p;
     }
     auto* cursor = static_cast<QCPFinancial*>(plottable(Series10));
