@@ -1,56 +1,35 @@
 // Brevant Dira — bringing the bar series in line with the chart view.
 #include "chart/check_indicator.h"
 
+#include <array>
+#include <string_view>
+
 #include "store/period_bars.h"
 #include "ta/calculations.h"
 
 namespace brevant {
+namespace {
 
-void RunIndicatorCalculation(TBars& bars, int indicator, const TIndicatorParams& p) {
-    switch (indicator) {
-    case kMacdLine:
-    case kMacdHistogram:
-    case kMacdFull:
-        CalMACD(bars, p);
-        break;
-    case kRsiView:
-        CalRSI(bars, p);
-        break;
-    case kCciView:
-        CalCCI(bars, p);
-        break;
-    case kMfiView:
-        CalMFI(bars, p);
-        break;
-    case kWrView:
-        CalWR(bars, p);
-        break;
-    case kAdxView:
-    case kDiView:
-        CalADX(bars, p);
-        break;
-    case kFastStochastic:
-        CalStoc(bars, p);
-        break;
-    case kSlowStochastic:
-        CalSStoc(bars, p);
-        break;
-    case kCmfView:
-    case kAccumDist:
-        CalCMF(bars, p);
-        break;
-    case kRocView:
-        CalROC(bars, p);
-        break;
-    case kObvView:
-        CalOBV(bars);
-        break;
-    case kAtrView:
-        CalATR(bars, p);
-        break;
-    default:
-        break;
-    }
+// In indicator view order.
+constexpr std::array<std::string_view, 16> kViewCalculations = {
+    "CalMACD", "CalMACD", "CalMACD",  "CalRSI", "CalCCI", "CalMFI", "CalWR",  "CalADX",
+    "CalADX",  "CalStoc", "CalSStoc", "CalCMF", "CalCMF", "CalROC", "CalOBV", "CalATR"};
+
+} // namespace
+
+const CalculationInfo* IndicatorCalculation(int indicator) {
+    if (indicator < 0 || indicator >= int(kViewCalculations.size())) return nullptr;
+    return FindCalculation(kViewCalculations[indicator]);
+}
+
+void RunIndicatorCalculation(TBars& bars, int indicator, const TIndicatorParams& params) {
+    if (const CalculationInfo* calc = IndicatorCalculation(indicator))
+        calc->run(bars, params, TOverlayParams{});
+}
+
+bool IndicatorComputable(int indicator, std::size_t barCount, const TIndicatorParams& params) {
+    const CalculationInfo* calc = IndicatorCalculation(indicator);
+    return calc && std::int64_t(barCount) >= calc->minimumBars(params, TOverlayParams{});
 }
 
 void CheckIndicatorBars(TBars& bars, const ChartView& view, const TIndicatorParams& params,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chart/chart_view.h"
+#include "ta/calculation_table.h"
 #include "ta/indicator_params.h"
 #include "ta/stock_bar.h"
 
@@ -13,7 +14,15 @@ namespace brevant {
 void CheckIndicatorBars(TBars& bars, const ChartView& view, const TIndicatorParams& params,
                         const OverlaySettings& overlays);
 
+// The calculation an indicator view needs (CalMACD for the three MACD views,
+// CalADX for both directional views, ...); nullptr for an unknown index.
+const CalculationInfo* IndicatorCalculation(int indicator);
+
 // The calculation an indicator view needs, run on its own.
 void RunIndicatorCalculation(TBars& bars, int indicator, const TIndicatorParams& params);
+
+// Whether that calculation has enough bars to compute anything; when it has
+// not, the bars hold no values of it.
+bool IndicatorComputable(int indicator, std::size_t barCount, const TIndicatorParams& params);
 
 } // namespace brevant

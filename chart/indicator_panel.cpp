@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "chart/chart_view.h"
+#include "chart/check_indicator.h"
 
 namespace brevant {
 namespace {
@@ -15,18 +16,23 @@ using Field = double TStockBar::*;
 // whose value means something; reference lines span the whole loop.
 class Panel {
 public:
-    Panel(ChartModel& chart, const TBars& bars, int first, int last)
-        : chart_(chart), bars_(bars), first_(first), last_(last), loopEnd_(last) {}
+    // Without `computed` the fields hold no values of the view's indicator
+    // (its calculation had too few bars), so only the reference lines are drawn.
+    Panel(ChartModel& chart, const TBars& bars, int first, int last, bool computed)
+        : chart_(chart), bars_(bars), first_(first), last_(last), loopEnd_(last),
+          computed_(computed) {}
 
     // The histogram views run one bar further, to close the histogram at zero.
     void RunToNextBar() { loopEnd_ = last_ + 1; }
 
     void Plot(ChartSeries s, Field field, int from) {
+        if (!computed_) return;
         auto& points = chart_[s].points;
         for (int i = std::max(first_, from); i <= last_; ++i)
             points.push_back({double(i), bars_[i].*field});
     }
     void Histogram(int from) {
+        if (!computed_) return;
         for (ChartSeries s : {Series7, Series12}) {
             Plot(s, &TStockBar::MacdHist, from);
             chart_[s].points.push_back({double(last_ + 1), 0.0});
@@ -56,6 +62,7 @@ private:
     ChartModel& chart_;
     const TBars& bars_;
     int first_, last_, loopEnd_;
+    bool computed_;
 };
 
 // RSI, CCI, MFI and Williams %R: one bold line after its warm-up and dotted levels.
@@ -104,7 +111,7 @@ void Directional(Panel& p, bool withAdx) {
 
 void ComposeIndicatorPanel(ChartModel& chart, const TBars& bars, int indicator,
                            const TIndicatorParams& q, int first, int last) {
-    Panel p(chart, bars, first, last);
+    Panel p(chart, bars, first, last, IndicatorComputable(indicator, bars.size(), q));
     const int signalFrom = q.MACD1 + q.MACD2 + q.MACD3;
     switch (indicator) {
     case kMacdLine:

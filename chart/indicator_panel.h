@@ -8,7 +8,9 @@
 namespace brevant {
 
 // Adds the view's indicator points and reference lines for the shown bars
-// first .. last and sets the pens the view asks for.
+// first .. last and sets the pens the view asks for. A series too short for
+// the view's calculation gets the reference lines only: its fields hold no
+// values of that indicator, and drawing them would show a flat line at zero.
 void ComposeIndicatorPanel(ChartModel& chart, const TBars& bars, int indicator,
                            const TIndicatorParams& params, int first, int last);
 

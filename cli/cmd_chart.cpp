@@ -128,6 +128,12 @@ std::string ListTextFor(TDataStore& store, const std::string& text, TIndicatorPa
     return text;
 }
 
+// Qt's note that it picked a runtime folder itself is no news on a server.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths:"))) return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 } // namespace
 
 int RunChart(Context& ctx) {
@@ -156,6 +162,7 @@ int RunChart(Context& ctx) {
 
     // No display needed: draw on the offscreen platform unless told otherwise.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessages);
     int argc = 1;
     char name[] = "brevant-cli";
     char* argv[] = {name, nullptr};

@@ -147,6 +147,32 @@ TEST(IndicatorPanel, PenPropertiesAViewDoesNotSetKeepTheirLastValue) {
     EXPECT_EQ(m[Series4].pen, (Pen{colours::kBlue, 1, PenStyle::Solid}));
 }
 
+TEST(IndicatorPanel, TooShortASeriesForTheCalculationDrawsOnlyTheLevels) {
+    // 17 monthly bars: too few for the accumulation line, ADX and MACD.
+    const TBars bars = FilledBars();
+    const TBars shortBars(bars.begin(), bars.begin() + 17);
+    const TIndicatorParams params;
+    const OverlaySettings overlays;
+    const StockSelection selection;
+    const LocaleSettings locale;
+    for (int indicator : {kAccumDist, kObvView, kAdxView, kMacdFull, kCmfView}) {
+        SCOPED_TRACE(indicator);
+        const ChartView view{indicator, 1, "View All", BarPeriod::Daily};
+        const ChartModel m = ComposeChart({shortBars, view, params, overlays, selection, locale});
+        for (ChartSeries s : {Series3, Series4, Series7, Series12}) {
+            const bool level = indicator == kCmfView && s == Series4;
+            EXPECT_EQ(m[s].points.empty(), !level) << m[s].name;
+        }
+        EXPECT_EQ(m[Series5].points.empty(), indicator != kMacdFull);
+        EXPECT_EQ(m.Label35, IndicatorTitle(indicator, params));
+    }
+    // Enough bars for ATR (17 with period 14): bars 15 and 16 are drawn.
+    const ChartView atr{kAtrView, 1, "View All", BarPeriod::Daily};
+    EXPECT_EQ(
+        ComposeChart({shortBars, atr, params, overlays, selection, locale})[Series3].points.size(),
+        2u);
+}
+
 TEST(IndicatorPanel, VolumeViewsHideTheirAxisLabels) {
     const TBars bars = FilledBars();
     const TIndicatorParams params;
