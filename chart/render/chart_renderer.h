@@ -35,6 +35,10 @@ public:
     void Render(const ChartModel& model, const TBars& bars, bool stockSelected,
                 const LocaleSettings& locale);
 
+    // Whether a stock list has a selection, for the labels of later redraws
+    // (the lists can change their selection without a new composition).
+    void SetStockSelected(bool selected) { stockSelected_ = selected; }
+
     QCustomPlot& plot() const { return plot_; }
     QCPAxisRect* indicatorPanel() const { return indicatorRect_; }
     QCPAxisRect* pricePanel() const { return priceRect_; }
