@@ -7,6 +7,7 @@
 
 #include "chart/compose_chart.h"
 #include "chart/render/chart_crosshair.h"
+#include "chart/render/chart_export.h"
 #include "chart/render/chart_renderer.h"
 #include "chart_test_support.h"
 
@@ -153,6 +154,28 @@ TEST_F(ChartRendererTest, CrosshairStartsOffAndFollowsTheMouse) {
     EXPECT_TRUE(crosshair.isEnabled());
     crosshair.setEnabled(false);
     EXPECT_FALSE(crosshair.isEnabled());
+}
+
+TEST_F(ChartRendererTest, PrintedPageKeepsItsMarginsBlank) {
+    Draw(350, {});
+    QImage page(1000, 800, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        PaintChartOnPage(plot_, painter, page.rect());
+    }
+    auto inked = [&](QRect area) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (page.pixel(x, y) != qRgb(255, 255, 255)) return true;
+        return false;
+    };
+    // 15 % at the sides, 16 % at the top and bottom.
+    EXPECT_FALSE(inked(QRect(0, 0, 149, 800)));
+    EXPECT_FALSE(inked(QRect(851, 0, 149, 800)));
+    EXPECT_FALSE(inked(QRect(0, 0, 1000, 127)));
+    EXPECT_FALSE(inked(QRect(0, 673, 1000, 127)));
+    EXPECT_TRUE(inked(QRect(150, 128, 700, 544)));
 }
 
 } // namespace
