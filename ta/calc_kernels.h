@@ -83,16 +83,17 @@ inline int WindowStart(int t, int n) {
     return t - n + 1;
 }
 
-inline double HighestHigh(const TBars& bars, int first, int last) {
-    double hh = bars[first].High;
-    for (int k = first + 1; k <= last; ++k) hh = std::max(hh, bars[k].High);
-    return hh;
-}
-
-inline double LowestLow(const TBars& bars, int first, int last) {
-    double ll = bars[first].Low;
-    for (int k = first + 1; k <= last; ++k) ll = std::min(ll, bars[k].Low);
-    return ll;
+// Highest High and lowest Low of bars first .. last, found in one scan.
+struct HighLow {
+    double highest, lowest;
+};
+inline HighLow WindowHighLow(const TBars& bars, int first, int last) {
+    HighLow hl{bars[first].High, bars[first].Low};
+    for (int k = first + 1; k <= last; ++k) {
+        hl.highest = std::max(hl.highest, bars[k].High);
+        hl.lowest = std::min(hl.lowest, bars[k].Low);
+    }
+    return hl;
 }
 
 inline double TypicalPrice(const TStockBar& bar) {
@@ -128,8 +129,7 @@ inline double AbsTrueRange(const TStockBar& bar, double previousClose) {
 
 // Raw stochastic %K of the n-bar window ending at t; a flat window gives 0.
 inline double RawPercentK(const TBars& bars, int t, int n) {
-    const double hh = HighestHigh(bars, WindowStart(t, n), t);
-    const double ll = LowestLow(bars, WindowStart(t, n), t);
+    const auto [hh, ll] = WindowHighLow(bars, WindowStart(t, n), t);
     if (hh - ll == 0) return 0;
     return (bars[t].Close - ll) / (hh - ll) * 100;
 }

@@ -10,8 +10,7 @@ void CalWR(TBars& bars, const TIndicatorParams& p) {
     calc::ResetField(bars, &TStockBar::WR);
     const int last = calc::LastIndex(bars);
     for (int t = n - 1; t <= last; ++t) {
-        const double hh = calc::HighestHigh(bars, calc::WindowStart(t, n), t);
-        const double ll = calc::LowestLow(bars, calc::WindowStart(t, n), t);
+        const auto [hh, ll] = calc::WindowHighLow(bars, calc::WindowStart(t, n), t);
         // A flat window reads as "close at the low".
         bars[t].WR = hh - ll == 0 ? -100 : (hh - bars[t].Close) / (hh - ll) * (-100);
     }
