@@ -24,6 +24,15 @@ struct RenderOptions {
 // the plot height) and the price panel (20 % to 100 %) sharing one bottom
 // axis, the volume band (65 % to 100 %) and an invisible full-height band
 // for the cursor series, the grid bands, frame and colour lines.
+// One renderer per plot: it replaces the plot's layout when it is made and is
+// deleted with the plot.
+//
+// A window keeps one ChartModel (from InitialChartModel()) and, to redraw,
+// composes into it and renders it:
+//   CheckIndicatorBars(Bars, view, Params, overlays);
+//   ComposeChart(model, {Bars, view, Params, overlays, selection, locale});
+//   renderer.Render(model, Bars, selection.Any(), locale);
+//   ApplyHeaderTexts(model, labels);  // and the status bar: model.statusText
 class ChartRenderer : public QObject {
 public:
     ChartRenderer(QCustomPlot& plot, RenderOptions options = {});
