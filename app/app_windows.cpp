@@ -32,8 +32,11 @@ TApplicationWindows::TApplicationWindows(const TStartOptions& options)
     w.Form9 = new TForm9(main);
     w.Form10 = new TForm10(*main, main);
     w.Form11 = new TForm11(main, w.Form8, main);
-    w.Form12 = new TForm12(main);
+    w.Form12 = new TForm12(main->Params, main);
     w.Form13 = new TForm13(main);
+    // The filter dialog's captions name indicator periods only, which the
+    // overlays leave alone; it rewrites them itself whenever it shows.
+    w.Form13->SetOkActions([main] { main->CheckIndicator(); }, {});
     w.HelpWindow = new THelpWindow(main);
     main->SetWindows(&windows_);
 }

@@ -11,6 +11,7 @@
 
 #include "app/stock_list_box.h"
 #include "app/tool_icons.h"
+#include "chart/render/chart_crosshair.h"
 
 namespace brevant {
 
@@ -20,6 +21,7 @@ TForm1::TForm1(const TStartOptions& options)
     setupMenus();
     setupToolBar();
     setupCentralArea();
+    setupChartDrawing();
     setupTimers();
 }
 

@@ -3,10 +3,13 @@
 
 #include <QMainWindow>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "app/start_options.h"
 #include "app/ui_base/help_router.h"
+#include "chart/chart_model.h"
+#include "chart/chart_view.h"
 #include "store/data_store.h"
 #include "store/stock_list.h"
 #include "store/ui/store_host.h"
@@ -33,6 +36,8 @@ class QToolButton;
 namespace brevant {
 
 struct TAppWindows;
+class ChartCrosshair;
+class ChartRenderer;
 class TStockListBox;
 
 // Owns the state every window works on: the database components, the stock
@@ -172,6 +177,7 @@ public:
     QLineEdit* Edit3 = nullptr;
     QToolButton* Button2 = nullptr;
     QCustomPlot* Chart1 = nullptr;
+    ChartRenderer* Renderer1 = nullptr; // draws the composed chart into Chart1
     QStatusBar* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr; // readout, 50 ms
     QTimer* Timer2 = nullptr; // first-time guide, 150 ms, once
@@ -220,6 +226,7 @@ private:
     void setupSearch(QWidget* parent);
     void setupChart(QWidget* parent);
     void setupTimers();
+    void setupChartDrawing();
     QLabel* NewLabel(int number, const QString& text, QWidget* parent);
 
     QAction* AddItem(QMenu* menu, const QString& caption, void (TForm1::*handler)(),
@@ -232,6 +239,11 @@ private:
     TStockListBox* VisibleList() const;
     void FillStockList();
     void ShowModalOnce(class QDialog* dialog);
+    // The view state as the controls hold it, for the chart core.
+    ChartView ChartViewState() const;
+    StockSelection ChartSelection() const;
+    OverlaySettings Overlays() const;
+    void PlaceIndicatorTitle();
 
     TDataStore store_;
     const TAppWindows* windows_ = nullptr;
@@ -240,6 +252,9 @@ private:
     int lastMouseX_ = 0;
     QList<QWidget*> hiddenByMinimize_;
     std::map<int, QLabel*> labels_;
+    // Kept for the run: a composition leaves what it does not set as it was.
+    ChartModel model_ = InitialChartModel();
+    std::unique_ptr<ChartCrosshair> crosshair_;
 };
 
 } // namespace brevant

@@ -1,25 +1,19 @@
-// Brevant Dira — what the chart shows: period, indicator, time window and price style.
+// Brevant Dira — what the chart shows: period, indicator, time window, price style and their keys.
+#include <QAction>
 #include <QComboBox>
 #include <QCursor>
-#include <QFrame>
 #include <QLabel>
 #include <QMenu>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTimer>
 #include <QToolButton>
-#include <qcustomplot.h>
 
 #include "app/main_window.h"
 #include "app/stock_list_box.h"
-#include "store/period_bars.h"
+#include "chart/check_indicator.h"
 
 namespace brevant {
 
 void TForm1::CheckIndicator() {
-    if (WeeklyData1->isChecked()) GetWeeklyData(Bars);
-    if (MonthlyData1->isChecked()) GetMonthlyData(Bars);
-    // The indicator and overlay calculations join here with the chart.
+    CheckIndicatorBars(Bars, ChartViewState(), Params, Overlays());
     for (int i = 0; i < IndicatorItems.size(); ++i)
         IndicatorItems[i]->setChecked(i == ComboBox1->currentIndex());
     for (int i = 0; i < WindowItems.size(); ++i)
@@ -27,24 +21,6 @@ void TForm1::CheckIndicator() {
     for (int i = 0; i < StyleItems.size(); ++i)
         StyleItems[i]->setChecked(i == ComboBox2->currentIndex());
     PlotData(0);
-}
-
-void TForm1::PlotData(int /*unused*/) {
-    StatusBar1->clearMessage();
-    // The chart itself is composed here once the chart renderer exists; until
-    // then the header names the selected stock, or shows its design captions.
-    const TStockListBox* list =
-        PageControl1->currentWidget() == TabSheet1 && ListBox1->currentItem() ? ListBox1 : ListBox2;
-    if (Bars.empty()) {
-        const std::pair<int, const char*> captions[] = {
-            {22, "Stock Name"}, {24, "Open"},  {26, "High"}, {28, "Volume"},
-            {30, "Low"},        {32, "Close"}, {34, "Date"}};
-        for (const auto& [number, text] : captions) Label(number)->setText(text);
-        Label(35)->clear();
-    } else if (list->currentItem()) {
-        Label(22)->setText(list->currentItem()->text());
-    }
-    Chart1->replot();
 }
 
 void TForm1::SetWindow(int index) {
@@ -165,32 +141,37 @@ void TForm1::SpeedButton6Click() {
     PopupMenu1->popup(QCursor::pos() + QPoint(10, 0));
 }
 
-void TForm1::SpeedButton5Click() {
-    // The crosshair tool itself is drawn by the chart renderer.
-    CrossCursor = !CrossCursor;
-    SpeedButton5->setChecked(CrossCursor);
-}
-
-void TForm1::Chart1MouseMove(int x) {
-    if (!Panel3->isVisible() || ListBox1->count() == 0) return;
-    lastMouseX_ = x;
-    if (!Timer1->isActive()) Timer1->start();
-}
-
-void TForm1::Timer1Timer() {
-    // The crosshair readout fills the detail panel from the bar under lastMouseX_.
-}
-
-void TForm1::Chart1BeforeDrawSeries() {
-    // The narrow layout matches the candle width to the volume bars here.
-}
-
-void TForm1::ApplicationEvents1ShortCut(int /*key*/) {
-    // Escape ends the crosshair; F1 to F12 change the view from other windows.
-}
-
-void TForm1::Print1Click() {
-    // Opens the chart's print preview, titled "Print Preview".
+void TForm1::ApplicationEvents1ShortCut(int key) {
+    if (key == Qt::Key_Escape && CrossCursor) SpeedButton5Click();
+    if (!ChartSelection().Any()) return;
+    switch (key) {
+    case Qt::Key_F1:
+        return SetWindow(0);
+    case Qt::Key_F2:
+        return SetWindow(2);
+    case Qt::Key_F3:
+        return SetWindow(3);
+    case Qt::Key_F4:
+        return SetWindow(4);
+    case Qt::Key_F5:
+        return SetIndicator(2);
+    case Qt::Key_F6:
+        return SetIndicator(3);
+    case Qt::Key_F7:
+        return SetIndicator(4);
+    case Qt::Key_F8:
+        return SetIndicator(5);
+    case Qt::Key_F9:
+        return SetStyle(0);
+    case Qt::Key_F10:
+        return SetStyle(1);
+    case Qt::Key_F11:
+        return SetStyle(2);
+    case Qt::Key_F12:
+        return ScanNow1Click();
+    default:
+        return; // "3 Months" has no key
+    }
 }
 
 } // namespace brevant

@@ -1,0 +1,145 @@
+// Brevant Dira — the main window's chart: drawing it, the crosshair and its readout, printing.
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <qcustomplot.h>
+
+#include "app/app_windows.h"
+#include "app/main_window.h"
+#include "app/stock_list_box.h"
+#include "chart/compose_chart.h"
+#include "chart/readout.h"
+#include "chart/render/chart_crosshair.h"
+#include "chart/render/chart_export.h"
+#include "chart/render/chart_labels.h"
+#include "chart/render/chart_renderer.h"
+#include "chart/ui/overlay_window.h"
+
+namespace brevant {
+namespace {
+
+std::optional<std::string> SelectedText(const QListWidget* list) {
+    const QList<QListWidgetItem*> items = list->selectedItems();
+    if (items.isEmpty()) return std::nullopt;
+    return items.front()->text().toLatin1().toStdString();
+}
+
+} // namespace
+
+void TForm1::setupChartDrawing() {
+    Renderer1 = new ChartRenderer(*Chart1);
+    crosshair_ = std::make_unique<ChartCrosshair>(*Renderer1);
+    // The cursor follows the mouse on its own, whether the readout runs or not.
+    connect(Chart1, &QCustomPlot::mouseMove, this,
+            [this](QMouseEvent* event) { crosshair_->moveTo(event->position().toPoint()); });
+    // Dates and K/M/B volume labels appear only while a stock list has a selection.
+    for (QListWidget* list :
+         {static_cast<QListWidget*>(ListBox1), static_cast<QListWidget*>(ListBox2)})
+        connect(list, &QListWidget::itemSelectionChanged, this, [this] {
+            Renderer1->SetStockSelected(ChartSelection().Any());
+            Chart1->replot(QCustomPlot::rpQueuedReplot);
+        });
+    // Like a label control on the chart, the title hides the lines beneath it.
+    QLabel* title = Label(35);
+    title->setAutoFillBackground(true);
+    QPalette white = title->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    title->setPalette(white);
+    title->setContentsMargins(3, 1, 3, 1);
+    connect(Chart1, &QCustomPlot::afterLayout, this, &TForm1::PlaceIndicatorTitle);
+}
+
+ChartView TForm1::ChartViewState() const {
+    ChartView view;
+    view.indicator = ComboBox1->currentIndex();
+    view.priceStyle = ComboBox2->currentIndex();
+    view.window = ComboBox3->currentText().toStdString();
+    view.period = WeeklyData1->isChecked()    ? BarPeriod::Weekly
+                  : MonthlyData1->isChecked() ? BarPeriod::Monthly
+                                              : BarPeriod::Daily;
+    return view;
+}
+
+StockSelection TForm1::ChartSelection() const {
+    StockSelection selection;
+    selection.allStockTabVisible = PageControl1->currentWidget() == TabSheet1;
+    selection.allStock = SelectedText(ListBox1);
+    selection.filterResult = SelectedText(ListBox2);
+    return selection;
+}
+
+OverlaySettings TForm1::Overlays() const {
+    // Read from the dialog's controls every time: they are the only store.
+    return windows_ && windows_->Form13 ? windows_->Form13->Settings() : OverlaySettings{};
+}
+
+void TForm1::PlotData(int /*unused*/) {
+    const StockSelection selection = ChartSelection();
+    ComposeChart(model_, {Bars, ChartViewState(), Params, Overlays(), selection, LocaleSettings_});
+    Renderer1->Render(model_, Bars, selection.Any(), LocaleSettings_);
+    ApplyHeaderTexts(model_, [this](int number) { return Label(number); });
+    Label(35)->adjustSize();
+    if (model_.statusText.empty())
+        StatusBar1->clearMessage();
+    else
+        StatusBar1->showMessage(QString::fromLatin1(model_.statusText));
+}
+
+void TForm1::PlaceIndicatorTitle() {
+    const QRect panel = Renderer1->indicatorPanel()->rect();
+    Label(35)->move(panel.left() + 2, panel.top() + 2);
+}
+
+void TForm1::Chart1BeforeDrawSeries() {
+    // Nothing left to do: the renderer sizes narrow-layout candles in bar
+    // steps, like the volume bars, so they match at every window size.
+}
+
+void TForm1::SpeedButton5Click() {
+    CrossCursor = !CrossCursor;
+    crosshair_->setEnabled(CrossCursor);
+    SpeedButton5->setChecked(CrossCursor);
+}
+
+void TForm1::Chart1MouseMove(int x) {
+    if (!Panel3->isVisible() || ListBox1->count() == 0) return;
+    lastMouseX_ = x;
+    // A running timer is not restarted: at most one readout per interval,
+    // always for the latest position.
+    if (!Timer1->isActive()) Timer1->start();
+}
+
+void TForm1::Timer1Timer() {
+    Timer1->stop();
+    if (!ReadoutReadsX(lastMouseX_, Chart1->width())) return;
+    try {
+        const int bar = ReadoutBarIndex(Renderer1->BottomAxisValueAt(lastMouseX_));
+        ApplyReadoutTexts(
+            Readout(Bars, bar, ComboBox1->currentIndex(), Overlays(), LocaleSettings_),
+            [this](int number) { return Label(number); });
+    } catch (...) {
+        // A readout that fails only skips this tick; the next movement tries again.
+    }
+}
+
+void TForm1::Print1Click() {
+    QPrintPreviewDialog preview(this);
+    preview.setWindowTitle("Print Preview");
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+        QPainter painter(printer);
+        const QRect page(QPoint(0, 0),
+                         printer->pageLayout().paintRectPixels(printer->resolution()).size());
+        PaintChartOnPage(*Chart1, painter, page);
+    });
+    preview.exec();
+}
+
+} // namespace brevant
