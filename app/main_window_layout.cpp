@@ -138,7 +138,9 @@ void TForm1::setupDetailPanel(QWidget* parent) {
     value(7, "Volume", 30, y(4), w - 34, false)->setToolTip("Volume");
     int r = 5;
     for (const TDetailRow& row : kDetailRows) {
-        QLabel* c = caption(row.Caption, row.CaptionText, 4, y(r), 82);
+        // The readout lengthens captions ("BB Upp  (20,2)"); they may run under
+        // the right-aligned value instead of being clipped.
+        QLabel* c = caption(row.Caption, row.CaptionText, 4, y(r), w - 8);
         QLabel* v = value(row.Value, row.ValueText, 86, y(r), w - 90, row.RightAligned);
         Colour(c, row.Colour);
         Colour(v, row.Colour);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <vector>
@@ -89,6 +90,8 @@ TForm12::TForm12(const TIndicatorParams& params, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     PageControl1 = new QTabWidget(this);
+    // All three tab titles in view, without scroll arrows.
+    PageControl1->tabBar()->setUsesScrollButtons(false);
     const TIndicatorParams defaults = DefaultIndicatorParams();
     std::size_t next = 0;
     for (const Page& page : kPages) {

@@ -14,10 +14,12 @@
 namespace brevant {
 namespace {
 
+constexpr int kSpinWidth = 64;
+
 // One row of a group: the check box, then "Value:" and the period.
 TPeriodSpinEdit* AddRow(QGridLayout* grid, int row, QCheckBox* box, int value, QWidget* parent) {
     auto* spin = new TPeriodSpinEdit(2, 200, value, parent);
-    spin->setMinimumWidth(64);
+    spin->setFixedWidth(kSpinWidth);
     grid->addWidget(box, row, 0);
     grid->addWidget(new QLabel("Value:", parent), row, 1, Qt::AlignRight);
     grid->addWidget(spin, row, 2);
@@ -27,6 +29,7 @@ TPeriodSpinEdit* AddRow(QGridLayout* grid, int row, QCheckBox* box, int value, Q
 QGridLayout* GroupGrid(QGroupBox* group) {
     auto* grid = new QGridLayout(group);
     grid->setColumnStretch(0, 1);
+    grid->setColumnMinimumWidth(0, 170);
     grid->setHorizontalSpacing(8);
     return grid;
 }
@@ -49,7 +52,10 @@ TForm13::TForm13(QWidget* parent) : QDialog(parent) {
     JvSpinEdit1 = AddRow(grid, 0, CheckBox1, 20, averages);
     JvSpinEdit2 = AddRow(grid, 1, CheckBox2, 50, averages);
     JvSpinEdit3 = AddRow(grid, 2, CheckBox3, 200, averages);
-    grid->setColumnMinimumWidth(3, 64); // lines the periods up with the band's
+    // An empty place where the bands have their width lines the periods up.
+    auto* gap = new QWidget(averages);
+    gap->setFixedWidth(kSpinWidth);
+    grid->addWidget(gap, 0, 3);
     layout->addWidget(averages);
 
     auto* bands = new QGroupBox(" Bollinger Bands ", this);
@@ -57,7 +63,7 @@ TForm13::TForm13(QWidget* parent) : QDialog(parent) {
     CheckBox4 = new QCheckBox("Plot Bollinger Bands", bands);
     JvSpinEdit4 = AddRow(grid, 0, CheckBox4, 20, bands);
     JvSpinEdit5 = new TPeriodSpinEdit(0, 200, 2, bands);
-    JvSpinEdit5->setMinimumWidth(64);
+    JvSpinEdit5->setFixedWidth(kSpinWidth);
     JvSpinEdit5->setToolTip("Width in standard deviations");
     grid->addWidget(JvSpinEdit5, 0, 3);
     layout->addWidget(bands);

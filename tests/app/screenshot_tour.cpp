@@ -1,15 +1,20 @@
 // Brevant Dira — walks through the program's windows on a real display and
 // saves a picture of each: start on an empty database, the first-time guide,
-// an import of the sample quotes, the main window, the split list, the about
+// an import of the sample quotes, the main window and its chart in several
+// views, the overlay and indicator setting dialogs, the split list, the about
 // box and the help. Used by scripts/screenshots.sh under Xvfb.
+#include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <qcustomplot.h>
 #include <vector>
 
 #include "app/about_window.h"
@@ -19,6 +24,8 @@
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
+#include "chart/ui/indicator_setting_window.h"
+#include "chart/ui/overlay_window.h"
 #include "scripted_ui.h"
 #include "store/ui/progress_window.h"
 #include "store/ui/split_list_window.h"
@@ -112,6 +119,45 @@ int main(int argc, char* argv[]) {
     });
     tour.Add(300, once([&] { w.Form8->Button3Click(); }));
     tour.Add(800, once([&] { tour.Save(w.Form1, "main-window.png"); }));
+    // The chart with overlays, the crosshair and its readout.
+    tour.Add(300, once([&] {
+                 w.Form13->CheckBox1->setChecked(true);
+                 w.Form13->CheckBox2->setChecked(true);
+                 w.Form13->CheckBox4->setChecked(true);
+                 w.Form1->OverlayIndicator1Click();
+             }));
+    tour.Add(500, once([&] {
+                 tour.Save(w.Form13, "overlay-dialog.png");
+                 w.Form13->Button1Click();
+             }));
+    tour.Add(300, once([&] {
+                 w.Form1->ViewAllDataClick();
+                 w.Form1->SpeedButton5Click();
+                 QWidget* chart = w.Form1->Chart1;
+                 const QPoint at(chart->width() * 2 / 3, chart->height() / 2);
+                 QMouseEvent move(QEvent::MouseMove, at, chart->mapToGlobal(at), Qt::NoButton,
+                                  Qt::NoButton, Qt::NoModifier);
+                 QApplication::sendEvent(chart, &move);
+             }));
+    tour.Add(600, once([&] { tour.Save(w.Form1, "main-window-crosshair.png"); }));
+    tour.Add(300, once([&] {
+                 w.Form1->SpeedButton5Click();
+                 w.Form1->ViewRSIClick();
+                 w.Form1->ViewBarClick();
+                 w.Form1->Month1Click();
+             }));
+    tour.Add(600, once([&] { tour.Save(w.Form1, "main-window-rsi-bars-1-month.png"); }));
+    tour.Add(300, once([&] {
+                 w.Form1->ViewOBVClick();
+                 w.Form1->ViewLineClick();
+                 w.Form1->View1YearClick();
+             }));
+    tour.Add(600, once([&] { tour.Save(w.Form1, "main-window-obv-line-1-year.png"); }));
+    tour.Add(300, once([&] { w.Form1->SetIndicatorValue1Click(); }));
+    tour.Add(500, once([&] {
+                 tour.Save(w.Form12, "indicator-setting.png");
+                 w.Form12->Button3Click();
+             }));
     tour.Add(300, once([&] { w.Form1->UndoStockSplitDividend1Click(); }));
     tour.Add(500, once([&] {
                  tour.Save(w.Form10, "split-list.png");

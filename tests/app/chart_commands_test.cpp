@@ -1,0 +1,286 @@
+// Brevant Dira — the chart's commands in the main window: the "&Graph" items
+// and their check marks, the application-wide keys, the header and status
+// texts, the axis labels following the selection, and the print preview.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <qcustomplot.h>
+
+#include "app/stock_list_box.h"
+#include "app_fixture.h"
+#include "chart/compose_chart.h"
+#include "chart/render/chart_renderer.h"
+#include "screen/ui/filter_window.h"
+
+using brevant::TForm1;
+using brevant::testing::AppRun;
+
+namespace {
+
+const QString kFirst = "Acme Anvil Works , ZANV";
+
+enum Group { Window, Indicator, Style };
+
+QComboBox* Combo(TForm1& m, int group) {
+    return group == Window ? m.ComboBox3 : group == Indicator ? m.ComboBox1 : m.ComboBox2;
+}
+
+// The one checked item of each "&Graph" group, as indexes.
+QList<int> CheckedItems(const TForm1& m) {
+    QList<int> checked;
+    for (const QList<QAction*>* items : {&m.WindowItems, &m.IndicatorItems, &m.StyleItems}) {
+        QList<int> marks;
+        for (int i = 0; i < items->size(); ++i)
+            if ((*items)[i]->isChecked()) marks << i;
+        checked << (marks.size() == 1 ? marks.front() : -1);
+    }
+    return checked;
+}
+
+QList<int> ComboIndexes(const TForm1& m) {
+    return {m.ComboBox3->currentIndex(), m.ComboBox1->currentIndex(), m.ComboBox2->currentIndex()};
+}
+
+} // namespace
+
+class ChartCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void GraphItem_data();
+    void GraphItem();
+    void FunctionKey_data();
+    void FunctionKey();
+    void FunctionKeysNeedASelection();
+    void MenuTakesKeysWhileMainWindowIsActive();
+    void OtherWindowsPassKeysToTheChart();
+    void F12OpensTheFilterWindowOnce();
+    void ShortHistoryNamedInStatusBar();
+    void EmptySeriesShowsDesignCaptions();
+    void HeaderFromFilterResultWhenAllStockHasNoSelection();
+    void BottomAxisLabelsFollowTheSelection();
+    void PrintOpensTitledPreview();
+
+private:
+    TForm1& Main() { return run_->Main(); }
+    std::unique_ptr<AppRun> run_;
+};
+
+void ChartCommandsTest::initTestCase() {
+    run_ = std::make_unique<AppRun>();
+    run_->Prefill({SAMPLE_QUOTES});
+    run_->Start();
+    QCOMPARE(Main().ListBox1->count(), 8);
+}
+
+// Every case starts on the first stock, the initial view, the "All Stock" page.
+void ChartCommandsTest::init() {
+    Main().PageControl1->setCurrentWidget(Main().TabSheet1);
+    Main().ListBox2->clear();
+    Main().ListBox1->setCurrentRow(0);
+    Main().ComboBox1->setCurrentIndex(2);
+    Main().ComboBox2->setCurrentIndex(1);
+    Main().ComboBox3->setCurrentIndex(1);
+    Main().DailyData1Click();
+    QCOMPARE(Main().Bars.size(), std::size_t(260));
+}
+
+void ChartCommandsTest::GraphItem_data() {
+    QTest::addColumn<int>("group");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("key"); // 0: no key
+    const int windowKeys[] = {Qt::Key_F1, 0, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4};
+    for (int i = 0; i < 5; ++i) QTest::addRow("window %d", i) << int(Window) << i << windowKeys[i];
+    for (int i = 0; i < 16; ++i) {
+        const int key = i >= 2 && i <= 5 ? Qt::Key_F5 + (i - 2) : 0;
+        QTest::addRow("indicator %d", i) << int(Indicator) << i << key;
+    }
+    for (int i = 0; i < 3; ++i) QTest::addRow("style %d", i) << int(Style) << i << Qt::Key_F9 + i;
+}
+
+void ChartCommandsTest::GraphItem() {
+    QFETCH(int, group);
+    QFETCH(int, index);
+    QFETCH(int, key);
+    const QList<QAction*>& items = group == Window      ? Main().WindowItems
+                                   : group == Indicator ? Main().IndicatorItems
+                                                        : Main().StyleItems;
+    QAction* item = items[index];
+    QCOMPARE(item->shortcut(), key ? QKeySequence(key) : QKeySequence());
+    // A volume no database row has: a reload would bring the stored one back.
+    Main().Bars.back().Volume = 4242;
+    QList<int> expected = ComboIndexes(Main());
+    expected[group] = index;
+
+    item->trigger();
+
+    QCOMPARE(Combo(Main(), group)->currentIndex(), index);
+    QCOMPARE(CheckedItems(Main()), expected);
+    QCOMPARE(Main().Bars.back().Volume, 4242.0);
+    QCOMPARE(Main().Label(28)->text(), QString(" 4,242"));
+    QCOMPARE(Main().Label(35)->text(), QString::fromLatin1(brevant::IndicatorTitle(
+                                           Main().ComboBox1->currentIndex(), Main().Params)));
+}
+
+void ChartCommandsTest::FunctionKey_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("group");
+    QTest::addColumn<int>("index");
+    QTest::newRow("F1") << int(Qt::Key_F1) << int(Window) << 0;
+    QTest::newRow("F2") << int(Qt::Key_F2) << int(Window) << 2;
+    QTest::newRow("F3") << int(Qt::Key_F3) << int(Window) << 3;
+    QTest::newRow("F4") << int(Qt::Key_F4) << int(Window) << 4;
+    QTest::newRow("F5") << int(Qt::Key_F5) << int(Indicator) << 2;
+    QTest::newRow("F6") << int(Qt::Key_F6) << int(Indicator) << 3;
+    QTest::newRow("F7") << int(Qt::Key_F7) << int(Indicator) << 4;
+    QTest::newRow("F8") << int(Qt::Key_F8) << int(Indicator) << 5;
+    QTest::newRow("F9") << int(Qt::Key_F9) << int(Style) << 0;
+    QTest::newRow("F10") << int(Qt::Key_F10) << int(Style) << 1;
+    QTest::newRow("F11") << int(Qt::Key_F11) << int(Style) << 2;
+}
+
+void ChartCommandsTest::FunctionKey() {
+    QFETCH(int, key);
+    QFETCH(int, group);
+    QFETCH(int, index);
+    // Away from the key's own choice first, so that the key has to change it.
+    Main().ComboBox3->setCurrentIndex(1);
+    Main().ComboBox1->setCurrentIndex(0);
+    Main().ComboBox2->setCurrentIndex(index == 1 && group == Style ? 0 : 1);
+    Main().CheckIndicator();
+    QList<int> expected = ComboIndexes(Main());
+    expected[group] = index;
+
+    Main().ApplicationEvents1ShortCut(key);
+
+    QCOMPARE(ComboIndexes(Main()), expected);
+    QCOMPARE(CheckedItems(Main()), expected);
+}
+
+void ChartCommandsTest::FunctionKeysNeedASelection() {
+    Main().ListBox1->clearSelection();
+    const QList<int> before = ComboIndexes(Main());
+    for (int key = Qt::Key_F1; key <= Qt::Key_F11; ++key) Main().ApplicationEvents1ShortCut(key);
+    QCOMPARE(ComboIndexes(Main()), before);
+    QCOMPARE(CheckedItems(Main()), before);
+    // A selection in the filter result list is enough.
+    Main().ListBox2->addItem(kFirst);
+    Main().ListBox2->setCurrentRow(0);
+    Main().ApplicationEvents1ShortCut(Qt::Key_F4);
+    QCOMPARE(Main().ComboBox3->currentText(), QString("View All"));
+}
+
+void ChartCommandsTest::MenuTakesKeysWhileMainWindowIsActive() {
+    Main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Main()));
+    // With no selection the application-wide handler would do nothing; the menu item acts.
+    Main().ListBox1->clearSelection();
+    QTest::keyClick(&Main(), Qt::Key_F2);
+    QCOMPARE(Main().ComboBox3->currentText(), QString("6 Months"));
+    QCOMPARE(CheckedItems(Main()), ComboIndexes(Main()));
+}
+
+void ChartCommandsTest::OtherWindowsPassKeysToTheChart() {
+    QWidget other;
+    other.setFocusPolicy(Qt::StrongFocus);
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    other.setFocus();
+    QTest::keyClick(&other, Qt::Key_F6);
+    QCOMPARE(Main().ComboBox1->currentText(), QString("RSI Relative Strength"));
+    QCOMPARE(Main().Label(35)->text(), QString("Relative Strength Index (14)"));
+    // Not a view key: nothing changes.
+    QTest::keyClick(&other, Qt::Key_A);
+    QCOMPARE(Main().ComboBox1->currentIndex(), 3);
+}
+
+void ChartCommandsTest::F12OpensTheFilterWindowOnce() {
+    brevant::TForm2* filter = run_->w().Form2;
+    int openings = 0;
+    QTimer watch;
+    watch.setInterval(10);
+    connect(&watch, &QTimer::timeout, [&] {
+        if (!filter->isVisible()) return;
+        ++openings;
+        // A second F12 while the window shows: nothing happens.
+        Main().ApplicationEvents1ShortCut(Qt::Key_F12);
+        filter->reject();
+    });
+    watch.start();
+    Main().ApplicationEvents1ShortCut(Qt::Key_F12);
+    QCOMPARE(openings, 1);
+    QVERIFY(!filter->isVisible());
+}
+
+void ChartCommandsTest::ShortHistoryNamedInStatusBar() {
+    Main().Bars.resize(30);
+    Main().Month1Click();
+    QCOMPARE(Main().StatusBar1->currentMessage(), QString());
+    Main().Bars.resize(20);
+    Main().Month1Click();
+    QCOMPARE(Main().StatusBar1->currentMessage(), kFirst + " has less than 1 Month data");
+    Main().ViewAllDataClick();
+    QCOMPARE(Main().StatusBar1->currentMessage(), QString());
+}
+
+void ChartCommandsTest::EmptySeriesShowsDesignCaptions() {
+    Main().Bars.clear();
+    Main().PlotData(0);
+    const std::pair<int, const char*> captions[] = {{22, "Stock Name"}, {24, "Open"}, {26, "High"},
+                                                    {28, "Volume"},     {30, "Low"},  {32, "Close"},
+                                                    {34, "Date"},       {35, ""}};
+    for (const auto& [number, text] : captions) QCOMPARE(Main().Label(number)->text(), text);
+    QCOMPARE(Main().StatusBar1->currentMessage(), QString());
+}
+
+void ChartCommandsTest::HeaderFromFilterResultWhenAllStockHasNoSelection() {
+    const QString other = "Bluegill Robotics , ZBLG";
+    Main().ListBox1->clearSelection();
+    Main().ListBox2->addItem(other);
+    Main().ListBox2->setCurrentRow(0);
+    Main().View6MClick();
+    QCOMPARE(Main().Label(22)->text(), other);
+    QCOMPARE(Main().Label(34)->text(), QString("31 December 2025"));
+}
+
+void ChartCommandsTest::BottomAxisLabelsFollowTheSelection() {
+    QCPAxis* bottom = Main().Renderer1->bottomAxis();
+    // Every label a date (or empty right of the last bar), or every label a bar number.
+    auto allMatch = [&](const QString& pattern) {
+        Main().Chart1->replot();
+        const QStringList labels = bottom->tickVectorLabels();
+        const QRegularExpression re(pattern);
+        for (const QString& label : labels)
+            if (!re.match(label).hasMatch()) return false;
+        return !labels.isEmpty();
+    };
+    const QString dates = "^(    \\d\\d [A-Z][a-z]{2} 25    )?$";
+    const QString numbers = "^\\d+$";
+    QVERIFY(allMatch(dates));
+    Main().ListBox1->clearSelection();
+    QVERIFY(allMatch(numbers));
+    Main().ListBox1->setCurrentRow(0);
+    QVERIFY(allMatch(dates));
+}
+
+void ChartCommandsTest::PrintOpensTitledPreview() {
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (!preview) return;
+        title = preview->windowTitle();
+        preview->reject();
+    });
+    Main().SpeedButton1->click();
+    QCOMPARE(title, QString("Print Preview"));
+}
+
+BREVANT_QTEST_MAIN(ChartCommandsTest)
+#include "chart_commands_test.moc"
