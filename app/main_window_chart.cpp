@@ -86,6 +86,8 @@ void TForm1::PlotData(int /*unused*/) {
     ComposeChart(model_, {Bars, ChartViewState(), Params, Overlays(), selection, LocaleSettings_});
     Renderer1->Render(model_, Bars, selection.Any(), LocaleSettings_);
     ApplyHeaderTexts(model_, [this](int number) { return Label(number); });
+    // An empty title would still show its white background.
+    Label(35)->setVisible(!Label(35)->text().isEmpty());
     Label(35)->adjustSize();
     if (model_.statusText.empty())
         StatusBar1->clearMessage();

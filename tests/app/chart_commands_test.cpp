@@ -237,7 +237,10 @@ void ChartCommandsTest::EmptySeriesShowsDesignCaptions() {
                                                     {28, "Volume"},     {30, "Low"},  {32, "Close"},
                                                     {34, "Date"},       {35, ""}};
     for (const auto& [number, text] : captions) QCOMPARE(Main().Label(number)->text(), text);
+    QVERIFY(Main().Label(35)->isHidden());
     QCOMPARE(Main().StatusBar1->currentMessage(), QString());
+    Main().ListBox1DblClick();
+    QVERIFY(!Main().Label(35)->isHidden());
 }
 
 void ChartCommandsTest::HeaderFromFilterResultWhenAllStockHasNoSelection() {
