@@ -192,18 +192,28 @@ void ChartReadoutTest::CrosshairToggleFollowsTheMouse() {
 void ChartReadoutTest::EscapeOnlyTurnsTheCrosshairOff_data() {
     QTest::addColumn<bool>("on");
     QTest::addColumn<bool>("selection");
-    QTest::newRow("on, with a selection") << true << true;
-    QTest::newRow("on, nothing selected") << true << false;
-    QTest::newRow("off stays off") << false << true;
+    QTest::addColumn<bool>("pressed"); // a real key press in the main window
+    QTest::newRow("on, with a selection") << true << true << false;
+    QTest::newRow("on, nothing selected") << true << false << false;
+    QTest::newRow("off stays off") << false << true << false;
+    QTest::newRow("pressed in the main window") << true << true << true;
 }
 
 void ChartReadoutTest::EscapeOnlyTurnsTheCrosshairOff() {
     QFETCH(bool, on);
     QFETCH(bool, selection);
+    QFETCH(bool, pressed);
     if (on) Main().SpeedButton5Click();
     if (!selection) Main().ListBox1->clearSelection();
     const int indicator = Main().ComboBox1->currentIndex();
-    Main().ApplicationEvents1ShortCut(Qt::Key_Escape);
+    if (pressed) {
+        Main().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Main()));
+        QVERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    } else {
+        Main().ApplicationEvents1ShortCut(Qt::Key_Escape);
+    }
     QVERIFY(!Main().CrossCursor);
     QVERIFY(!Main().SpeedButton5->isChecked());
     QCOMPARE(Main().ComboBox1->currentIndex(), indicator);
