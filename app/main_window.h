@@ -7,6 +7,8 @@
 
 #include "app/start_options.h"
 #include "app/ui_base/help_router.h"
+#include "chart/chart_model.h"
+#include "chart/chart_view.h"
 #include "store/data_store.h"
 #include "store/stock_list.h"
 #include "store/ui/store_host.h"
@@ -32,6 +34,7 @@ class QToolButton;
 
 namespace brevant {
 
+class ChartRenderer;
 struct TAppWindows;
 class TStockListBox;
 
@@ -232,8 +235,14 @@ private:
     TStockListBox* VisibleList() const;
     void FillStockList();
     void ShowModalOnce(class QDialog* dialog);
+    ChartView CurrentView() const;
+    StockSelection CurrentSelection() const;
 
     TDataStore store_;
+    ChartModel chartModel_ = InitialChartModel();
+    ChartRenderer* renderer_ = nullptr; // owned by Chart1
+    // The overlay dialog's settings; nothing is ticked until that dialog offers it.
+    OverlaySettings overlays_;
     const TAppWindows* windows_ = nullptr;
     bool closing_ = false;
     bool stockListFilled_ = false;

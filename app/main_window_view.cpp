@@ -12,14 +12,39 @@
 
 #include "app/main_window.h"
 #include "app/stock_list_box.h"
-#include "store/period_bars.h"
+#include "chart/check_indicator.h"
+#include "chart/compose_chart.h"
+#include "chart/render/chart_labels.h"
+#include "chart/render/chart_renderer.h"
 
 namespace brevant {
 
+ChartView TForm1::CurrentView() const {
+    ChartView view;
+    view.indicator = ComboBox1->currentIndex();
+    view.priceStyle = ComboBox2->currentIndex();
+    view.window = ComboBox3->currentText().toStdString();
+    view.period = WeeklyData1->isChecked()    ? BarPeriod::Weekly
+                  : MonthlyData1->isChecked() ? BarPeriod::Monthly
+                                              : BarPeriod::Daily;
+    return view;
+}
+
+StockSelection TForm1::CurrentSelection() const {
+    StockSelection selection;
+    selection.allStockTabVisible = PageControl1->currentWidget() == TabSheet1;
+    auto selected = [](const TStockListBox* list) -> std::optional<std::string> {
+        const QListWidgetItem* item = list->currentItem();
+        if (!item || !item->isSelected()) return std::nullopt;
+        return item->text().toLatin1().toStdString();
+    };
+    selection.allStock = selected(ListBox1);
+    selection.filterResult = selected(ListBox2);
+    return selection;
+}
+
 void TForm1::CheckIndicator() {
-    if (WeeklyData1->isChecked()) GetWeeklyData(Bars);
-    if (MonthlyData1->isChecked()) GetMonthlyData(Bars);
-    // The indicator and overlay calculations join here with the chart.
+    CheckIndicatorBars(Bars, CurrentView(), Params, overlays_);
     for (int i = 0; i < IndicatorItems.size(); ++i)
         IndicatorItems[i]->setChecked(i == ComboBox1->currentIndex());
     for (int i = 0; i < WindowItems.size(); ++i)
@@ -30,21 +55,13 @@ void TForm1::CheckIndicator() {
 }
 
 void TForm1::PlotData(int /*unused*/) {
-    StatusBar1->clearMessage();
-    // The chart itself is composed here once the chart renderer exists; until
-    // then the header names the selected stock, or shows its design captions.
-    const TStockListBox* list =
-        PageControl1->currentWidget() == TabSheet1 && ListBox1->currentItem() ? ListBox1 : ListBox2;
-    if (Bars.empty()) {
-        const std::pair<int, const char*> captions[] = {
-            {22, "Stock Name"}, {24, "Open"},  {26, "High"}, {28, "Volume"},
-            {30, "Low"},        {32, "Close"}, {34, "Date"}};
-        for (const auto& [number, text] : captions) Label(number)->setText(text);
-        Label(35)->clear();
-    } else if (list->currentItem()) {
-        Label(22)->setText(list->currentItem()->text());
-    }
-    Chart1->replot();
+    const ChartView view = CurrentView();
+    const StockSelection selection = CurrentSelection();
+    ComposeChart(chartModel_, {Bars, view, Params, overlays_, selection, LocaleSettings_});
+    renderer_->Render(chartModel_, Bars, selection.Any(), LocaleSettings_);
+    ApplyHeaderTexts(chartModel_, [this](int number) { return Label(number); });
+    StatusBar1->showMessage(QString::fromLatin1(chartModel_.statusText.data(),
+                                                qsizetype(chartModel_.statusText.size())));
 }
 
 void TForm1::SetWindow(int index) {
