@@ -2,11 +2,13 @@
 // saves a picture of each: start on an empty database, the first-time guide,
 // an import of the sample quotes, the main window, the split list, the about
 // box and the help. Used by scripts/screenshots.sh under Xvfb.
+#include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -36,6 +38,10 @@ public:
     void Start() { Schedule(); }
 
     void Save(QWidget* window, const QString& name) {
+        // Let the window paint what the step just changed.
+        window->repaint();
+        QApplication::processEvents();
+        QTest::qWait(200);
         const QRect frame = window->frameGeometry();
         QPixmap shot;
         if (QScreen* screen = QGuiApplication::primaryScreen())
