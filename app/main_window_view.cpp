@@ -14,6 +14,7 @@
 #include "app/stock_list_box.h"
 #include "chart/check_indicator.h"
 #include "chart/compose_chart.h"
+#include "chart/readout.h"
 #include "chart/render/chart_labels.h"
 #include "chart/render/chart_renderer.h"
 
@@ -195,7 +196,12 @@ void TForm1::Chart1MouseMove(int x) {
 }
 
 void TForm1::Timer1Timer() {
-    // The crosshair readout fills the detail panel from the bar under lastMouseX_.
+    Timer1->stop();
+    if (!ReadoutReadsX(lastMouseX_, Chart1->width())) return;
+    const int bar = ReadoutBarIndex(renderer_->BottomAxisValueAt(lastMouseX_));
+    ApplyReadoutTexts(
+        Readout(Bars, bar, ComboBox1->currentIndex(), overlays_, LocaleSettings_),
+        [this](int number) { return Label(number); });
 }
 
 void TForm1::Chart1BeforeDrawSeries() {
