@@ -144,7 +144,10 @@ std::string ColumnAsString(const XSQLVAR& v, int index) {
         const double d = DateValue(v, index, "DATETIME convertion error in field n .%d");
         if (!InDateRange(d)) FieldError("DATETIME convertion error in field n .%d", index);
         std::string text = FormatDateTime(f.ShortDateFormat, d, f);
-        if (TimeOfDay(d) != 0) text += " " + FormatDateTime(f.LongTimeFormat, d, f);
+        if (TimeOfDay(d) != 0) {
+            text += ' ';
+            text += FormatDateTime(f.LongTimeFormat, d, f);
+        }
         return text;
     }
     case SQL_TYPE_TIME:

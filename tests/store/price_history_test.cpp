@@ -137,7 +137,7 @@ TEST_F(PriceHistoryTest, CallerManagedTransaction) {
 }
 
 TEST_F(PriceHistoryTest, DatabaseErrorRollsBackItsOwnTransaction) {
-    Execute("DROP TABLE DATATABLE");
+    Exec("DROP TABLE DATATABLE");
     TBars bars;
     EXPECT_THROW(LoadDataForName(store, " , ACM", true, bars), EFBLError);
     EXPECT_FALSE(store.TR1.InTransaction());

@@ -215,7 +215,7 @@ TEST_F(ImportTest, StatisticsAreRefreshedAfterTheImport) {
 }
 
 TEST_F(ImportTest, DatabaseErrorEndsTheImportInOrder) {
-    Execute("DROP TABLE SPLIT");
+    Exec("DROP TABLE SPLIT");
     bool organizing = false;
     ImportCallbacks cb;
     cb.organizing = [&] { organizing = true; };

@@ -103,10 +103,10 @@ TEST_F(StockListTest, OneEntryPerSymbolInAlphabeticalListOrder) {
 }
 
 TEST_F(StockListTest, SettingsRowsApplyInOrderAndMissingKeysTakeDefaults) {
-    Execute("DELETE FROM INDICATOR WHERE INDI = 'MACD1'");
-    Execute("INSERT INTO INDICATOR VALUES('RSI', '21')");
-    Execute("INSERT INTO INDICATOR VALUES('rsi', '30')");
-    Execute("INSERT INTO INDICATOR VALUES('CCI', 'x')");
+    Exec("DELETE FROM INDICATOR WHERE INDI = 'MACD1'");
+    Exec("INSERT INTO INDICATOR VALUES('RSI', '21')");
+    Exec("INSERT INTO INDICATOR VALUES('rsi', '30')");
+    Exec("INSERT INTO INDICATOR VALUES('CCI', 'x')");
     TStockList list;
     TIndicatorParams params;
     params.MACD1 = 5;

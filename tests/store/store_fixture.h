@@ -6,10 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "store/bootstrap.h"
-#include "store/data_store.h"
 #include "store/quote_import.h"
-#include "support/temp_dir.h"
+#include "support/db_fixture.h"
 
 namespace brevant::testing {
 
@@ -27,13 +25,9 @@ struct ActionRow {
     std::string action;
 };
 
-class StoreTest : public ::testing::Test {
+// A fresh database with helpers for quote files and the two data tables.
+class StoreTest : public DatabaseTest {
 protected:
-    void SetUp() override {
-        std::string error;
-        ASSERT_TRUE(CheckFirebird(store, dir.file("BREVDATA.BVD"), {}, &error)) << error;
-    }
-
     // Writes each text to a file of its own and imports them in order.
     ImportResult Import(const std::vector<std::string>& contents, ImportCallbacks callbacks = {},
                         char decimalSeparator = '.') {
@@ -46,16 +40,6 @@ protected:
                              char decimalSeparator = '.') {
         TQuoteImport import(store, decimalSeparator, std::move(callbacks));
         return import.Run(files);
-    }
-
-    // Runs a statement in a transaction of its own (DDL and test data).
-    void Execute(const std::string& sql) {
-        TFBLTransaction t(&store.DB1);
-        TFBLDsql q(&t);
-        t.StartTransaction();
-        q.SetSQL(sql);
-        q.ExecSQL();
-        t.Commit();
     }
 
     void InsertQuote(const std::string& symbol, const std::string& name, double date, float close,
@@ -116,9 +100,6 @@ protected:
                             q.FieldAsFloat(3), q.FieldAsString(4)});
         return rows;
     }
-
-    TempDir dir;
-    TDataStore store;
 
 private:
     int files_ = 0;

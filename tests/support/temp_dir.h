@@ -33,6 +33,8 @@ public:
         return p;
     }
 
+    static void Touch(const std::string& path) { std::ofstream(path) << ""; }
+
 private:
     std::filesystem::path path_;
 };

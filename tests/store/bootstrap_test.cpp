@@ -1,0 +1,246 @@
+// Opening and creating the database file.
+#include <gtest/gtest.h>
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+#include <vector>
+
+#include "store/bootstrap.h"
+#include "store/schema.h"
+#include "support/temp_dir.h"
+#include "ta/day_date.h"
+#include "ta/indicator_params.h"
+#include "ta/locale_settings.h"
+
+extern char** environ;
+
+using namespace brevant;
+using brevant::testing::TempDir;
+
+namespace {
+
+struct Recorder {
+    std::vector<std::string> texts;
+    ProgressCallbacks callbacks() {
+        return {[this](const std::string& t) { texts.push_back(t); }, [] {}};
+    }
+};
+
+std::vector<std::string> Column(TDataStore& s, const std::string& sql) {
+    std::vector<std::string> out;
+    s.TR1.StartTransaction();
+    s.SQL1.SetSQL(sql);
+    s.SQL1.ExecSQL();
+    s.SQL1.First();
+    while (!s.SQL1.Eof()) {
+        std::string row = s.SQL1.FieldAsString(0);
+        for (int i = 1; i < s.SQL1.FieldCount(); ++i) row += "=" + s.SQL1.FieldAsString(i);
+        out.push_back(row);
+        s.SQL1.Next();
+    }
+    s.TR1.Commit();
+    return out;
+}
+
+std::vector<std::string> DefaultRows() {
+    std::vector<std::string> rows;
+    for (const IndicatorParamKey& k : kIndicatorParamKeys)
+        rows.push_back(std::string(k.key) + "=" + std::string(k.defaultText));
+    return rows;
+}
+
+const char* kUserTables = "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE "
+                          "RDB$SYSTEM_FLAG = 0 ORDER BY 1";
+
+} // namespace
+
+class Bootstrap : public ::testing::Test {
+protected:
+    void SetUp() override { SetProcessFormats(WithProgramDates(LocaleSettings{})); }
+    TempDir dir;
+};
+
+TEST_F(Bootstrap, FirstRunCreatesTheSchemaAndDefaults) {
+    const std::string path = dir.file("BREVDATA.BVD");
+    Recorder progress;
+    TDataStore s;
+    ASSERT_TRUE(CheckFirebird(s, path, progress.callbacks()));
+    EXPECT_TRUE(s.DB1.Connected());
+    EXPECT_EQ(s.DB1.SQLDialect(), 3);
+    EXPECT_EQ(progress.texts, (std::vector<std::string>{"Creating empty database...", "Creating table..."}));
+    EXPECT_EQ(Column(s, kUserTables), (std::vector<std::string>{"DATATABLE", "INDICATOR", "SPLIT"}));
+    EXPECT_EQ(Column(s, "SELECT TRIM(RDB$INDEX_NAME), TRIM(RDB$RELATION_NAME), RDB$UNIQUE_FLAG "
+                        "FROM RDB$INDICES WHERE RDB$SYSTEM_FLAG = 0 ORDER BY 1"),
+              (std::vector<std::string>{"IDX0=DATATABLE=0", "IDX1=DATATABLE=0", "IDX2=DATATABLE=0",
+                                        "IDX3=DATATABLE=0"}));
+    EXPECT_EQ(Column(s, "SELECT TRIM(S.RDB$FIELD_NAME) FROM RDB$INDEX_SEGMENTS S WHERE "
+                        "S.RDB$INDEX_NAME = 'IDX0' ORDER BY S.RDB$FIELD_POSITION"),
+              (std::vector<std::string>{"SYMBOL", "DATA", "OPN", "HIGH", "LOW", "CLS", "VOL"}));
+    EXPECT_EQ(Column(s, schema::kSelectIndicator), DefaultRows());
+    EXPECT_EQ(Column(s, "SELECT COUNT(*) FROM DATATABLE"), std::vector<std::string>{"0"});
+    EXPECT_EQ(Column(s, "SELECT COUNT(*) FROM SPLIT"), std::vector<std::string>{"0"});
+    // The page cache lives in the file's header and is in force already.
+    EXPECT_EQ(Column(s, "SELECT MON$PAGE_BUFFERS FROM MON$DATABASE"),
+              std::vector<std::string>{std::to_string(kDatabasePageBuffers)});
+}
+
+TEST_F(Bootstrap, SecondRunWritesNothing) {
+    const std::string path = dir.file("BREVDATA.BVD");
+    {
+        TDataStore s;
+        ASSERT_TRUE(CheckFirebird(s, path, {}));
+    }
+    Recorder progress;
+    TDataStore s;
+    ASSERT_TRUE(CheckFirebird(s, path, progress.callbacks()));
+    EXPECT_EQ(progress.texts, std::vector<std::string>{"Checking existing database..."});
+    EXPECT_EQ(Column(s, schema::kSelectIndicator), DefaultRows());
+    EXPECT_TRUE(CheckFirebird(s, path, {})) << "already connected: nothing to do";
+}
+
+TEST_F(Bootstrap, OlderFileGetsTheMissingTablesAndKeepsItsRows) {
+    const std::string path = dir.file("BREVDATA.BVD");
+    {
+        TFBLDatabase db;
+        db.CreateDatabase(path, kDatabaseUser, kDatabasePassword, 3, 4096);
+        db.DBFile = path;
+        db.User = kDatabaseUser;
+        db.Password = kDatabasePassword;
+        db.Connect();
+        TFBLTransaction tr(&db);
+        TFBLDsql q(&tr);
+        tr.StartTransaction();
+        q.SetSQL(schema::kCreateDataTable);
+        q.ExecSQL();
+        tr.CommitRetaining();
+        q.SetSQL("INSERT INTO DATATABLE VALUES('ABC','Abc Corp','05.03.2026',1,2,0.5,1.5,100)");
+        q.ExecSQL();
+        tr.Commit();
+    }
+    TDataStore s;
+    ASSERT_TRUE(CheckFirebird(s, path, {}));
+    EXPECT_EQ(Column(s, kUserTables), (std::vector<std::string>{"DATATABLE", "INDICATOR", "SPLIT"}));
+    EXPECT_EQ(Column(s, schema::kSelectIndicator), DefaultRows());
+    EXPECT_EQ(Column(s, "SELECT SYMBOL, CLS, VOL FROM DATATABLE"),
+              std::vector<std::string>{"ABC=1.5=100"});
+}
+
+TEST_F(Bootstrap, EmptySettingsTableStaysEmpty) {
+    const std::string path = dir.file("BREVDATA.BVD");
+    {
+        TDataStore s;
+        ASSERT_TRUE(CheckFirebird(s, path, {}));
+        s.TR1.StartTransaction();
+        s.SQL1.SetSQL("DELETE FROM INDICATOR");
+        s.SQL1.ExecSQL();
+        s.TR1.Commit();
+    }
+    TDataStore s;
+    ASSERT_TRUE(CheckFirebird(s, path, {}));
+    EXPECT_EQ(Column(s, "SELECT COUNT(*) FROM INDICATOR"), std::vector<std::string>{"0"});
+}
+
+TEST_F(Bootstrap, DialectOneFileIsAdoptedAndReadsDatesAsMidnight) {
+    const std::string path = dir.file("BREVDATA.BVD");
+    const double day = EncodeDate(2024, 2, 29);
+    {
+        TFBLDatabase db;
+        db.CreateDatabase(path, kDatabaseUser, kDatabasePassword, 1, 4096);
+        db.DBFile = path;
+        db.User = kDatabaseUser;
+        db.Password = kDatabasePassword;
+        db.Connect();
+        EXPECT_EQ(db.SQLDialect(), 1);
+        TFBLTransaction tr(&db);
+        TFBLDsql q(&tr);
+        tr.StartTransaction();
+        q.SetSQL(schema::kCreateDataTable);
+        q.ExecSQL();
+        tr.CommitRetaining();
+        q.SetSQL(schema::kInsertQuote);
+        q.Prepare();
+        q.ParamAsString(0, "OLD");
+        q.ParamAsString(1, "Old Data Inc");
+        q.ParamAsDateTime(2, day);
+        for (int i = 3; i < 8; ++i) q.ParamAsFloat(i, 1.5f);
+        q.ExecSQL();
+        tr.Commit();
+    }
+    TDataStore s;
+    ASSERT_TRUE(CheckFirebird(s, path, {}));
+    EXPECT_EQ(s.DB1.SQLDialect(), 1);
+    EXPECT_EQ(Column(s, schema::kSelectIndicator), DefaultRows());
+    s.TR1.StartTransaction();
+    s.SQL1.SetSQL("SELECT DATA FROM DATATABLE");
+    s.SQL1.ExecSQL();
+    EXPECT_EQ(s.SQL1.FieldAsString(0), "29.02.2024"); // a timestamp at midnight shows no time
+    EXPECT_EQ(s.SQL1.FieldAsDateTime(0), day);
+    s.TR1.Commit();
+}
+
+TEST_F(Bootstrap, UnattachableFileFailsAndIsKept) {
+    const std::string path = dir.write("BREVDATA.BVD", std::string(8192, 'x'));
+    TDataStore s;
+    std::string error;
+    EXPECT_FALSE(CheckFirebird(s, path, {}, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(s.DB1.Connected());
+    EXPECT_EQ(std::filesystem::file_size(path), 8192u);
+}
+
+TEST_F(Bootstrap, FileHeldByAnotherProcessFailsAndIsKept) {
+    const std::string path = dir.file("BREVDATA.BVD");
+    {
+        TDataStore s;
+        ASSERT_TRUE(CheckFirebird(s, path, {}));
+    }
+    const auto before = std::filesystem::file_size(path);
+    const std::string ready = dir.file("ready"), release = dir.file("release");
+    std::string helper = HOLD_OPEN_PATH;
+    std::vector<char*> argv = {helper.data(), const_cast<char*>(path.c_str()),
+                               const_cast<char*>(ready.c_str()), const_cast<char*>(release.c_str()),
+                               nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, helper.c_str(), nullptr, nullptr, argv.data(), environ), 0);
+    for (int i = 0; i < 1000 && !std::filesystem::exists(ready); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(std::filesystem::exists(ready));
+
+    TDataStore s;
+    std::string error;
+    EXPECT_FALSE(CheckFirebird(s, path, {}, &error));
+    EXPECT_FALSE(s.DB1.Connected());
+
+    TempDir::Touch(release);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(std::filesystem::file_size(path), before);
+    ASSERT_TRUE(CheckFirebird(s, path, {})) << "usable again once released";
+    EXPECT_EQ(Column(s, schema::kSelectIndicator), DefaultRows());
+}
+
+TEST_F(Bootstrap, FolderWithAnApostrophe) {
+    std::filesystem::create_directory(dir.path() / "o'brien");
+    const std::string path = (dir.path() / "o'brien" / "BREVDATA.BVD").string();
+    TDataStore s;
+    std::string error;
+    EXPECT_TRUE(CheckFirebird(s, path, {}, &error)) << error;
+    EXPECT_TRUE(std::filesystem::exists(path));
+}
+
+TEST(MissingFileMessage, FourLinesWithTheSupportAddress) {
+    const std::string m = MissingFileMessage();
+    EXPECT_EQ(m.rfind("Congratulation! You have successfully install the software.\r\n"
+                      "However, you are missing a file. Try to reinstall the software\r\n"
+                      "again. If this error repeats, then email ",
+                      0),
+              0u);
+    EXPECT_NE(m.find("@"), std::string::npos);
+    EXPECT_TRUE(m.ends_with("\r\nand inform that you are missing file a file."));
+}

@@ -1,0 +1,30 @@
+// The client library cannot be found: its own process, because the library
+// stays loaded once found.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "store/bootstrap.h"
+#include "support/temp_dir.h"
+
+using namespace brevant;
+
+TEST(ClientLibrary, MissingLibraryIsReportedByName) {
+    setenv("BREVANT_FBCLIENT", "libbrevant-no-such-client.so", 1);
+    TFBLDatabase db;
+    db.DBFile = "/nonexistent/B.BVD";
+    try {
+        db.Connect();
+        FAIL() << "connected without a client library";
+    } catch (const LibraryError& e) {
+        EXPECT_STREQ(e.what(), "Library libbrevant-no-such-client.so not found");
+    }
+    // The bootstrap turns it into a failure and creates nothing.
+    brevant::testing::TempDir dir;
+    TDataStore s;
+    std::string error;
+    EXPECT_FALSE(CheckFirebird(s, dir.file("BREVDATA.BVD"), {}, &error));
+    EXPECT_EQ(error, "Library libbrevant-no-such-client.so not found");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("BREVDATA.BVD")));
+}
