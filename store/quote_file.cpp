@@ -23,7 +23,9 @@ TQuoteFile::TQuoteFile(const std::string& path) : buffer_(kBufferSize) {
     }
 }
 
-TQuoteFile::~TQuoteFile() { std::fclose(file_); }
+TQuoteFile::~TQuoteFile() {
+    std::fclose(file_);
+}
 
 bool TQuoteFile::Fill() {
     if (finished_) return false;

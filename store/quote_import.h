@@ -30,9 +30,9 @@ enum class ImportOutcome {
 struct ImportResult {
     ImportOutcome Outcome = ImportOutcome::Completed;
     std::string Message;
-    int FilesRead = 0;     // files read to their end
-    long LinesStored = 0;  // quote rows stored, all files
-    bool Stopped = false;  // a stop request skipped the remaining files
+    int FilesRead = 0;    // files read to their end
+    long LinesStored = 0; // quote rows stored, all files
+    bool Stopped = false; // a stop request skipped the remaining files
 };
 
 // Reads quote files (see quote_line.h for the line format) and stores one

@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(q.StockName.find('\'') == std::string::npos);
     if (q.DateValid) {
         const CivilDate d = DecodeDate(q.Date);
-        Require(IsValidDate(d.year, d.month, d.day) && EncodeDate(d.year, d.month, d.day) == q.Date);
+        Require(IsValidDate(d.year, d.month, d.day) &&
+                EncodeDate(d.year, d.month, d.day) == q.Date);
     }
     for (double v : {q.Open, q.High, q.Low, q.Close, q.Volume, q.Dividend, q.SplitRatio})
         Require(std::isfinite(v) && std::isfinite(NarrowToFloat(v)));

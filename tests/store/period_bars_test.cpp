@@ -34,7 +34,8 @@ TEST(GetWeeklyData, EmptyStaysEmpty) {
 TEST(GetWeeklyData, MondayToFridayMakeOneBar) {
     TBars bars;
     const double highs[] = {11, 14, 12, 13, 12}, lows[] = {9, 8, 7.5, 9, 10};
-    for (int i = 0; i < 5; ++i) bars.push_back(Bar(kMonday + i, 10 + i, highs[i], lows[i], 10.5 + i, 100 * (i + 1)));
+    for (int i = 0; i < 5; ++i)
+        bars.push_back(Bar(kMonday + i, 10 + i, highs[i], lows[i], 10.5 + i, 100 * (i + 1)));
     GetWeeklyData(bars);
     ASSERT_EQ(bars.size(), 1u);
     const TStockBar& w = bars[0];
@@ -69,9 +70,9 @@ TEST(GetWeeklyData, VolumeIsTheMeanRoundedHalfToEven) {
         std::vector<double> volumes;
         double mean;
     } cases[] = {
-        {{1, 2}, 2},          {{2, 3}, 2},       {{1234.5}, 1234.5},   {{1, 2, 3, 4}, 2},
-        {{3, 4}, 4},          {{1, 1, 2}, 1},    {{0.4, 0.6, 0.6}, 1}, {{5, 6, 7}, 6},
-        {{7.5, 7.5}, 8},      {{6.5, 6.5}, 6},
+        {{1, 2}, 2},     {{2, 3}, 2},     {{1234.5}, 1234.5},   {{1, 2, 3, 4}, 2},
+        {{3, 4}, 4},     {{1, 1, 2}, 1},  {{0.4, 0.6, 0.6}, 1}, {{5, 6, 7}, 6},
+        {{7.5, 7.5}, 8}, {{6.5, 6.5}, 6},
     };
     for (const Case& c : cases) {
         TBars bars;

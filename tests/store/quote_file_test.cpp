@@ -34,8 +34,14 @@ TEST(QuoteFile, LineEndsCarriageReturnsAndCtrlZ) {
         {"empty file", "", {}},
         {"only cr", "\r\r\r\r", {}},
         {"only ctrl-z", "\x1a\x1a\x1a", {}},
-        {"ctrl-z ends the file", "a\nb\x1a" "c\nd\n", {"a", "b"}},
-        {"ctrl-z after lf", "a\n\x1a" "b\n", {"a"}},
+        {"ctrl-z ends the file",
+         "a\nb\x1a"
+         "c\nd\n",
+         {"a", "b"}},
+        {"ctrl-z after lf",
+         "a\n\x1a"
+         "b\n",
+         {"a"}},
         {"nul bytes are text", std::string("a\0b\n", 4), {std::string("a\0b", 3)}},
         {"8-bit bytes", "\xe9\xff\n", {"\xe9\xff"}},
     };

@@ -71,18 +71,17 @@ TEST_F(ImportTest, CountsOnlyStoredLinesPerFile) {
     ImportCallbacks cb;
     cb.fileNumber = [&](int n) { file = n; };
     cb.lineNumber = [&](long n) { seen.emplace_back(file, n); };
-    const ImportResult r = Import({"<header only>\n",
-                                   "\n" + Line("A", "03012006") + "garbage\n,X,1\n" +
-                                       Line("B", "04012006")},
-                                  cb);
+    const ImportResult r =
+        Import({"<header only>\n",
+                "\n" + Line("A", "03012006") + "garbage\n,X,1\n" + Line("B", "04012006")},
+               cb);
     EXPECT_EQ(r.FilesRead, 2);
     EXPECT_EQ(r.LinesStored, 2);
     EXPECT_EQ(seen, (std::vector<std::pair<int, long>>{{2, 1}, {2, 2}}));
 }
 
 TEST_F(ImportTest, InvalidDateTakesTheLastValidDateAcrossFiles) {
-    Import({Line("A", "31022006") + Line("B", "03012006") + Line("C", "xx"),
-            Line("D", "")});
+    Import({Line("A", "31022006") + Line("B", "03012006") + Line("C", "xx"), Line("D", "")});
     const auto quotes = Quotes();
     ASSERT_EQ(quotes.size(), 4u);
     EXPECT_EQ(quotes[0].date, 0); // no valid date yet: 30 December 1899
@@ -97,8 +96,9 @@ TEST_F(ImportTest, ImportingTwiceDoublesQuotesButNotActions) {
 }
 
 TEST_F(ImportTest, FirstActionOfAKindForASymbolAndDayWins) {
-    Import({Line("A", "03012006", ",*Dividend,0.25,,:,") + Line("A", "03012006", ",*Dividend,0.75,,:,") +
-            Line("A", "03012006", ",,,*Split,2:1,") + Line("B", "03012006", ",*Dividend,0.75,,:,")});
+    Import({Line("A", "03012006", ",*Dividend,0.25,,:,") +
+            Line("A", "03012006", ",*Dividend,0.75,,:,") + Line("A", "03012006", ",,,*Split,2:1,") +
+            Line("B", "03012006", ",*Dividend,0.75,,:,")});
     const auto actions = Actions();
     ASSERT_EQ(actions.size(), 3u);
     EXPECT_EQ(actions[0].symbol, "A");
@@ -122,7 +122,8 @@ TEST_F(ImportTest, ApostrophesInSymbolAndNameAreSafe) {
 }
 
 TEST_F(ImportTest, LongSymbolAndNameAreCutAndStillDeduplicateActions) {
-    const std::string line = "ABCDEFGHIJKL," + std::string(60, 'n') + ",03012006,1,2,3,4,5,*Dividend,1,,:,\n";
+    const std::string line =
+        "ABCDEFGHIJKL," + std::string(60, 'n') + ",03012006,1,2,3,4,5,*Dividend,1,,:,\n";
     Import({line, line});
     const auto quotes = Quotes();
     ASSERT_EQ(quotes.size(), 2u);
@@ -165,10 +166,10 @@ TEST_F(ImportTest, StopDuringSecondFileFinishesItAndSkipsTheRest) {
     cb.stopRequested = [&] { return file >= 2; };
     cb.finishingFile = [&] { finishing = true; };
     cb.organizing = [&] { organizing = true; };
-    const ImportResult r = Import({Line("A", "03012006"),
-                                   Line("B", "03012006") + Line("B", "04012006"),
-                                   Line("C", "03012006")},
-                                  cb);
+    const ImportResult r =
+        Import({Line("A", "03012006"), Line("B", "03012006") + Line("B", "04012006"),
+                Line("C", "03012006")},
+               cb);
     EXPECT_EQ(r.Outcome, ImportOutcome::Completed);
     EXPECT_TRUE(r.Stopped);
     EXPECT_EQ(r.FilesRead, 2);
@@ -219,10 +220,10 @@ TEST_F(ImportTest, DatabaseErrorEndsTheImportInOrder) {
     bool organizing = false;
     ImportCallbacks cb;
     cb.organizing = [&] { organizing = true; };
-    const ImportResult r = Import({Line("A", "03012006"),
-                                   Line("B", "03012006") + Line("B", "04012006", ",*Dividend,1,,:,") +
-                                       Line("B", "05012006")},
-                                  cb);
+    const ImportResult r = Import(
+        {Line("A", "03012006"),
+         Line("B", "03012006") + Line("B", "04012006", ",*Dividend,1,,:,") + Line("B", "05012006")},
+        cb);
     EXPECT_EQ(r.Outcome, ImportOutcome::Failed);
     EXPECT_NE(r.Message.find("SPLIT"), std::string::npos) << r.Message;
     EXPECT_EQ(r.FilesRead, 1);
@@ -243,8 +244,10 @@ TEST_F(ImportTest, HostileFilesImportWithoutErrorAndStoreOnlyAcceptedLines) {
         // Bytes of every kind, with commas, digits and line ends often enough to
         // form lines the rules accept now and then.
         const unsigned r = rng() % 16;
-        char c = r < 4 ? ',' : r < 8 ? static_cast<char>('0' + rng() % 10)
-                         : r == 8 ? '\n' : static_cast<char>(rng() % 256);
+        char c = r < 4    ? ','
+                 : r < 8  ? static_cast<char>('0' + rng() % 10)
+                 : r == 8 ? '\n'
+                          : static_cast<char>(rng() % 256);
         garbage += c == '\x1a' ? 'z' : c; // Ctrl-Z would end the file here
     }
     const std::string longLine =

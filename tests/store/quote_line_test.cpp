@@ -68,13 +68,20 @@ TEST(ParseQuoteLine, DateIsDayMonthYearInEightCharacters) {
         bool valid;
         int y, m, d;
     } cases[] = {
-        {"03012006", true, 2006, 1, 3},   {"29022008", true, 2008, 2, 29},
-        {"03012006123", true, 2006, 1, 3}, {"31122026", true, 2026, 12, 31},
-        {"29022007", false, 0, 0, 0},      {"31042006", false, 0, 0, 0},
-        {"00012006", false, 0, 0, 0},      {"03132006", false, 0, 0, 0},
-        {"ab012006", false, 0, 0, 0},      {"0301200x", false, 0, 0, 0},
-        {"", false, 0, 0, 0},              {"0301", false, 0, 0, 0},
-        {"2006-01-03", false, 0, 0, 0},    {"-3012006", false, 0, 0, 0},
+        {"03012006", true, 2006, 1, 3},
+        {"29022008", true, 2008, 2, 29},
+        {"03012006123", true, 2006, 1, 3},
+        {"31122026", true, 2026, 12, 31},
+        {"29022007", false, 0, 0, 0},
+        {"31042006", false, 0, 0, 0},
+        {"00012006", false, 0, 0, 0},
+        {"03132006", false, 0, 0, 0},
+        {"ab012006", false, 0, 0, 0},
+        {"0301200x", false, 0, 0, 0},
+        {"", false, 0, 0, 0},
+        {"0301", false, 0, 0, 0},
+        {"2006-01-03", false, 0, 0, 0},
+        {"-3012006", false, 0, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
@@ -117,11 +124,11 @@ TEST(ParseQuoteLine, ActionTail) {
         {"90000,*Dividend,0.5,*Split,3:2,", 90000, true, 0.5, true, 3.2},
         {"90000,*Dividend,0.5,*Split,3:2,trailing,fields", 90000, true, 0.5, true, 3.2},
         {"90000,*Split,2:1,*Dividend,1,", 90000, false, 0, false, 0}, // marker in the wrong place
-        {",*Dividend,0.25,,:,", kNotANumber, true, 0.25, false, 0},    // empty volume
-        {"5,extra", 5, false, 0, false, 0},                            // incomplete tail
-        {"5,*Dividend,0.25,,:", 5, false, 0, false, 0},                // last separator missing
-        {"5,*Dividend,0.25,,", 5, false, 0, false, 0},                 // no ":"
-        {"5,*dividend,0.25,*split,2:1,", 5, false, 0, false, 0},       // markers are exact
+        {",*Dividend,0.25,,:,", kNotANumber, true, 0.25, false, 0},   // empty volume
+        {"5,extra", 5, false, 0, false, 0},                           // incomplete tail
+        {"5,*Dividend,0.25,,:", 5, false, 0, false, 0},               // last separator missing
+        {"5,*Dividend,0.25,,", 5, false, 0, false, 0},                // no ":"
+        {"5,*dividend,0.25,*split,2:1,", 5, false, 0, false, 0},      // markers are exact
         {"5,*Dividend,,*Split,:,", 5, true, kNotANumber, true, kNotANumber},
         {"5,*Dividend,0,25,*Split,10:1,", 5, true, 0, false, 0}, // the comma ends the amount
         {"5,,,*Split,1,2:5,", 5, false, 0, true, kNotANumber},   // "1,2" is the first number

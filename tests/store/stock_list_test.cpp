@@ -18,9 +18,15 @@ TEST(SymbolFromListText, TakesWhatFollowsTheFirstCommaAndOneCharacter) {
         const char* text;
         const char* symbol;
     } cases[] = {
-        {"Acme Corp , ACM", "ACM"}, {"A , B , C", "B , C"}, {" , ACM", "ACM"},
-        {",XACM", "ACM"},           {"ACM", "CM"},          {"", ""},
-        {"Acme ,", ""},             {"Acme , ", ""},        {"Acme ,x", ""},
+        {"Acme Corp , ACM", "ACM"},
+        {"A , B , C", "B , C"},
+        {" , ACM", "ACM"},
+        {",XACM", "ACM"},
+        {"ACM", "CM"},
+        {"", ""},
+        {"Acme ,", ""},
+        {"Acme , ", ""},
+        {"Acme ,x", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -30,8 +36,8 @@ TEST(SymbolFromListText, TakesWhatFollowsTheFirstCommaAndOneCharacter) {
 }
 
 TEST(ListTextLess, AlphabeticalIgnoringCase) {
-    std::vector<std::string> items = {"beta , B",    "Alpha , Z", "alpha , Y",   "\xc9lan , E",
-                                      "\xe9lan , F", "Zulu , A",  "_x , U",      "10 Corp , T",
+    std::vector<std::string> items = {"beta , B",    "Alpha , Z", "alpha , Y", "\xc9lan , E",
+                                      "\xe9lan , F", "Zulu , A",  "_x , U",    "10 Corp , T",
                                       "acme , Q",    "ACME , Q"};
     std::sort(items.begin(), items.end(),
               [](const std::string& a, const std::string& b) { return ListTextLess(a, b); });
