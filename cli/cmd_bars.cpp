@@ -15,7 +15,7 @@ namespace {
 struct BarsOptions {
     std::string text;
     std::string period = "daily";
-    std::vector<std::string> calculations;
+    std::vector<const CalculationInfo*> calculations;
     TOverlayParams overlay;
     std::vector<std::pair<std::string, std::string>> params;
 };

@@ -39,6 +39,15 @@ weekly=$("$cli" --db "$db" bars ABC --period weekly)
 [ "$("$cli" --db "$db" bars ABC --period monthly | wc -l)" = 2 ] || fail "monthly"
 [ "$("$cli" --db "$db" bars NOPE | wc -l)" = 1 ] || fail "unknown symbol"
 
+# Calculations run in the given order on the loaded (and converted) bars.
+for d in 02 03 04 05 06 09 10 11 12 13; do echo "LNG,Long Corp,${d}022026,1,3,0.5,${d#0},100"; done >"$dir/c.txt"
+"$cli" --db "$db" import "$dir/c.txt" >/dev/null 2>&1
+ma=$("$cli" --db "$db" bars LNG --calc Calcma --ma 2,3,4 | tail -1 | cut -d, -f1,6-8)
+[ "$ma" = "13,12.5,12,11.5" ] || fail "Calcma: $ma"
+all=$("$cli" --db "$db" bars LNG --calc all --period weekly)
+[ "$(wc -l <<<"$all")" = 3 ] || fail "all: $all"
+[ "$("$cli" --db "$db" bars LNG --calc CalOBV,Calcma,, --ma 2,3,4 | wc -l)" = 11 ] || fail "list"
+
 splits=$("$cli" --db "$db" splits)
 expected=$(printf 'EX Date\tSymbol\tStock Full Name\tAction\n09.03.2026\tABC\tABC HOLDINGS\tSplit ( 2:1 )\n03.03.2026\tABC\tABC HOLDINGS\tDividend ( 0.25 )')
 [ "$splits" = "$expected" ] || fail "splits: $splits"
