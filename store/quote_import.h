@@ -10,6 +10,8 @@
 
 namespace brevant {
 
+class TQuoteFile;
+
 // What the progress window shows while an import runs. Every callback may be
 // left empty.
 struct ImportCallbacks {
@@ -49,7 +51,7 @@ public:
     ImportResult Run(const std::vector<std::string>& files);
 
 private:
-    void ImportFile(class TQuoteFile& file, ImportResult& result);
+    void ImportFile(TQuoteFile& file, ImportResult& result);
     void StoreQuote(const TQuoteLine& line);
     void StoreActions(const TQuoteLine& line);
     void StoreAction(const TQuoteLine& line, const char* action, double item);
