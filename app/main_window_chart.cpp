@@ -35,7 +35,6 @@ std::optional<std::string> SelectedText(const QListWidget* list) {
 } // namespace
 
 void TForm1::setupChartDrawing() {
-    Renderer1 = new ChartRenderer(*Chart1);
     crosshair_ = std::make_unique<ChartCrosshair>(*Renderer1);
     // The cursor follows the mouse on its own, whether the readout runs or not.
     connect(Chart1, &QCustomPlot::mouseMove, this,

@@ -14,6 +14,7 @@
 #include "app/side_pane.h"
 #include "app/stock_list_box.h"
 #include "app/tool_icons.h"
+#include "chart/render/chart_renderer.h"
 
 namespace brevant {
 namespace {
@@ -222,13 +223,14 @@ void TForm1::setupChart(QWidget* parent) {
     column->addWidget(header);
 
     Chart1 = new QCustomPlot(parent);
-    Chart1->setBackground(Qt::white);
     Chart1->setMouseTracking(true);
+    Renderer1 = new ChartRenderer(*Chart1);
     QLabel* title = NewLabel(35, QString(), Chart1);
     QFont titleFont("Arial");
     titleFont.setBold(true);
     title->setFont(titleFont);
-    title->move(30, 28);
+    // Over the top left of the indicator panel; PlotData fits it to its text.
+    title->setGeometry(66, 26, 480, 18);
     title->setAttribute(Qt::WA_TransparentForMouseEvents);
     column->addWidget(Chart1, 1);
     connect(Chart1, &QCustomPlot::mouseMove, this,

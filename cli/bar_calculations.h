@@ -4,19 +4,18 @@
 #include <string>
 #include <vector>
 
-#include "ta/indicator_params.h"
-#include "ta/stock_bar.h"
+#include "ta/calculation_table.h"
 
 namespace brevant::cli {
 
-// Splits a comma-separated list of calculation names; "all" stands for every
-// calculation in its standard order. Returns false and sets `error` for an
-// unknown name.
-bool ResolveCalculations(const std::string& list, std::vector<std::string>& names,
+// Reads a comma-separated list of calculation names (empty names are
+// skipped); "all" stands for every calculation in table order. Returns false
+// and sets `error` for an unknown name.
+bool ResolveCalculations(const std::string& list, std::vector<const CalculationInfo*>& out,
                          std::string& error);
 
-// Runs the named calculations (resolved above) in order.
-void RunCalculations(const std::vector<std::string>& names, TBars& bars,
+// Runs the resolved calculations in order.
+void RunCalculations(const std::vector<const CalculationInfo*>& calculations, TBars& bars,
                      const TIndicatorParams& params, const TOverlayParams& overlay);
 
 } // namespace brevant::cli

@@ -15,7 +15,7 @@ namespace {
 struct BarsOptions {
     std::string text;
     std::string period = "daily";
-    std::vector<std::string> calculations;
+    std::vector<const CalculationInfo*> calculations;
     TOverlayParams overlay;
     std::vector<std::pair<std::string, std::string>> params;
 };
@@ -78,7 +78,8 @@ std::string ParseBarsOptions(const std::vector<std::string>& args, BarsOptions& 
             if (eq == std::string::npos || !IsParamKey(v.substr(0, eq)) ||
                 !ParseInt(v.substr(eq + 1), 1, value))
                 return "bars: --param needs KEY=VALUE with a stored key and a period of at "
-                       "least 1, not " + v;
+                       "least 1, not " +
+                       v;
             o.params.emplace_back(v.substr(0, eq), v.substr(eq + 1));
         } else {
             return "bars: unknown option " + a;
@@ -114,11 +115,14 @@ int RunBars(Context& ctx) {
     for (const auto& [key, value] : o.params) ApplyIndicatorRow(params, key, value);
 
     // A bare symbol is turned into a text whose symbol part it is.
-    const std::string text = o.text.find(',') == std::string::npos ? BareSymbolText(o.text) : o.text;
+    const std::string text =
+        o.text.find(',') == std::string::npos ? BareSymbolText(o.text) : o.text;
     TBars bars;
     LoadDataForName(store, text, true, bars);
-    if (o.period == "weekly") GetWeeklyData(bars);
-    else if (o.period == "monthly") GetMonthlyData(bars);
+    if (o.period == "weekly")
+        GetWeeklyData(bars);
+    else if (o.period == "monthly")
+        GetMonthlyData(bars);
     RunCalculations(o.calculations, bars, params, o.overlay);
     PrintBars(bars);
     store.DB1.Disconnect();

@@ -24,6 +24,8 @@ bool OpenStore(const Context& ctx, TDataStore& store, bool createMissing) {
     return true;
 }
 
-LocaleSettings CliLocale() { return WithProgramDates(LocaleSettings{}); }
+LocaleSettings CliLocale() {
+    return WithProgramDates(LocaleSettings{});
+}
 
 } // namespace brevant::cli

@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds with warnings as errors and runs every test.
+# Installs what is needed, builds with warnings as errors and runs every test:
+# the fuzz targets for a bounded time first, then the whole suite, whose
+# summary ends the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+
+# The fuzz targets need clang: a configure of their own.
+cmake -S tests/fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVANT_FUZZ_SECONDS=30
+cmake --build build/fuzz
+ctest --test-dir build/fuzz --output-on-failure --timeout 300
+
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVANT_WERROR=ON
 cmake --build build/test
-export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build/test --output-on-failure --timeout 600

@@ -9,7 +9,9 @@
 namespace brevant {
 namespace {
 
-double WeekStart(double date) { return std::trunc(date) - (DayOfTheWeek(date) - 1); }
+double WeekStart(double date) {
+    return std::trunc(date) - (DayOfTheWeek(date) - 1);
+}
 
 double MonthStart(double date) {
     const CivilDate d = DecodeDate(date);
@@ -51,8 +53,12 @@ template <typename PeriodStart> void Aggregate(TBars& bars, PeriodStart periodSt
 
 } // namespace
 
-void GetWeeklyData(TBars& bars) { Aggregate(bars, WeekStart); }
+void GetWeeklyData(TBars& bars) {
+    Aggregate(bars, WeekStart);
+}
 
-void GetMonthlyData(TBars& bars) { Aggregate(bars, MonthStart); }
+void GetMonthlyData(TBars& bars) {
+    Aggregate(bars, MonthStart);
+}
 
 } // namespace brevant

@@ -20,7 +20,6 @@ inline constexpr int kMaxHistoryRows = 350;
 // With `manageTransaction` the call runs in its own TR1 transaction (a
 // transaction left started is committed first, and an error rolls it back);
 // otherwise the caller must have started TR1.
-void LoadDataForName(TDataStore& store, std::string_view text, bool manageTransaction,
-                     TBars& bars);
+void LoadDataForName(TDataStore& store, std::string_view text, bool manageTransaction, TBars& bars);
 
 } // namespace brevant

@@ -23,7 +23,9 @@ TQuoteFile::TQuoteFile(const std::string& path) : buffer_(kBufferSize) {
     }
 }
 
-TQuoteFile::~TQuoteFile() { std::fclose(file_); }
+TQuoteFile::~TQuoteFile() {
+    std::fclose(file_);
+}
 
 bool TQuoteFile::Fill() {
     if (finished_) return false;
@@ -38,9 +40,7 @@ bool TQuoteFile::Fill() {
 
 bool TQuoteFile::ReadLine(std::string& line) {
     line.clear();
-    bool any = false; // a line that holds only dropped characters is still a line
     while (pos_ < end_ || Fill()) {
-        any = true;
         const char* begin = buffer_.data() + pos_;
         const char* stop = begin;
         const char* limit = buffer_.data() + end_;
@@ -53,10 +53,11 @@ bool TQuoteFile::ReadLine(std::string& line) {
         if (*stop == kEndOfFile) {
             finished_ = true;
             pos_ = end_ = 0;
-            return true;
+            return !line.empty();
         }
     }
-    return any;
+    // A last line without a line feed counts when something of it is left.
+    return !line.empty();
 }
 
 } // namespace brevant

@@ -18,8 +18,9 @@ public:
     TQuoteFile(const TQuoteFile&) = delete;
     TQuoteFile& operator=(const TQuoteFile&) = delete;
 
-    // The next line without its end; false at the end of the file. A read
-    // error throws std::runtime_error.
+    // The next line without its end; false at the end of the file (a last
+    // line that is empty once its carriage returns are dropped is no line).
+    // A read error throws std::runtime_error.
     bool ReadLine(std::string& line);
 
 private:

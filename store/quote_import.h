@@ -10,6 +10,8 @@
 
 namespace brevant {
 
+class TQuoteFile;
+
 // What the progress window shows while an import runs. Every callback may be
 // left empty.
 struct ImportCallbacks {
@@ -30,9 +32,9 @@ enum class ImportOutcome {
 struct ImportResult {
     ImportOutcome Outcome = ImportOutcome::Completed;
     std::string Message;
-    int FilesRead = 0;     // files read to their end
-    long LinesStored = 0;  // quote rows stored, all files
-    bool Stopped = false;  // a stop request skipped the remaining files
+    int FilesRead = 0;    // files read to their end
+    long LinesStored = 0; // quote rows stored, all files
+    bool Stopped = false; // a stop request skipped the remaining files
 };
 
 // Reads quote files (see quote_line.h for the line format) and stores one
@@ -49,7 +51,7 @@ public:
     ImportResult Run(const std::vector<std::string>& files);
 
 private:
-    void ImportFile(class TQuoteFile& file, ImportResult& result);
+    void ImportFile(TQuoteFile& file, ImportResult& result);
     void StoreQuote(const TQuoteLine& line);
     void StoreActions(const TQuoteLine& line);
     void StoreAction(const TQuoteLine& line, const char* action, double item);

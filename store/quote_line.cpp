@@ -73,9 +73,8 @@ bool ParseQuoteLine(std::string_view line, char decimalSeparator, TQuoteLine& ou
     std::string_view symbol, name, date, open, high, low, close;
     if (!TakeField(rest, ',', symbol) || symbol.empty()) return false;
     if (!TakeField(rest, ',', name) || IsBlankName(name)) return false;
-    if (!TakeField(rest, ',', date) || !TakeField(rest, ',', open) ||
-        !TakeField(rest, ',', high) || !TakeField(rest, ',', low) ||
-        !TakeField(rest, ',', close) || rest.empty())
+    if (!TakeField(rest, ',', date) || !TakeField(rest, ',', open) || !TakeField(rest, ',', high) ||
+        !TakeField(rest, ',', low) || !TakeField(rest, ',', close) || rest.empty())
         return false;
     std::string_view volume = rest;
     const std::size_t comma = rest.find(',');

@@ -9,7 +9,9 @@
 
 namespace brevant {
 
-TSplitGridRow SplitGridHeader() { return {"EX Date", "Symbol", "Stock Full Name", "Action"}; }
+TSplitGridRow SplitGridHeader() {
+    return {"EX Date", "Symbol", "Stock Full Name", "Action"};
+}
 
 std::string DividendAmountText(float item, char decimalSeparator) {
     std::string text = FloatToStr(item, decimalSeparator);
@@ -59,10 +61,10 @@ std::vector<TSplitGridRow> LoadSplitGrid(TDataStore& store, const LocaleSettings
     store.SQLSplit.First();
     while (!store.SQLSplit.Eof()) {
         TFBLDsql& q = store.SQLSplit;
-        grid.push_back({FormatDateTime(locale.ShortDateFormat, q.FieldAsDateTime(2), locale),
-                        q.FieldAsString(0), q.FieldAsString(1),
-                        ActionText(q.FieldAsString(4), q.FieldAsFloat(3),
-                                   locale.DecimalSeparator)});
+        grid.push_back(
+            {FormatDateTime(locale.ShortDateFormat, q.FieldAsDateTime(2), locale),
+             q.FieldAsString(0), q.FieldAsString(1),
+             ActionText(q.FieldAsString(4), q.FieldAsFloat(3), locale.DecimalSeparator)});
         q.Next();
     }
     listGuard.Commit();

@@ -46,7 +46,9 @@ void ReadStocks(TDataStore& store, TStockList& list, const ProgressCallbacks& pr
 
 } // namespace
 
-std::string ListText(const TStockfull& stock) { return stock.StockName + " , " + stock.Symbol; }
+std::string ListText(const TStockfull& stock) {
+    return stock.StockName + " , " + stock.Symbol;
+}
 
 std::string SymbolFromListText(std::string_view text) {
     const std::size_t comma = text.find(',');
@@ -54,7 +56,9 @@ std::string SymbolFromListText(std::string_view text) {
     return from < text.size() ? std::string(text.substr(from)) : std::string();
 }
 
-std::string BareSymbolText(std::string_view symbol) { return " , " + std::string(symbol); }
+std::string BareSymbolText(std::string_view symbol) {
+    return " , " + std::string(symbol);
+}
 
 bool ListTextLess(std::string_view a, std::string_view b) {
     const std::size_t n = std::min(a.size(), b.size());

@@ -10,7 +10,9 @@
 namespace brevant {
 namespace {
 
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlankOrControl(s.front())) s.remove_prefix(1);

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <QToolTip>
+#include <qcustomplot.h>
 
 #include "app/stock_list_box.h"
 #include "app_fixture.h"
@@ -37,6 +38,7 @@ private slots:
     void ViewChangeWithoutSelectionChangesNothing();
     void DetailPanelToggledTwice();
     void LongListTextShowsAsHint();
+    void ReadoutOnlyWhilePanelShows();
     void FunctionKeysSetTheView_data();
     void FunctionKeysSetTheView();
 
@@ -182,6 +184,26 @@ void NavigationTest::LongListTextShowsAsHint() {
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), item->text());
     QToolTip::hideText();
+}
+
+void NavigationTest::ReadoutOnlyWhilePanelShows() {
+    Main().CheckIndicator(); // Bolt Motors' five bars on the chart
+    QCustomPlot* chart = Main().Chart1;
+    const QPoint middle(chart->width() / 2, chart->height() / 2);
+    auto moveMouse = [&] {
+        QMouseEvent move(QEvent::MouseMove, middle, chart->mapToGlobal(middle), Qt::NoButton, {},
+                         {});
+        QApplication::sendEvent(chart, &move);
+    };
+    Main().Label(10)->setText("Date");
+    Main().ViewDetailData1->trigger(); // hidden
+    moveMouse();
+    QTest::qWait(150);
+    QCOMPARE(Main().Label(10)->text(), QString("Date"));
+    Main().ViewDetailData1->trigger(); // shown again
+    moveMouse();
+    QTRY_VERIFY(Main().Label(10)->text() != "Date");
+    QVERIFY(Main().Label(10)->text().contains("Jan 24"));
 }
 
 void NavigationTest::FunctionKeysSetTheView_data() {

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -43,6 +44,10 @@ public:
     void Start() { Schedule(); }
 
     void Save(QWidget* window, const QString& name) {
+        // Let the window paint what the step just changed.
+        window->repaint();
+        QApplication::processEvents();
+        QTest::qWait(200);
         const QRect frame = window->frameGeometry();
         QPixmap shot;
         if (QScreen* screen = QGuiApplication::primaryScreen())

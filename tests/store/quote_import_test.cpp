@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "store/price_history.h"
+#include "store/quote_file.h"
+#include "store/quote_line.h"
+#include "store/to_float.h"
+#include "store_fixture.h"
+#include "ta/day_date.h"
+
+using namespace brevant;
+using namespace brevant::testing;
+
+namespace {
+using ImportTest = StoreTest;
+
+const std::string kExampleFile =
+    "<ticker>,<name>,<date>,<open>,<high>,<low>,<close>,<vol>\r\n"
+    "ABC,ABC HOLDINGS,03012006,10.50,10.90,10.40,10.80,125000\r\n"
+    "ABC,ABC HOLDINGS,15032006,11.00,11.20,10.95,11.10,98000,*Dividend,0.25,,:,\r\n"
+    "ABC,ABC HOLDINGS,20042006,22.00,22.40,21.80,22.30,150000,,,*Split,2:1,\r\n"
+    "ABC,ABC HOLDINGS,21042006,22.30,22.50,22.00,22.40,90000,*Dividend,0.5,*Split,3:2,\r\n";
+
+std::string Line(const std::string& symbol, const std::string& date, const std::string& tail = "") {
+    return symbol + "," + symbol + " Corp," + date + ",1,2,0.5,1.5,100" + tail + "\n";
+}
+} // namespace
+
+TEST_F(ImportTest, StoresQuoteAndActionRowsOfTheExampleLines) {
+    const ImportResult r = Import({kExampleFile});
+    EXPECT_EQ(r.Outcome, ImportOutcome::Completed);
+    EXPECT_EQ(r.FilesRead, 1);
+    EXPECT_EQ(r.LinesStored, 4);
+
+    const auto quotes = Quotes();
+    ASSERT_EQ(quotes.size(), 4u);
+    const QuoteRow& q = quotes[0];
+    EXPECT_EQ(q.symbol, "ABC");
+    EXPECT_EQ(q.name, "ABC HOLDINGS");
+    EXPECT_EQ(q.date, EncodeDate(2006, 1, 3));
+    EXPECT_EQ(q.open, 10.5f);
+    EXPECT_EQ(q.high, 10.9f);
+    EXPECT_EQ(q.low, 10.4f);
+    EXPECT_EQ(q.close, 10.8f);
+    EXPECT_EQ(q.volume, 125000.0f);
+
+    const auto actions = Actions();
+    ASSERT_EQ(actions.size(), 4u);
+    struct Expected {
+        int y, m, d;
+        float item;
+        const char* action;
+    } expected[] = {{2006, 3, 15, 0.25f, "Dividend"},
+                    {2006, 4, 20, 2.1f, "Split"},
+                    {2006, 4, 21, 0.5f, "Dividend"},
+                    {2006, 4, 21, 3.2f, "Split"}};
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(actions[i].symbol, "ABC");
+        EXPECT_EQ(actions[i].name, "ABC HOLDINGS");
+        EXPECT_EQ(actions[i].date, EncodeDate(expected[i].y, expected[i].m, expected[i].d));
+        EXPECT_EQ(actions[i].item, expected[i].item);
+        EXPECT_EQ(actions[i].action, expected[i].action);
+    }
+}
+
+TEST_F(ImportTest, CountsOnlyStoredLinesPerFile) {
+    std::vector<std::pair<int, long>> seen; // (file, line) as the progress window would show
+    int file = 0;
+    ImportCallbacks cb;
+    cb.fileNumber = [&](int n) { file = n; };
+    cb.lineNumber = [&](long n) { seen.emplace_back(file, n); };
+    const ImportResult r =
+        Import({"<header only>\n",
+                "\n" + Line("A", "03012006") + "garbage\n,X,1\n" + Line("B", "04012006")},
+               cb);
+    EXPECT_EQ(r.FilesRead, 2);
+    EXPECT_EQ(r.LinesStored, 2);
+    EXPECT_EQ(seen, (std::vector<std::pair<int, long>>{{2, 1}, {2, 2}}));
+}
+
+TEST_F(ImportTest, InvalidDateTakesTheLastValidDateAcrossFiles) {
+    Import({Line("A", "31022006") + Line("B", "03012006") + Line("C", "xx"), Line("D", "")});
+    const auto quotes = Quotes();
+    ASSERT_EQ(quotes.size(), 4u);
+    EXPECT_EQ(quotes[0].date, 0); // no valid date yet: 30 December 1899
+    for (int i = 1; i < 4; ++i) EXPECT_EQ(quotes[i].date, EncodeDate(2006, 1, 3)) << i;
+}
+
+TEST_F(ImportTest, ImportingTwiceDoublesQuotesButNotActions) {
+    Import({kExampleFile});
+    Import({kExampleFile});
+    EXPECT_EQ(Count("DATATABLE"), 8);
+    EXPECT_EQ(Count("SPLIT"), 4);
+}
+
+TEST_F(ImportTest, FirstActionOfAKindForASymbolAndDayWins) {
+    Import({Line("A", "03012006", ",*Dividend,0.25,,:,") +
+            Line("A", "03012006", ",*Dividend,0.75,,:,") + Line("A", "03012006", ",,,*Split,2:1,") +
+            Line("B", "03012006", ",*Dividend,0.75,,:,")});
+    const auto actions = Actions();
+    ASSERT_EQ(actions.size(), 3u);
+    EXPECT_EQ(actions[0].symbol, "A");
+    EXPECT_EQ(actions[0].item, 0.25f);
+    EXPECT_EQ(actions[1].symbol, "B");
+    EXPECT_EQ(actions[2].action, "Split");
+}
+
+TEST_F(ImportTest, ApostrophesInSymbolAndNameAreSafe) {
+    const std::string line = "O'NEIL,O'Neil's Stores,03012006,1,2,3,4,5,*Dividend,1,*Split,2:1,\n";
+    Import({line, line});
+    const auto quotes = Quotes();
+    ASSERT_EQ(quotes.size(), 2u);
+    EXPECT_EQ(quotes[0].symbol, "O'NEIL");
+    EXPECT_EQ(quotes[0].name, "O`Neil`s Stores");
+    EXPECT_EQ(Count("SPLIT"), 2); // the duplicate check found the earlier rows
+
+    TBars bars;
+    LoadDataForName(store, "O`Neil`s Stores , O'NEIL", true, bars);
+    EXPECT_EQ(bars.size(), 1u);
+}
+
+TEST_F(ImportTest, LongSymbolAndNameAreCutAndStillDeduplicateActions) {
+    const std::string line =
+        "ABCDEFGHIJKL," + std::string(60, 'n') + ",03012006,1,2,3,4,5,*Dividend,1,,:,\n";
+    Import({line, line});
+    const auto quotes = Quotes();
+    ASSERT_EQ(quotes.size(), 2u);
+    EXPECT_EQ(quotes[0].symbol, "ABCDEFGHIJ");
+    EXPECT_EQ(quotes[0].name, std::string(55, 'n'));
+    EXPECT_EQ(Count("SPLIT"), 1);
+}
+
+TEST_F(ImportTest, NumbersAreNarrowedToTheFloatColumns) {
+    Import({"A,N,03012006,x,1e40,-0.5,10.80,123456789\n"
+            "B,N,03012006,1,1,1,1,,*Dividend,0.25,,:,\n"});
+    const auto quotes = Quotes();
+    ASSERT_EQ(quotes.size(), 2u);
+    const float nan = static_cast<float>(kNotANumber);
+    EXPECT_EQ(quotes[0].open, nan);
+    EXPECT_EQ(quotes[0].high, nan); // beyond single precision
+    EXPECT_EQ(quotes[0].low, -0.5f);
+    EXPECT_EQ(quotes[0].close, 10.8f);
+    EXPECT_EQ(quotes[0].volume, 123456792.0f);
+    EXPECT_EQ(quotes[1].volume, nan);
+    ASSERT_EQ(Count("SPLIT"), 1);
+    EXPECT_EQ(Actions()[0].item, 0.25f);
+}
+
+TEST_F(ImportTest, DecimalCommaUserStoresTheSameValues) {
+    Import({"A,N,03012006,10.50,1,1,1,5,*Dividend,0.25,*Split,3:2,\n"}, {}, ',');
+    ASSERT_EQ(Quotes().size(), 1u);
+    EXPECT_EQ(Quotes()[0].open, 10.5f);
+    const auto actions = Actions();
+    ASSERT_EQ(actions.size(), 2u);
+    EXPECT_EQ(actions[0].item, 0.25f);
+    EXPECT_EQ(actions[1].item, 3.2f);
+}
+
+TEST_F(ImportTest, StopDuringSecondFileFinishesItAndSkipsTheRest) {
+    int file = 0;
+    bool finishing = false, organizing = false;
+    ImportCallbacks cb;
+    cb.fileNumber = [&](int n) { file = n; };
+    cb.stopRequested = [&] { return file >= 2; };
+    cb.finishingFile = [&] { finishing = true; };
+    cb.organizing = [&] { organizing = true; };
+    const ImportResult r =
+        Import({Line("A", "03012006"), Line("B", "03012006") + Line("B", "04012006"),
+                Line("C", "03012006")},
+               cb);
+    EXPECT_EQ(r.Outcome, ImportOutcome::Completed);
+    EXPECT_TRUE(r.Stopped);
+    EXPECT_EQ(r.FilesRead, 2);
+    EXPECT_EQ(file, 2);
+    EXPECT_TRUE(finishing);
+    EXPECT_TRUE(organizing);
+    EXPECT_EQ(Count("DATATABLE"), 3);
+}
+
+TEST_F(ImportTest, MissingFileEndsTheImportKeepingEarlierFiles) {
+    bool organizing = false;
+    ImportCallbacks cb;
+    cb.organizing = [&] { organizing = true; };
+    const std::string missing = dir.file("missing.txt");
+    const ImportResult r = ImportFiles({dir.write("a.txt", Line("A", "03012006")),
+                                        dir.write("b.txt", Line("B", "03012006")), missing,
+                                        dir.write("d.txt", Line("D", "03012006"))},
+                                       cb);
+    EXPECT_EQ(r.Outcome, ImportOutcome::CannotOpenFile);
+    EXPECT_EQ(r.Message, "->ERROR: CANNOT OPEN FILE " + missing);
+    EXPECT_EQ(r.FilesRead, 2);
+    EXPECT_FALSE(organizing);
+    EXPECT_EQ(Count("DATATABLE"), 2);
+    EXPECT_FALSE(store.tr3.InTransaction());
+}
+
+TEST_F(ImportTest, NoFilesStillRefreshesStatistics) {
+    bool organizing = false;
+    ImportCallbacks cb;
+    cb.organizing = [&] { organizing = true; };
+    EXPECT_EQ(ImportFiles({}, cb).Outcome, ImportOutcome::Completed);
+    EXPECT_TRUE(organizing);
+}
+
+TEST_F(ImportTest, StatisticsAreRefreshedAfterTheImport) {
+    Import({Line("A", "03012006") + Line("B", "03012006") + Line("C", "03012006") +
+            Line("D", "03012006")});
+    TFBLTransaction t(&store.DB1);
+    TFBLDsql q(&t);
+    t.StartTransaction();
+    q.SetSQL("SELECT RDB$STATISTICS FROM RDB$INDICES WHERE RDB$INDEX_NAME = 'IDX1'");
+    q.ExecSQL();
+    EXPECT_FLOAT_EQ(q.FieldAsFloat(0), 0.25f); // four distinct symbols
+}
+
+TEST_F(ImportTest, DatabaseErrorEndsTheImportInOrder) {
+    Exec("DROP TABLE SPLIT");
+    bool organizing = false;
+    ImportCallbacks cb;
+    cb.organizing = [&] { organizing = true; };
+    const ImportResult r = Import(
+        {Line("A", "03012006"),
+         Line("B", "03012006") + Line("B", "04012006", ",*Dividend,1,,:,") + Line("B", "05012006")},
+        cb);
+    EXPECT_EQ(r.Outcome, ImportOutcome::Failed);
+    EXPECT_NE(r.Message.find("SPLIT"), std::string::npos) << r.Message;
+    EXPECT_EQ(r.FilesRead, 1);
+    EXPECT_FALSE(organizing);
+    EXPECT_FALSE(store.tr3.InTransaction());
+    EXPECT_FALSE(store.TSplit.InTransaction());
+    EXPECT_FALSE(store.Tindex.InTransaction());
+    // Quote rows are committed before an action row is written.
+    EXPECT_EQ(Count("DATATABLE"), 3);
+    // The store is usable afterwards.
+    EXPECT_EQ(Import({Line("C", "03012006")}).Outcome, ImportOutcome::Completed);
+}
+
+TEST_F(ImportTest, HostileFilesImportWithoutErrorAndStoreOnlyAcceptedLines) {
+    std::mt19937 rng(11);
+    std::string garbage;
+    for (int i = 0; i < 200000; ++i) {
+        // Bytes of every kind, with commas, digits and line ends often enough to
+        // form lines the rules accept now and then.
+        const unsigned r = rng() % 16;
+        char c = r < 4    ? ','
+                 : r < 8  ? static_cast<char>('0' + rng() % 10)
+                 : r == 8 ? '\n'
+                          : static_cast<char>(rng() % 256);
+        garbage += c == '\x1a' ? 'z' : c; // Ctrl-Z would end the file here
+    }
+    const std::string longLine =
+        "LONG," + std::string(1 << 20, 'L') + ",03012006,1,2,3,4,5\n" + std::string(1 << 20, ',');
+    const std::vector<std::string> files = {garbage, longLine, std::string(1000, '\r'),
+                                            std::string(1000, '\x1a')};
+    std::vector<std::string> paths;
+    long accepted = 0;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        paths.push_back(dir.write("hostile" + std::to_string(i), files[i]));
+        TQuoteFile f(paths.back());
+        std::string line;
+        TQuoteLine q;
+        while (f.ReadLine(line)) accepted += ParseQuoteLine(line, '.', q) ? 1 : 0;
+    }
+    ASSERT_GT(accepted, 1);
+    const ImportResult r = ImportFiles(paths);
+    EXPECT_EQ(r.Outcome, ImportOutcome::Completed) << r.Message;
+    EXPECT_EQ(r.FilesRead, 4);
+    EXPECT_EQ(r.LinesStored, accepted);
+    EXPECT_EQ(Count("DATATABLE"), accepted);
+    int longRows = 0;
+    for (const QuoteRow& q : Quotes()) {
+        if (q.symbol != "LONG") continue;
+        ++longRows;
+        EXPECT_EQ(q.name, std::string(55, 'L'));
+    }
+    EXPECT_EQ(longRows, 1);
+}
