@@ -134,11 +134,19 @@ void TForm1::Timer1Timer() {
 void TForm1::Print1Click() {
     QPrintPreviewDialog preview(this);
     preview.setWindowTitle("Print Preview");
+    // The chart is wide; the user can still turn the page in the preview.
+    preview.printer()->setPageOrientation(QPageLayout::Landscape);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+        // On paper the stock's name, last values and the indicator title are
+        // drawn in the chart itself, since the window's labels are not printed.
+        QCustomPlot sheet;
+        sheet.resize(Chart1->size());
+        ChartRenderer renderer(sheet, RenderOptions{true});
+        renderer.Render(model_, Bars, ChartSelection().Any(), LocaleSettings_);
         QPainter painter(printer);
         const QRect page(QPoint(0, 0),
                          printer->pageLayout().paintRectPixels(printer->resolution()).size());
-        PaintChartOnPage(*Chart1, painter, page);
+        PaintChartOnPage(sheet, painter, page);
     });
     preview.exec();
 }

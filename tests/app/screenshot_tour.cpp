@@ -1,7 +1,7 @@
 // Brevant Dira — walks through the program's windows on a real display and
 // saves a picture of each: start on an empty database, the first-time guide,
 // an import of the sample quotes, the main window and its chart in several
-// views, the overlay and indicator setting dialogs, the split list, the about
+// views, its print preview, the overlay and indicator setting dialogs, the split list, the about
 // box and the help. Used by scripts/screenshots.sh under Xvfb.
 #include <QApplication>
 #include <QCheckBox>
@@ -158,6 +158,15 @@ int main(int argc, char* argv[]) {
                  w.Form1->View1YearClick();
              }));
     tour.Add(600, once([&] { tour.Save(w.Form1, "main-window-obv-line-1-year.png"); }));
+    tour.Add(300, once([&] { w.Form1->Print1Click(); }));
+    tour.Add(1500, [&] {
+        auto* preview = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!preview) return false;
+        preview->resize(1000, 760);
+        tour.Save(preview, "print-preview.png");
+        preview->reject();
+        return true;
+    });
     tour.Add(300, once([&] { w.Form1->SetIndicatorValue1Click(); }));
     tour.Add(500, once([&] {
                  tour.Save(w.Form12, "indicator-setting.png");
