@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -275,14 +276,17 @@ void ChartCommandsTest::BottomAxisLabelsFollowTheSelection() {
 
 void ChartCommandsTest::PrintOpensTitledPreview() {
     QString title;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QTimer::singleShot(0, [&] {
         auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
         if (!preview) return;
         title = preview->windowTitle();
+        orientation = preview->printer()->pageLayout().orientation();
         preview->reject();
     });
     Main().SpeedButton1->click();
     QCOMPARE(title, QString("Print Preview"));
+    QCOMPARE(orientation, QPageLayout::Landscape);
 }
 
 BREVANT_QTEST_MAIN(ChartCommandsTest)
