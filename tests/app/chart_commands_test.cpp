@@ -59,6 +59,7 @@ private slots:
     void FunctionKey_data();
     void FunctionKey();
     void FunctionKeysNeedASelection();
+    void ViewCommandKeepsTheChosenPeriod();
     void MenuTakesKeysWhileMainWindowIsActive();
     void OtherWindowsPassKeysToTheChart();
     void F12OpensTheFilterWindowOnce();
@@ -175,6 +176,20 @@ void ChartCommandsTest::FunctionKeysNeedASelection() {
     Main().ListBox2->setCurrentRow(0);
     Main().ApplicationEvents1ShortCut(Qt::Key_F4);
     QCOMPARE(Main().ComboBox3->currentText(), QString("View All"));
+}
+
+void ChartCommandsTest::ViewCommandKeepsTheChosenPeriod() {
+    Main().WeeklyData1Click();
+    const std::size_t weeks = Main().Bars.size();
+    QVERIFY(weeks > 50 && weeks < 60);
+    Main().Bars.back().MFI = 0;
+    Main().ViewMFIClick();
+    // Converted again from the weekly bars held, which leaves them as they are.
+    QCOMPARE(Main().Bars.size(), weeks);
+    QVERIFY(Main().Bars.back().MFI != 0);
+    QCOMPARE(CheckedItems(Main()), ComboIndexes(Main()));
+    QCOMPARE(Main().ComboBox1->currentIndex(), 5);
+    QCOMPARE(Main().Label(35)->text(), QString("Money Flow Index (14)"));
 }
 
 void ChartCommandsTest::MenuTakesKeysWhileMainWindowIsActive() {
