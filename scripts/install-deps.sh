@@ -10,4 +10,4 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   qt6-base-dev libqt6printsupport6 libqcustomplot-dev \
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils \
   libgtest-dev libbenchmark-dev \
-  xvfb xauth fonts-dejavu-core python3 sqlite3 bc >/dev/null
+  xvfb xauth openbox fonts-dejavu-core python3 sqlite3 bc >/dev/null

@@ -1,0 +1,29 @@
+// Brevant Dira — the application object and its default error report.
+#include "app/application.h"
+
+#include "app/tool_icons.h"
+#include "app/ui_base/product.h"
+#include "app/ui_base/user_interface.h"
+
+namespace brevant {
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName("brevant-dira");
+    // No display name: Qt would append it to every window caption.
+    setApplicationVersion("5.6.7");
+    setDesktopFileName("brevant-dira");
+    setWindowIcon(ApplicationIcon());
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        ui::Ui().ShowMessage(nullptr, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        ui::Ui().ShowMessage(nullptr, "An unexpected error occurred.");
+    }
+    return false;
+}
+
+} // namespace brevant

@@ -1,0 +1,159 @@
+// Brevant Dira — the main window's first showing, shutdown and minimizing.
+#include <QApplication>
+#include <QFile>
+#include <QLocale>
+#include <QTimer>
+
+#include "app/app_windows.h"
+#include "app/first_time_guide.h"
+#include "app/main_window.h"
+#include "app/splash_window.h"
+#include "app/stock_list_box.h"
+#include "app/ui_base/modal.h"
+#include "app/ui_base/product.h"
+#include "app/ui_base/user_interface.h"
+#include "store/bootstrap.h"
+#include "store/data_location.h"
+
+namespace brevant {
+namespace {
+
+QString StartupMessage(const char* host) {
+    return QString("Congratulation! You have successfully install the software.\r\n"
+                   "Currently your database is empty. To begin updating your\r\n"
+                   "database, please visit ") +
+           host +
+           " and go to Historical\r\n"
+           "Stock Data page to chose your stock exchange and get a free\r\n"
+           "End of Day data covering over 30 exchange worldwide. To get\r\n"
+           "more information click -->Help-->Help File and choose \r\n"
+           "Update Database. Thank you.";
+}
+
+std::string Latin1(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+char FirstChar(const QString& text, char fallback) {
+    const QByteArray bytes = text.toLatin1();
+    return bytes.size() == 1 ? bytes.front() : fallback;
+}
+
+// "dd/MM/yyyy" in Qt's notation becomes "dd/mm/yyyy"; minutes are "nn".
+std::string DelphiDateFormat(QString format) {
+    format.replace("MMMM", "mmmm").replace("MMM", "mmm").replace("MM", "mm");
+    if (!format.contains("mm")) format.replace("M", "m");
+    return Latin1(format);
+}
+
+std::string DelphiTimeFormat(QString format) {
+    return Latin1(format.replace("mm", "nn").replace("AP", "AM/PM").replace("ap", "am/pm"));
+}
+
+} // namespace
+
+void TForm1::FormShow() {
+    TForm4* splash = windows_->Form4;
+    CrossCursor = false;
+    if (ProgramDir_.isEmpty()) ProgramDir_ = QString::fromStdString(ProgramDirectory());
+    if (!ProgramDir_.endsWith('/')) ProgramDir_ += '/';
+    HelpRouter1.SetHelpFile(ProgramDir_ + ui::kHelpFileName);
+    if (DatabasePath.isEmpty())
+        DatabasePath = QString::fromStdString(DefaultDatabasePath(ProgramDir_.toStdString()));
+
+    ProgressCallbacks progress{[splash](const std::string& text) { splash->SetStatus(text); },
+                               [] { QApplication::processEvents(); }};
+    if (!CheckFirebird(store_, QFile::encodeName(DatabasePath).toStdString(), progress)) {
+        ui::Ui().ShowMessage(nullptr, QString::fromStdString(MissingFileMessage()));
+        FormClose();
+        close();
+        return;
+    }
+    QApplication::processEvents();
+    LoadOptions();
+    LoadStockList();
+    if (ListBox1->count() == 0) {
+        ui::Ui().ShowMessage(nullptr, StartupMessage(ui::kProductHost));
+        Timer2->start();
+    }
+    PlotData(0);
+}
+
+void TForm1::LoadOptions() {
+    const QLocale locale;
+    LocaleSettings settings;
+    settings.DecimalSeparator = FirstChar(locale.decimalPoint(), '.');
+    settings.ThousandSeparator = FirstChar(locale.groupSeparator(), ',');
+    const QString shortDate = locale.dateFormat(QLocale::ShortFormat);
+    for (const QChar c : shortDate) {
+        if (!c.isLetter()) {
+            settings.DateSeparator = c.toLatin1();
+            break;
+        }
+    }
+    settings.ShortDateFormat = DelphiDateFormat(shortDate);
+    settings.LongDateFormat = DelphiDateFormat(locale.dateFormat(QLocale::LongFormat));
+    settings.ShortTimeFormat = DelphiTimeFormat(locale.timeFormat(QLocale::ShortFormat));
+    settings.LongTimeFormat = DelphiTimeFormat(locale.timeFormat(QLocale::LongFormat));
+    const QString time = locale.timeFormat(QLocale::ShortFormat);
+    for (const QChar c : time) {
+        if (!c.isLetter()) {
+            settings.TimeSeparator = c.toLatin1();
+            break;
+        }
+    }
+    for (int m = 1; m <= 12; ++m) {
+        settings.ShortMonthNames[std::size_t(m - 1)] =
+            Latin1(locale.monthName(m, QLocale::ShortFormat));
+        settings.LongMonthNames[std::size_t(m - 1)] =
+            Latin1(locale.monthName(m, QLocale::LongFormat));
+    }
+    for (int d = 0; d < 7; ++d) {
+        const int qtDay = d == 0 ? 7 : d; // the list starts on Sunday
+        settings.ShortDayNames[std::size_t(d)] =
+            Latin1(locale.dayName(qtDay, QLocale::ShortFormat));
+        settings.LongDayNames[std::size_t(d)] = Latin1(locale.dayName(qtDay, QLocale::LongFormat));
+    }
+    // The process keeps the user's formats; the program's copy writes dd.mm.yyyy.
+    SetProcessFormats(settings);
+    DecimalSeparatorText = std::string(1, settings.DecimalSeparator);
+    LocaleSettings_ = WithProgramDates(settings);
+}
+
+void TForm1::FormClose() {
+    if (closing_) return;
+    closing_ = true;
+    if (windows_ && windows_->Form4) windows_->Form4->close();
+    if (store_.DB1.Connected()) store_.DB1.Disconnect();
+    QApplication::quit();
+}
+
+void TForm1::Exit2Click() {
+    if (windows_ && windows_->Form4) windows_->Form4->close();
+    close();
+}
+
+void TForm1::Timer2Timer() {
+    // Stopped first: the guide's modal showing would let the timer fire again.
+    Timer2->stop();
+    ShowModalOnce(windows_->Form11);
+}
+
+void TForm1::WMSysCommand(bool minimize) {
+    // The whole program goes to the task bar with the main window and comes back with it.
+    if (minimize) {
+        hiddenByMinimize_.clear();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w != this && w->isVisible() && w->isWindow() && !w->isMinimized() &&
+                w->windowType() != Qt::ToolTip && w->windowType() != Qt::Popup) {
+                hiddenByMinimize_.append(w);
+                w->hide();
+            }
+        }
+    } else {
+        for (QWidget* w : std::as_const(hiddenByMinimize_)) w->show();
+        hiddenByMinimize_.clear();
+    }
+}
+
+} // namespace brevant

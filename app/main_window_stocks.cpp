@@ -1,0 +1,115 @@
+// Brevant Dira — the stock lists: loading, selecting and searching stocks.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include "app/app_windows.h"
+#include "app/main_window.h"
+#include "app/splash_window.h"
+#include "app/stock_list_box.h"
+#include "store/price_history.h"
+
+namespace brevant {
+namespace {
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+void TForm1::LoadStockList() {
+    TForm4* splash = windows_ ? windows_->Form4 : nullptr;
+    ProgressCallbacks progress{[splash](const std::string& text) {
+                                   if (splash) splash->SetStatus(text);
+                               },
+                               [] { QApplication::processEvents(); }};
+    ListBox1->clear();
+    ListBox2->clear();
+    stockListFilled_ = false;
+    brevant::LoadStockList(store_, Stocks, Params, progress, [this](const std::string& first) {
+        FillStockList();
+        ListBox1->setCurrentRow(0);
+        LoadDataForName(Latin1(first), true);
+        setWindowTitle(kCaption + Latin1(first));
+        CheckIndicator();
+    });
+    FillStockList();
+}
+
+void TForm1::FillStockList() {
+    if (stockListFilled_) return;
+    stockListFilled_ = true;
+    QStringList items;
+    items.reserve(qsizetype(Stocks.Items.size()));
+    for (const std::string& item : Stocks.Items) items << Latin1(item);
+    ListBox1->addItems(items);
+}
+
+void TForm1::LoadDataForName(const QString& text, bool manageTransaction) {
+    brevant::LoadDataForName(store_, text.toLatin1().toStdString(), manageTransaction, Bars);
+}
+
+TStockListBox* TForm1::VisibleList() const {
+    return PageControl1->currentWidget() == TabSheet1 ? ListBox1 : ListBox2;
+}
+
+void TForm1::ShowStock(const QString& text) {
+    LoadDataForName(text, true);
+    setWindowTitle(kCaption + text);
+}
+
+void TForm1::ListBox1DblClick() {
+    const TStockListBox* list = VisibleList();
+    const QListWidgetItem* item = list->currentItem();
+    if (!item || !item->isSelected()) return;
+    const QString text = item->text();
+    ShowStock(text);
+    Label(22)->setText(text);
+    CheckIndicator();
+}
+
+QString TForm1::UpcaseS(const QString& text) {
+    QString result = text;
+    for (QChar& c : result)
+        if (c >= QChar('a') && c <= QChar('z')) c = QChar(c.unicode() - 'a' + 'A');
+    return result;
+}
+
+void TForm1::Button2Click() {
+    if (Edit3->text().isEmpty()) return;
+    TStockListBox* list = nullptr;
+    if (PageControl1->currentWidget() == TabSheet1 && ListBox1->count() > 0)
+        list = ListBox1;
+    else if (ListBox2->count() > 0)
+        list = ListBox2;
+    if (!list) return;
+
+    for (int i = 0; i < list->count(); ++i) {
+        // Read again for every item: typing during a long search narrows the rest of it.
+        const QString wanted = UpcaseS(Edit3->text());
+        const QString text = list->item(i)->text();
+        if (UpcaseS(text).startsWith(wanted)) {
+            list->setCurrentRow(i);
+            ShowStock(text);
+            CheckIndicator();
+            return;
+        }
+        QApplication::processEvents();
+    }
+}
+
+void TForm1::Edit3KeyUp(int key) {
+    if (ListBox1->hasFocus() || ListBox2->hasFocus()) return;
+    if (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down)
+        return;
+    Button2Click();
+}
+
+void TForm1::ImportFinished() {
+    PageControl1->setCurrentWidget(TabSheet1);
+    LoadStockList();
+}
+
+} // namespace brevant

@@ -1,0 +1,27 @@
+// Brevant Dira — the column left of the chart: detail panel, stock lists, search box.
+#include "app/side_pane.h"
+
+#include <QResizeEvent>
+
+namespace brevant {
+
+TSidePane::TSidePane(QWidget* panel, QWidget* pages, QWidget* searchRow, QWidget* parent)
+    : QWidget(parent), panel_(panel), pages_(pages), searchRow_(searchRow) {
+    for (QWidget* w : {panel_, pages_, searchRow_}) w->setParent(this);
+    setFixedWidth(kWidth);
+    panel_->setGeometry(0, 0, kWidth, kPanelHeight);
+    pages_->setGeometry(0, kPanelHeight, kWidth, 259);
+}
+
+void TSidePane::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int h = event->size().height();
+    const int oldH = event->oldSize().height();
+    // Anchored to the bottom: keep the gap the page control had before the resize.
+    if (oldH > 0) pagesBottomGap_ = oldH - pages_->geometry().bottom() - 1;
+    const QRect pages = pages_->geometry();
+    pages_->setGeometry(pages.x(), pages.y(), kWidth, std::max(0, h - pages.y() - pagesBottomGap_));
+    searchRow_->setGeometry(0, h - kSearchHeight + 2, kWidth, kSearchHeight - 2);
+}
+
+} // namespace brevant

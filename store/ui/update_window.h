@@ -1,0 +1,53 @@
+// Brevant Dira — the update window: choosing quote files and importing them.
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace brevant {
+
+class TStoreHost;
+class TForm3;
+
+class TForm8 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm8(TStoreHost& host, QWidget* parent = nullptr);
+
+    // The progress window exists only after this one (creation order).
+    void SetProgressWindow(TForm3* form3) { form3_ = form3; }
+
+    void Button2Click(); // "Browse..."
+    void Buttom1Click(); // "Update"
+    void Button3Click(); // "Cancel"
+    void Button5Click(); // "Help"
+    void JvLabelMouseEnter(QLabel* label);
+    void JvLabelMouseLeave(QLabel* label);
+    void JvLabelClick(int index);
+
+    // The files of the last Browse, in the dialog's order.
+    const QStringList& ChosenFiles() const { return files_; }
+
+    QLineEdit* Edit13 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button5 = nullptr;
+    std::vector<QLabel*> JvLabels; // JvLabel1 .. JvLabel38
+
+private:
+    void setupUpdateGroup();
+    void setupExchangeGroup();
+    void ShowAgainAfterImport();
+
+    TStoreHost& host_;
+    TForm3* form3_ = nullptr;
+    QStringList files_;
+};
+
+} // namespace brevant

@@ -1,0 +1,206 @@
+// Brevant Dira — importing through the update and progress windows, and the split list.
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include "app/stock_list_box.h"
+#include "app_fixture.h"
+#include "store/ui/progress_window.h"
+#include "store/ui/split_entry_window.h"
+#include "store/ui/split_list_window.h"
+#include "store/ui/update_window.h"
+
+using brevant::testing::AppRun;
+using brevant::testing::Quote;
+using brevant::testing::Quotes;
+
+namespace {
+
+QStringList Items(const QListWidget* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
+    return items;
+}
+
+QStringList Row(const QTableWidget* grid, int row) {
+    QStringList cells;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        cells << (grid->item(row, c) ? grid->item(row, c)->text() : QString());
+    return cells;
+}
+
+} // namespace
+
+class ImportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void CancelDuringSecondOfThreeFiles();
+    void UnreadableThirdFileStopsWithoutReload();
+    void SplitListAfterImport();
+    void BrowseShowsChosenFiles();
+    void SplitEntryWindowOnlyCancels();
+    void ReloadErrorStillEndsOnComplete();
+
+private:
+    static QStringList ThreeFiles(const AppRun& run) {
+        return {QString::fromStdString(run.Write("a.txt", Quotes("AAA", "Alpha", 20))),
+                QString::fromStdString(run.Write("b.txt", Quotes("BBB", "Bravo", 25))),
+                QString::fromStdString(run.Write("c.txt", Quotes("CCC", "Charlie", 5)))};
+    }
+};
+
+void ImportTest::CancelDuringSecondOfThreeFiles() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    brevant::TForm8& update = *run.w().Form8;
+    brevant::TForm3& progress = *run.w().Form3;
+    run.Ui.FilesToOpen = ThreeFiles(run);
+    update.Button2Click();
+    run.Main().PageControl1->setCurrentWidget(run.Main().TabSheet2);
+
+    // "Cancel" is pressed as soon as the second file is being read; the
+    // button's captions are watched while the import lets messages run.
+    QStringList captions;
+    int clicks = 0;
+    QTimer press;
+    press.setInterval(0);
+    QObject::connect(&press, &QTimer::timeout, [&] {
+        const QString caption = progress.Button1->text();
+        if (captions.isEmpty() || captions.last() != caption) captions << caption;
+        if (progress.Label5->text() == "2") {
+            ++clicks;
+            progress.Button1Click();
+        }
+    });
+    press.start();
+    update.Buttom1Click();
+    press.stop();
+
+    QVERIFY(clicks > 0);
+    QCOMPARE(captions, QStringList({"Cancel", "Please wait...", "Organizing Data.."}));
+    QCOMPARE(progress.Button1->text(), QString("Complete"));
+    QCOMPARE(progress.Label6->text(), QString("25")); // the second file, read to its end
+    QVERIFY(run.Ui.Messages.size() == 1);             // the start-up greeting only
+    QCOMPARE(run.Main().PageControl1->currentWidget(), run.Main().TabSheet1);
+    QCOMPARE(Items(run.Main().ListBox1), QStringList({"Alpha , AAA", "Bravo , BBB"}));
+    QCOMPARE(run.Main().ListBox1->currentRow(), 0);
+    QCOMPARE(run.Main().windowTitle(), QString(" Brevant Dira          Alpha , AAA"));
+
+    // "Complete" brings back the update window.
+    QVERIFY(!update.isVisible());
+    progress.Button1Click();
+    QVERIFY(!progress.isVisible());
+    QVERIFY(update.isVisible());
+    update.Button3Click();
+}
+
+void ImportTest::UnreadableThirdFileStopsWithoutReload() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    QStringList files = ThreeFiles(run);
+    files[2] = QString::fromStdString(run.Folder()) + "missing.txt";
+    run.Ui.FilesToOpen = files;
+    run.w().Form8->Button2Click();
+    run.w().Form8->Buttom1Click();
+
+    QCOMPARE(run.Ui.Messages.size(), 2);
+    QCOMPARE(run.Ui.Messages[1], "->ERROR: CANNOT OPEN FILE " + files[2]);
+    QVERIFY(run.w().Form8->isVisible());
+    QVERIFY(!run.w().Form3->isVisible());
+    QCOMPARE(run.Main().ListBox1->count(), 0);
+    // The first two files were stored.
+    run.Main().LoadStockList();
+    QCOMPARE(Items(run.Main().ListBox1), QStringList({"Alpha , AAA", "Bravo , BBB"}));
+    run.w().Form8->Button3Click();
+}
+
+void ImportTest::SplitListAfterImport() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    const QTableWidget* grid = run.w().Form10->JvStringGrid1;
+    run.w().Form10->FormShow();
+    QCOMPARE(grid->rowCount(), 1);
+    QCOMPARE(Row(grid, 0), QStringList({"", "", "No information available", ""}));
+
+    std::string text = Quote("ABC", "ABC HOLDINGS", 3);
+    text.insert(text.size() - 1, ",*Dividend,0.25,,:,");
+    std::string split = Quote("ABC", "ABC HOLDINGS", 20);
+    split.insert(split.size() - 1, ",,,*Split,2:1,");
+    run.Ui.FilesToOpen = {QString::fromStdString(run.Write("actions.txt", text + split))};
+    run.w().Form8->Button2Click();
+    run.w().Form8->Buttom1Click();
+    QCOMPARE(run.w().Form3->Button1->text(), QString("Complete"));
+
+    // Refilled on every showing, newest first.
+    run.w().Form10->show();
+    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(Row(grid, 0), QStringList({"20.01.2024", "ABC", "ABC HOLDINGS", "Split ( 2:1 )"}));
+    QCOMPARE(Row(grid, 1), QStringList({"03.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0.25 )"}));
+    QCOMPARE(grid->horizontalHeaderItem(3)->text(), QString("Action"));
+    run.w().Form10->Button2Click();
+    QVERIFY(!run.w().Form10->isVisible());
+}
+
+void ImportTest::BrowseShowsChosenFiles() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    brevant::TForm8& update = *run.w().Form8;
+    const QStringList files = ThreeFiles(run);
+    run.Ui.FilesToOpen = files;
+    update.Button2Click();
+    QCOMPARE(run.Ui.OpenFilters, QStringList({"Text Only (*.txt)"}));
+    QCOMPARE(update.Edit13->text(), files.join(QString()));
+    // A cancelled dialog keeps the earlier choice.
+    run.Ui.FilesToOpen.clear();
+    update.Button2Click();
+    QCOMPARE(update.ChosenFiles(), files);
+    // An empty edit box starts nothing.
+    update.Edit13->clear();
+    update.Buttom1Click();
+    QVERIFY(!run.w().Form3->isVisible());
+    QCOMPARE(run.w().Form3->Button1->text(), QString("Done"));
+}
+
+void ImportTest::SplitEntryWindowOnlyCancels() {
+    brevant::TForm9 entry;
+    entry.show();
+    const QList<QWidget*> inputs = {
+        entry.ComboBox1,   entry.JvDateTimePicker1, entry.JvSpinEdit1,
+        entry.JvSpinEdit2, entry.ComboBox2,         entry.JvDateTimePicker3,
+        entry.JvSpinEdit4, entry.Button1,           entry.Button2};
+    for (const QWidget* input : inputs) QVERIFY(!input->isEnabled());
+    QCOMPARE(entry.ComboBox1->currentText(), QString("Select your stock"));
+    QVERIFY(entry.Button3->isEnabled());
+    entry.Button3->click();
+    QVERIFY(!entry.isVisible());
+}
+
+void ImportTest::ReloadErrorStillEndsOnComplete() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    run.Ui.FilesToOpen = {QString::fromStdString(run.Write("a.txt", Quotes("AAA", "Alpha", 3)))};
+    run.w().Form8->Button2Click();
+    // A transaction left open makes the stock list's reload fail.
+    run.Main().Store().TR1.StartTransaction();
+    run.w().Form8->Buttom1Click();
+    run.Main().Store().TR1.Rollback();
+    QCOMPARE(run.Ui.Messages.size(), 2);
+    QVERIFY(run.Ui.Messages[1].contains("active"));
+    QCOMPARE(run.w().Form3->Button1->text(), QString("Complete"));
+    run.w().Form3->Button1Click();
+    QVERIFY(run.w().Form8->isVisible());
+    run.w().Form8->Button3Click();
+}
+
+BREVANT_QTEST_MAIN(ImportTest)
+#include "import_test.moc"

@@ -1,0 +1,244 @@
+// Brevant Dira — choosing and searching stocks, and the detail panel.
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QToolTip>
+#include <qcustomplot.h>
+
+#include "app/stock_list_box.h"
+#include "app_fixture.h"
+
+using brevant::TForm1;
+using brevant::testing::AppRun;
+using brevant::testing::Quotes;
+
+namespace {
+
+const QString kBolt = "Bolt Motors , BLT";
+
+QString Caption(const QString& item) {
+    return QString(TForm1::kCaption) + item;
+}
+
+} // namespace
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void Search_data();
+    void Search();
+    void UpcaseSChangesOnlyAsciiLetters();
+    void UserSelectionLoadsProgramSelectionDoesNot();
+    void ViewChangeWithoutSelectionChangesNothing();
+    void DetailPanelToggledTwice();
+    void LongListTextShowsAsHint();
+    void ReadoutOnlyWhilePanelShows();
+    void FunctionKeysSetTheView_data();
+    void FunctionKeysSetTheView();
+
+private:
+    TForm1& Main() { return run_->Main(); }
+    std::unique_ptr<AppRun> run_;
+};
+
+void NavigationTest::initTestCase() {
+    run_ = std::make_unique<AppRun>();
+    // Days per stock differ so that the loaded bars tell which stock was loaded.
+    run_->Prefill({run_->Write(
+        "q.txt", Quotes("ACM", "Acme Corp", 3) + Quotes("ACR", "acre Holdings", 4) +
+                     Quotes("BLT", "Bolt Motors", 5) + Quotes("ZAC", "Zacme Ltd", 6))});
+    run_->Start();
+    QCOMPARE(Main().ListBox1->count(), 4);
+}
+
+// Every case starts on "All Stock" with Bolt Motors selected and shown.
+void NavigationTest::init() {
+    Main().LoadStockList();
+    Main().PageControl1->setCurrentWidget(Main().TabSheet1);
+    Main().ListBox1->setCurrentRow(2);
+    Main().LoadDataForName(kBolt, true);
+    Main().setWindowTitle(Caption(kBolt));
+    Main().Edit3->clear();
+}
+
+void NavigationTest::Search_data() {
+    QTest::addColumn<bool>("filterPage");
+    QTest::addColumn<QStringList>("filterItems");
+    QTest::addColumn<bool>("emptyAllStock");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("found"); // the selected and shown stock afterwards
+    QTest::addColumn<int>("bars");
+
+    const QStringList none;
+    const QStringList result = {kBolt, "Zacme Ltd , ZAC"};
+    QTest::newRow("prefix in any case")
+        << false << none << false << "aC" << int(Qt::Key_C) << "Acme Corp , ACM" << 3;
+    QTest::newRow("longer prefix")
+        << false << none << false << "ACR" << int(Qt::Key_R) << "acre Holdings , ACR" << 4;
+    QTest::newRow("no match keeps the stock")
+        << false << none << false << "acx" << int(Qt::Key_X) << kBolt << 5;
+    QTest::newRow("inside a name finds nothing")
+        << false << none << false << "cme" << int(Qt::Key_E) << kBolt << 5;
+    QTest::newRow("arrow keys never search")
+        << false << none << false << "ac" << int(Qt::Key_Left) << kBolt << 5;
+    QTest::newRow("down arrow never searches")
+        << false << none << false << "ac" << int(Qt::Key_Down) << kBolt << 5;
+    QTest::newRow("empty box does nothing")
+        << false << none << false << "" << int(Qt::Key_Backspace) << kBolt << 5;
+    QTest::newRow("result page searches its list")
+        << true << result << false << "za" << int(Qt::Key_A) << "Zacme Ltd , ZAC" << 6;
+    QTest::newRow("empty result page does nothing")
+        << true << none << false << "ac" << int(Qt::Key_C) << kBolt << 5;
+    QTest::newRow("empty all-stock list searches results")
+        << false << result << true << "za" << int(Qt::Key_A) << "Zacme Ltd , ZAC" << 6;
+}
+
+void NavigationTest::Search() {
+    QFETCH(bool, filterPage);
+    QFETCH(QStringList, filterItems);
+    QFETCH(bool, emptyAllStock);
+    QFETCH(QString, text);
+    QFETCH(int, key);
+    QFETCH(QString, found);
+    QFETCH(int, bars);
+
+    Main().ListBox2->addItems(filterItems);
+    if (emptyAllStock) Main().ListBox1->clear();
+    if (filterPage) Main().PageControl1->setCurrentWidget(Main().TabSheet2);
+    Main().Edit3->setText(text);
+    Main().Edit3KeyUp(key);
+
+    QCOMPARE(Main().windowTitle(), Caption(found));
+    QCOMPARE(int(Main().Bars.size()), bars);
+    const bool inResults = filterItems.contains(found) && found != kBolt;
+    const QListWidget* list = inResults ? Main().ListBox2 : Main().ListBox1;
+    if (!emptyAllStock || inResults) {
+        QVERIFY(list->currentItem());
+        QCOMPARE(list->currentItem()->text(), found);
+    }
+}
+
+void NavigationTest::UpcaseSChangesOnlyAsciiLetters() {
+    QCOMPARE(TForm1::UpcaseS(QString::fromLatin1("abz AZ 09 \xe9t\xe9-x")),
+             QString::fromLatin1("ABZ AZ 09 \xe9T\xe9-X"));
+}
+
+void NavigationTest::UserSelectionLoadsProgramSelectionDoesNot() {
+    Main().ListBox1->setCurrentRow(3); // the program's choice: nothing loads
+    QCOMPARE(Main().windowTitle(), Caption(kBolt));
+
+    Main().ListBox1->setCurrentRow(2);
+    Main().ListBox1->setFocus();
+    QTest::keyClick(Main().ListBox1, Qt::Key_Down);
+    QCOMPARE(Main().windowTitle(), Caption("Zacme Ltd , ZAC"));
+    QCOMPARE(int(Main().Bars.size()), 6);
+
+    const QRect first = Main().ListBox1->visualItemRect(Main().ListBox1->item(0));
+    QTest::mouseClick(Main().ListBox1->viewport(), Qt::LeftButton, {}, first.center());
+    QCOMPARE(Main().windowTitle(), Caption("Acme Corp , ACM"));
+    QCOMPARE(Main().Label(22)->text(), QString("Acme Corp , ACM"));
+    QCOMPARE(int(Main().Bars.size()), 3);
+}
+
+void NavigationTest::ViewChangeWithoutSelectionChangesNothing() {
+    Main().ListBox1->setCurrentRow(-1);
+    Main().Bars.clear();
+    Main().ComboBox3->setCurrentIndex(0);
+    emit Main().ComboBox3->activated(0);
+    QCOMPARE(Main().windowTitle(), Caption(kBolt));
+    QVERIFY(Main().Bars.empty());
+    QCOMPARE(Main().ComboBox3->currentText(), QString("1 Month"));
+    Main().ComboBox3->setCurrentIndex(1);
+}
+
+void NavigationTest::DetailPanelToggledTwice() {
+    const QRect before = Main().PageControl1->geometry();
+    QVERIFY(Main().Panel3->isVisible());
+    QVERIFY(Main().ViewDetailData1->isChecked());
+
+    Main().ViewDetailData1->trigger();
+    QVERIFY(!Main().Panel3->isVisible());
+    QVERIFY(!Main().ViewDetailData1->isChecked());
+    QCOMPARE(Main().PageControl1->geometry(), before.adjusted(0, -172, 0, 0));
+
+    Main().ViewDetailData1->trigger();
+    QVERIFY(Main().Panel3->isVisible());
+    QVERIFY(Main().ViewDetailData1->isChecked());
+    QCOMPARE(Main().PageControl1->geometry(), before);
+}
+
+void NavigationTest::LongListTextShowsAsHint() {
+    Main().ListBox1->addItem("A stock whose full name is far wider than the list , LONG");
+    QListWidgetItem* item = Main().ListBox1->item(Main().ListBox1->count() - 1);
+    const QPoint at = Main().ListBox1->visualItemRect(item).center();
+    QWidget* viewport = Main().ListBox1->viewport();
+    QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, {}, {});
+    QApplication::sendEvent(viewport, &move);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), item->text());
+    QToolTip::hideText();
+}
+
+void NavigationTest::ReadoutOnlyWhilePanelShows() {
+    Main().CheckIndicator(); // Bolt Motors' five bars on the chart
+    QCustomPlot* chart = Main().Chart1;
+    const QPoint middle(chart->width() / 2, chart->height() / 2);
+    auto moveMouse = [&] {
+        QMouseEvent move(QEvent::MouseMove, middle, chart->mapToGlobal(middle), Qt::NoButton, {},
+                         {});
+        QApplication::sendEvent(chart, &move);
+    };
+    Main().Label(10)->setText("Date");
+    Main().ViewDetailData1->trigger(); // hidden
+    moveMouse();
+    QTest::qWait(150);
+    QCOMPARE(Main().Label(10)->text(), QString("Date"));
+    Main().ViewDetailData1->trigger(); // shown again
+    moveMouse();
+    QTRY_VERIFY(Main().Label(10)->text() != "Date");
+    QVERIFY(Main().Label(10)->text().contains("Jan 24"));
+}
+
+void NavigationTest::FunctionKeysSetTheView_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("combo"); // 1: indicator, 2: style, 3: time window
+    QTest::addColumn<int>("index");
+    QTest::newRow("F1") << int(Qt::Key_F1) << "View 1 Month Data" << 3 << 0;
+    QTest::newRow("F4") << int(Qt::Key_F4) << "View All Data" << 3 << 4;
+    QTest::newRow("F6") << int(Qt::Key_F6) << "View Relative Strength Index" << 1 << 3;
+    QTest::newRow("F8") << int(Qt::Key_F8) << "View Money Flow Index" << 1 << 5;
+    QTest::newRow("F9") << int(Qt::Key_F9) << "View Bar(High,Low,Close)" << 2 << 0;
+    QTest::newRow("F11") << int(Qt::Key_F11) << "View Line" << 2 << 2;
+}
+
+void NavigationTest::FunctionKeysSetTheView() {
+    QFETCH(int, key);
+    QFETCH(QString, caption);
+    QFETCH(int, combo);
+    QFETCH(int, index);
+    QAction* item = nullptr;
+    for (QAction* action : Main().actions())
+        if (action->shortcut() == QKeySequence(key)) item = action;
+    QVERIFY(item);
+    QCOMPARE(item->text(), caption);
+    item->trigger();
+    const QComboBox* combos[] = {nullptr, Main().ComboBox1, Main().ComboBox2, Main().ComboBox3};
+    QCOMPARE(combos[combo]->currentIndex(), index);
+    QVERIFY(item->isChecked());
+    // The chart commands work on the bars held: nothing is read again.
+    QCOMPARE(Main().windowTitle(), Caption(kBolt));
+    Main().ComboBox1->setCurrentIndex(2);
+    Main().ComboBox2->setCurrentIndex(1);
+    Main().ComboBox3->setCurrentIndex(1);
+}
+
+BREVANT_QTEST_MAIN(NavigationTest)
+#include "navigation_test.moc"

@@ -1,0 +1,49 @@
+// Brevant Dira — a user interface for window tests: records what the program
+// asks and answers from a script.
+#pragma once
+
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+
+#include "app/ui_base/user_interface.h"
+
+namespace brevant::testing {
+
+class ScriptedUi : public ui::UserInterface {
+public:
+    ScriptedUi() : previous_(ui::SetUi(this)) {}
+    ~ScriptedUi() override { ui::SetUi(previous_); }
+    ScriptedUi(const ScriptedUi&) = delete;
+    ScriptedUi& operator=(const ScriptedUi&) = delete;
+
+    void ShowMessage(QWidget*, const QString& text) override {
+        Messages << text;
+        if (OnMessage) OnMessage(text);
+    }
+    QStringList OpenFileNames(QWidget*, const QString&, const QString& filter) override {
+        OpenFilters << filter;
+        return FilesToOpen;
+    }
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return FileToSave;
+    }
+    bool OpenUrl(const QUrl& url) override {
+        Urls << url;
+        return true;
+    }
+    void ShowHelpPage(const QString& pageFile) override { HelpPages << pageFile; }
+
+    QStringList Messages;
+    std::function<void(const QString&)> OnMessage;
+    QStringList OpenFilters;
+    QStringList FilesToOpen;
+    QString FileToSave;
+    QList<QUrl> Urls;
+    QStringList HelpPages;
+
+private:
+    ui::UserInterface* previous_;
+};
+
+} // namespace brevant::testing
