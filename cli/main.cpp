@@ -30,6 +30,8 @@ const Command kCommands[] = {
     {"bars", "bars TEXT [--period daily|weekly|monthly] [--calc LIST] [--ma P1,P2,P3] "
              "[--bb N,K] [--param KEY=VALUE]...", RunBars},
     {"splits", "splits", RunSplits},
+    {"scan", "scan [--macd N[,P]] [--ma P1,P2,N[,P]] [--rsi above|below,L,N[,P]] "
+             "[--volume V[,P]] [--out FILE]   (P: daily|weekly|monthly)", RunScan},
 };
 
 void PrintUsage() {
