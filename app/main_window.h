@@ -7,6 +7,7 @@
 
 #include "app/start_options.h"
 #include "app/ui_base/help_router.h"
+#include "screen/ui/scan_host.h"
 #include "store/data_store.h"
 #include "store/stock_list.h"
 #include "store/ui/store_host.h"
@@ -39,7 +40,7 @@ class TStockListBox;
 // list, the current stock's bars, the indicator parameters, the locale copy
 // and the program's folder. Created hidden by the splash; its first showing
 // (FormShow) runs the start-up.
-class TForm1 : public QMainWindow, public TStoreHost {
+class TForm1 : public QMainWindow, public TStoreHost, public TScanHost {
     Q_OBJECT
 public:
     explicit TForm1(const TStartOptions& options);
@@ -137,6 +138,13 @@ public:
     bool& StopRequest() override { return StopRequest_; }
     void ImportFinished() override;
 
+    // --- TScanHost (Store and ProgramDir above serve both) ---
+    const TIndicatorParams& IndicatorParams() const override { return Params; }
+    QStringList StockListItems() const override;
+    void BeginScan() override;
+    void AddScanResult(const QString& listText) override;
+    void EndScan() override;
+
     // --- Shared state ---
     TStockList Stocks;
     TBars Bars;
@@ -232,6 +240,7 @@ private:
     TStockListBox* VisibleList() const;
     void FillStockList();
     void ShowModalOnce(class QDialog* dialog);
+    void ShowHeaderLabels(bool visible);
 
     TDataStore store_;
     const TAppWindows* windows_ = nullptr;

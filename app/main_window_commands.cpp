@@ -44,10 +44,6 @@ void TForm1::OverlayIndicator1Click() { ui::ShowModal(windows_->Form13); }
 
 void TForm1::SpeedButton7Click() { OverlayIndicator1Click(); }
 
-void TForm1::SaveFilterResult1Click() {
-    // Writes the "Filter Result" list to a text file chosen by the user.
-}
-
 void TForm1::ViewDetailData1Click() {
     QRect pages = PageControl1->geometry();
     if (ViewDetailData1->isChecked()) {
