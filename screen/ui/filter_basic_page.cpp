@@ -39,8 +39,8 @@ TSpinEdit* Spin(const FilterValueRange& range, int width, QWidget* parent) {
 QWidget* TForm2::setupBasicPage() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->setSpacing(3);
+    layout->setContentsMargins(6, 2, 6, 0);
+    layout->setSpacing(1);
     layout->addWidget(new QLabel("Select your scanner option and press SCAN NOW.", page));
 
     MovingAverageGroup = NewFilterGroup(" Moving Average Filter ", CheckBox1, ComboBox11, 1,
@@ -96,8 +96,8 @@ QGroupBox* TForm2::NewFilterGroup(const QString& caption, QCheckBox*& check, QCo
                                   int helpButton, const char* topic) {
     auto* group = new QGroupBox(caption);
     auto* column = new QVBoxLayout(group);
-    column->setContentsMargins(8, 2, 6, 4);
-    column->setSpacing(2);
+    column->setContentsMargins(8, 0, 6, 2);
+    column->setSpacing(1);
     check = new QCheckBox(group);
     QFont bold = check->font();
     bold.setBold(true);

@@ -23,7 +23,7 @@ void AddTail(QHBoxLayout* row, const QString& tail, QWidget* parent) {
             auto* spin = new QSpinBox(parent);
             spin->setRange(0, 1000000);
             spin->setValue(1);
-            spin->setFixedWidth(52);
+            spin->setFixedWidth(44);
             w = spin;
         } else if (part.startsWith('@')) {
             auto* combo = new QComboBox(parent);

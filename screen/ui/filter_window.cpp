@@ -29,16 +29,24 @@ QTabWidget* NewPages(QWidget* parent) {
 
 TForm2::TForm2(TScanHost& host, QWidget* parent) : QDialog(parent), host_(host) {
     setWindowTitle("Filter Database");
+    // A dialog border: closable, neither minimized nor maximized.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(546, 421);
+    // Four filters with their sentences share the first page with the
+    // sub-page tabs; a compact font keeps every line whole.
+    QFont compact = font();
+    compact.setPointSizeF(8);
+    setFont(compact);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(6);
+    layout->setContentsMargins(5, 5, 5, 5);
+    layout->setSpacing(4);
 
     PageControl2 = NewPages(this);
     auto page = [this](const QString& title, QTabWidget*& sub) {
         auto* sheet = new QWidget(PageControl2);
         auto* box = new QVBoxLayout(sheet);
-        box->setContentsMargins(3, 3, 3, 3);
+        box->setContentsMargins(2, 2, 2, 0);
         sub = NewPages(sheet);
         box->addWidget(sub);
         PageControl2->addTab(sheet, title);
