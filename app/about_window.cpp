@@ -46,6 +46,8 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
 }
 
-void TForm6::Button1Click() { accept(); }
+void TForm6::Button1Click() {
+    accept();
+}
 
 } // namespace brevant

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <vector>
 
 #include "app/tool_icons.h"
 
@@ -24,24 +25,38 @@ void PaintField(QPainter& p) {
     for (int x = 40; x < kWidth; x += 40) p.drawLine(x, 0, x, kHeight);
 }
 
-// A made-up price path: a gentle rise with some swing, drawn as candles.
+// A made-up price path: a gentle rise with some swing, drawn as candles
+// filling `area`.
 void PaintCandles(QPainter& p, QRectF area, int count, int alpha) {
-    double close = 0.25;
-    const double step = area.width() / count;
+    struct Candle {
+        double open, high, low, close;
+    };
+    std::vector<Candle> candles;
+    double close = 1.0;
+    double lowest = 1e9, highest = -1e9;
     for (int i = 0; i < count; ++i) {
         const double open = close;
-        close = open + 0.018 + 0.05 * std::sin(i * 1.7) * std::cos(i * 0.6);
+        close = open + 0.02 + 0.05 * std::sin(i * 1.7) * std::cos(i * 0.6);
         const double high = std::max(open, close) + 0.03 + 0.02 * std::fabs(std::sin(i * 2.3));
         const double low = std::min(open, close) - 0.03 - 0.02 * std::fabs(std::cos(i * 1.1));
-        auto y = [&](double v) { return area.bottom() - v * area.height() / 1.0; };
+        candles.push_back({open, high, low, close});
+        lowest = std::min(lowest, low);
+        highest = std::max(highest, high);
+    }
+    const double step = area.width() / count;
+    auto y = [&](double v) {
+        return area.bottom() - (v - lowest) / (highest - lowest) * area.height();
+    };
+    for (int i = 0; i < count; ++i) {
+        const Candle& c = candles[std::size_t(i)];
         const double x = area.left() + (i + 0.5) * step;
         p.setPen(QPen(QColor(255, 255, 255, alpha), 1));
-        p.drawLine(QPointF(x, y(low)), QPointF(x, y(high)));
-        const bool up = close >= open;
+        p.drawLine(QPointF(x, y(c.low)), QPointF(x, y(c.high)));
         p.setPen(Qt::NoPen);
-        p.setBrush(up ? QColor(159, 204, 78, alpha) : QColor(230, 90, 80, alpha));
-        const double top = y(std::max(open, close));
-        p.drawRect(QRectF(x - step * 0.3, top, step * 0.6, std::max(1.5, y(std::min(open, close)) - top)));
+        p.setBrush(c.close >= c.open ? QColor(159, 204, 78, alpha) : QColor(230, 90, 80, alpha));
+        const double top = y(std::max(c.open, c.close));
+        p.drawRect(QRectF(x - step * 0.3, top, step * 0.6,
+                          std::max(1.5, y(std::min(c.open, c.close)) - top)));
     }
 }
 
@@ -52,7 +67,7 @@ QPixmap SplashPicture() {
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     PaintField(p);
-    PaintCandles(p, QRectF(150, 40, 235, 150), 22, 200);
+    PaintCandles(p, QRectF(250, 14, 140, 84), 14, 200);
     p.drawPixmap(22, 38, ApplicationPixmap(56));
     QFont title("DejaVu Sans");
     title.setBold(true);

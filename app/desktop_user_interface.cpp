@@ -11,6 +11,8 @@ TDesktopUserInterface::TDesktopUserInterface(const TAppWindows& windows)
           [help = windows.HelpWindow](const QString& page) { help->ShowPage(page); }),
       previous_(ui::SetUi(this)) {}
 
-TDesktopUserInterface::~TDesktopUserInterface() { ui::SetUi(previous_); }
+TDesktopUserInterface::~TDesktopUserInterface() {
+    ui::SetUi(previous_);
+}
 
 } // namespace brevant

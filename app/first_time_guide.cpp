@@ -171,6 +171,8 @@ void TForm11::TakePictures() {
     pictures_[3]->setPixmap(Shot(update, update->rect(), 190));
 }
 
-void TForm11::Button1Click() { accept(); }
+void TForm11::Button1Click() {
+    accept();
+}
 
 } // namespace brevant

@@ -30,19 +30,29 @@ void TForm1::UpdateData1Click() {
     if (!windows_->Form8->isVisible()) ui::ShowModal(windows_->Form8);
 }
 
-void TForm1::ManageStockSplitDivident1Click() { ui::ShowModal(windows_->Form9); }
+void TForm1::ManageStockSplitDivident1Click() {
+    ui::ShowModal(windows_->Form9);
+}
 
-void TForm1::UndoStockSplitDividend1Click() { ui::ShowModal(windows_->Form10); }
+void TForm1::UndoStockSplitDividend1Click() {
+    ui::ShowModal(windows_->Form10);
+}
 
 void TForm1::ScanNow1Click() {
     if (!windows_->Form2->isVisible()) ui::ShowModal(windows_->Form2);
 }
 
-void TForm1::SetIndicatorValue1Click() { ui::ShowModal(windows_->Form12); }
+void TForm1::SetIndicatorValue1Click() {
+    ui::ShowModal(windows_->Form12);
+}
 
-void TForm1::OverlayIndicator1Click() { ui::ShowModal(windows_->Form13); }
+void TForm1::OverlayIndicator1Click() {
+    ui::ShowModal(windows_->Form13);
+}
 
-void TForm1::SpeedButton7Click() { OverlayIndicator1Click(); }
+void TForm1::SpeedButton7Click() {
+    OverlayIndicator1Click();
+}
 
 void TForm1::ViewDetailData1Click() {
     QRect pages = PageControl1->geometry();
@@ -59,12 +69,20 @@ void TForm1::ViewDetailData1Click() {
     }
 }
 
-void TForm1::About1Click() { ui::ShowModal(windows_->Form6); }
+void TForm1::About1Click() {
+    ui::ShowModal(windows_->Form6);
+}
 
-void TForm1::FirstTimeInstallation1Click() { ShowModalOnce(windows_->Form11); }
+void TForm1::FirstTimeInstallation1Click() {
+    ShowModalOnce(windows_->Form11);
+}
 
-void TForm1::HelpFile1Click() { HelpRouter1.ShowTableOfContents(); }
+void TForm1::HelpFile1Click() {
+    HelpRouter1.ShowTableOfContents();
+}
 
-void TForm1::SpeedButton4Click() { HelpFile1Click(); }
+void TForm1::SpeedButton4Click() {
+    HelpFile1Click();
+}
 
 } // namespace brevant

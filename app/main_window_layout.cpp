@@ -20,7 +20,7 @@ namespace {
 
 // One row of the detail panel: where its caption and value labels stand.
 struct TDetailRow {
-    int Caption;      // 0: no caption label
+    int Caption; // 0: no caption label
     const char* CaptionText;
     int Value;
     const char* ValueText;

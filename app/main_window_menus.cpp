@@ -183,8 +183,8 @@ void TForm1::setupToolBar() {
     SpeedButton6->setFixedSize(23, 22);
     SpeedButton6->setContextMenuPolicy(Qt::CustomContextMenu);
     SpeedButton4 = ToolButton(ToolBar1, "Help", HelpIcon());
-    for (QToolButton* b : {SpeedButton1, SpeedButton5, SpeedButton2, SpeedButton3, SpeedButton6,
-                           SpeedButton4})
+    for (QToolButton* b :
+         {SpeedButton1, SpeedButton5, SpeedButton2, SpeedButton3, SpeedButton6, SpeedButton4})
         ToolBar1->addWidget(b);
     ToolBar1->addSeparator();
 

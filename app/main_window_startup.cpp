@@ -30,7 +30,9 @@ QString StartupMessage(const char* host) {
            "Update Database. Thank you.";
 }
 
-std::string Latin1(const QString& text) { return text.toLatin1().toStdString(); }
+std::string Latin1(const QString& text) {
+    return text.toLatin1().toStdString();
+}
 
 char FirstChar(const QString& text, char fallback) {
     const QByteArray bytes = text.toLatin1();
@@ -101,12 +103,15 @@ void TForm1::LoadOptions() {
         }
     }
     for (int m = 1; m <= 12; ++m) {
-        settings.ShortMonthNames[std::size_t(m - 1)] = Latin1(locale.monthName(m, QLocale::ShortFormat));
-        settings.LongMonthNames[std::size_t(m - 1)] = Latin1(locale.monthName(m, QLocale::LongFormat));
+        settings.ShortMonthNames[std::size_t(m - 1)] =
+            Latin1(locale.monthName(m, QLocale::ShortFormat));
+        settings.LongMonthNames[std::size_t(m - 1)] =
+            Latin1(locale.monthName(m, QLocale::LongFormat));
     }
     for (int d = 0; d < 7; ++d) {
         const int qtDay = d == 0 ? 7 : d; // the list starts on Sunday
-        settings.ShortDayNames[std::size_t(d)] = Latin1(locale.dayName(qtDay, QLocale::ShortFormat));
+        settings.ShortDayNames[std::size_t(d)] =
+            Latin1(locale.dayName(qtDay, QLocale::ShortFormat));
         settings.LongDayNames[std::size_t(d)] = Latin1(locale.dayName(qtDay, QLocale::LongFormat));
     }
     // The process keeps the user's formats; the program's copy writes dd.mm.yyyy.

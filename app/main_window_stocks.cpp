@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
+#include "app/app_windows.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
-#include "app/app_windows.h"
 #include "app/stock_list_box.h"
 #include "store/price_history.h"
 
@@ -80,8 +80,10 @@ QString TForm1::UpcaseS(const QString& text) {
 void TForm1::Button2Click() {
     if (Edit3->text().isEmpty()) return;
     TStockListBox* list = nullptr;
-    if (PageControl1->currentWidget() == TabSheet1 && ListBox1->count() > 0) list = ListBox1;
-    else if (ListBox2->count() > 0) list = ListBox2;
+    if (PageControl1->currentWidget() == TabSheet1 && ListBox1->count() > 0)
+        list = ListBox1;
+    else if (ListBox2->count() > 0)
+        list = ListBox2;
     if (!list) return;
 
     for (int i = 0; i < list->count(); ++i) {

@@ -36,10 +36,9 @@ void TForm1::PlotData(int /*unused*/) {
     const TStockListBox* list =
         PageControl1->currentWidget() == TabSheet1 && ListBox1->currentItem() ? ListBox1 : ListBox2;
     if (Bars.empty()) {
-        const std::pair<int, const char*> captions[] = {{22, "Stock Name"}, {24, "Open"},
-                                                        {26, "High"},       {28, "Volume"},
-                                                        {30, "Low"},        {32, "Close"},
-                                                        {34, "Date"}};
+        const std::pair<int, const char*> captions[] = {
+            {22, "Stock Name"}, {24, "Open"},  {26, "High"}, {28, "Volume"},
+            {30, "Low"},        {32, "Close"}, {34, "Date"}};
         for (const auto& [number, text] : captions) Label(number)->setText(text);
         Label(35)->clear();
     } else if (list->currentItem()) {
@@ -63,30 +62,78 @@ void TForm1::SetStyle(int index) {
     CheckIndicator();
 }
 
-void TForm1::Month1Click() { SetWindow(0); }
-void TForm1::View3MClick() { SetWindow(1); }
-void TForm1::View6MClick() { SetWindow(2); }
-void TForm1::View1YearClick() { SetWindow(3); }
-void TForm1::ViewAllDataClick() { SetWindow(4); }
-void TForm1::ViewMACDLClick() { SetIndicator(0); }
-void TForm1::ViewMACDHClick() { SetIndicator(1); }
-void TForm1::ViewMACDClick() { SetIndicator(2); }
-void TForm1::ViewRSIClick() { SetIndicator(3); }
-void TForm1::ViewCCIClick() { SetIndicator(4); }
-void TForm1::ViewMFIClick() { SetIndicator(5); }
-void TForm1::ViewWRClick() { SetIndicator(6); }
-void TForm1::ViewADXClick() { SetIndicator(7); }
-void TForm1::ViewDIClick() { SetIndicator(8); }
-void TForm1::ViewFastStocClick() { SetIndicator(9); }
-void TForm1::ViewSlowStocClick() { SetIndicator(10); }
-void TForm1::ViewCMFClick() { SetIndicator(11); }
-void TForm1::ViewAccumClick() { SetIndicator(12); }
-void TForm1::ViewROCClick() { SetIndicator(13); }
-void TForm1::ViewOBVClick() { SetIndicator(14); }
-void TForm1::ViewATRClick() { SetIndicator(15); }
-void TForm1::ViewBarClick() { SetStyle(0); }
-void TForm1::ViewCandleClick() { SetStyle(1); }
-void TForm1::ViewLineClick() { SetStyle(2); }
+void TForm1::Month1Click() {
+    SetWindow(0);
+}
+void TForm1::View3MClick() {
+    SetWindow(1);
+}
+void TForm1::View6MClick() {
+    SetWindow(2);
+}
+void TForm1::View1YearClick() {
+    SetWindow(3);
+}
+void TForm1::ViewAllDataClick() {
+    SetWindow(4);
+}
+void TForm1::ViewMACDLClick() {
+    SetIndicator(0);
+}
+void TForm1::ViewMACDHClick() {
+    SetIndicator(1);
+}
+void TForm1::ViewMACDClick() {
+    SetIndicator(2);
+}
+void TForm1::ViewRSIClick() {
+    SetIndicator(3);
+}
+void TForm1::ViewCCIClick() {
+    SetIndicator(4);
+}
+void TForm1::ViewMFIClick() {
+    SetIndicator(5);
+}
+void TForm1::ViewWRClick() {
+    SetIndicator(6);
+}
+void TForm1::ViewADXClick() {
+    SetIndicator(7);
+}
+void TForm1::ViewDIClick() {
+    SetIndicator(8);
+}
+void TForm1::ViewFastStocClick() {
+    SetIndicator(9);
+}
+void TForm1::ViewSlowStocClick() {
+    SetIndicator(10);
+}
+void TForm1::ViewCMFClick() {
+    SetIndicator(11);
+}
+void TForm1::ViewAccumClick() {
+    SetIndicator(12);
+}
+void TForm1::ViewROCClick() {
+    SetIndicator(13);
+}
+void TForm1::ViewOBVClick() {
+    SetIndicator(14);
+}
+void TForm1::ViewATRClick() {
+    SetIndicator(15);
+}
+void TForm1::ViewBarClick() {
+    SetStyle(0);
+}
+void TForm1::ViewCandleClick() {
+    SetStyle(1);
+}
+void TForm1::ViewLineClick() {
+    SetStyle(2);
+}
 
 void TForm1::ChoosePeriod(int period) {
     QAction* popup[] = {DailyData1, WeeklyData1, MonthlyData1};
@@ -104,11 +151,19 @@ void TForm1::ChoosePeriod(int period) {
     CheckIndicator();
 }
 
-void TForm1::DailyData1Click() { ChoosePeriod(0); }
-void TForm1::WeeklyData1Click() { ChoosePeriod(1); }
-void TForm1::MonthlyData1Click() { ChoosePeriod(2); }
+void TForm1::DailyData1Click() {
+    ChoosePeriod(0);
+}
+void TForm1::WeeklyData1Click() {
+    ChoosePeriod(1);
+}
+void TForm1::MonthlyData1Click() {
+    ChoosePeriod(2);
+}
 
-void TForm1::SpeedButton6Click() { PopupMenu1->popup(QCursor::pos() + QPoint(10, 0)); }
+void TForm1::SpeedButton6Click() {
+    PopupMenu1->popup(QCursor::pos() + QPoint(10, 0));
+}
 
 void TForm1::SpeedButton5Click() {
     // The crosshair tool itself is drawn by the chart renderer.

@@ -26,8 +26,7 @@ TStockListBox::TStockListBox(QWidget* parent) : QListWidget(parent) {
 void TStockListBox::keyPressEvent(QKeyEvent* event) {
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
-    if (currentRow() != before && currentItem() && currentItem()->isSelected())
-        emit userSelected();
+    if (currentRow() != before && currentItem() && currentItem()->isSelected()) emit userSelected();
 }
 
 void TStockListBox::mouseMoveEvent(QMouseEvent* event) {

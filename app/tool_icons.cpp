@@ -109,7 +109,9 @@ QPixmap ApplicationPixmap(int size) {
     p.setBrush(QColor(0, 56, 113));
     p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
     // Four candles rising left to right; the last one green.
-    const struct { double x, low, high, open, close; } candles[] = {
+    const struct {
+        double x, low, high, open, close;
+    } candles[] = {
         {13, 44, 56, 52, 46}, {25, 34, 50, 46, 38}, {37, 26, 44, 40, 30}, {49, 10, 34, 30, 14}};
     for (const auto& c : candles) {
         p.setPen(QPen(Qt::white, 2));

@@ -7,8 +7,8 @@
 namespace brevant::cli {
 
 struct Context {
-    std::string dbPath;             // --db FILE, or the default location
-    std::vector<std::string> args;  // the words after the command's name
+    std::string dbPath;            // --db FILE, or the default location
+    std::vector<std::string> args; // the words after the command's name
 };
 
 // Each command returns the process exit code; errors go to stderr.

@@ -27,8 +27,10 @@ const Command kCommands[] = {
     {"init", "init", RunInit},
     {"import", "import FILE...", RunImport},
     {"list", "list", RunList},
-    {"bars", "bars TEXT [--period daily|weekly|monthly] [--calc LIST] [--ma P1,P2,P3] "
-             "[--bb N,K] [--param KEY=VALUE]...", RunBars},
+    {"bars",
+     "bars TEXT [--period daily|weekly|monthly] [--calc LIST] [--ma P1,P2,P3] "
+     "[--bb N,K] [--param KEY=VALUE]...",
+     RunBars},
     {"splits", "splits", RunSplits},
     {"scan", "scan [--macd N[,P]] [--ma P1,P2,N[,P]] [--rsi above|below,L,N[,P]] "
              "[--volume V[,P]] [--out FILE]   (P: daily|weekly|monthly)", RunScan},
@@ -63,8 +65,7 @@ int main(int argc, char** argv) {
     }
     const std::string name = argv[i++];
     for (; i < argc; ++i) ctx.args.emplace_back(argv[i]);
-    if (ctx.dbPath.empty())
-        ctx.dbPath = brevant::DefaultDatabasePath(brevant::ProgramDirectory());
+    if (ctx.dbPath.empty()) ctx.dbPath = brevant::DefaultDatabasePath(brevant::ProgramDirectory());
     for (const Command& c : kCommands) {
         if (name != c.name) continue;
         try {

@@ -13,9 +13,13 @@ QString HelpRouter::TopicFile(const QString& topic) const {
     return QDir(helpFile_).filePath(page);
 }
 
-bool HelpRouter::HelpJump(const QString& topic) const { return Show(TopicFile(topic)); }
+bool HelpRouter::HelpJump(const QString& topic) const {
+    return Show(TopicFile(topic));
+}
 
-bool HelpRouter::ShowTableOfContents() const { return Show(TopicFile(kHelpContentsPage)); }
+bool HelpRouter::ShowTableOfContents() const {
+    return Show(TopicFile(kHelpContentsPage));
+}
 
 bool HelpRouter::Show(const QString& page) const {
     if (helpFile_.isEmpty() || !QFileInfo(helpFile_).isDir()) return false;

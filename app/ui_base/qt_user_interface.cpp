@@ -13,8 +13,7 @@ QtUserInterface::QtUserInterface(std::function<void(const QString&)> helpViewer)
     : helpViewer_(std::move(helpViewer)) {}
 
 void QtUserInterface::ShowMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -23,8 +22,8 @@ QStringList QtUserInterface::OpenFileNames(QWidget* parent, const QString& title
     return QFileDialog::getOpenFileNames(parent, title, QString(), filter);
 }
 
-QString QtUserInterface::SaveFileName(QWidget* parent, const QString& title,
-                                      const QString& filter, const QString& defaultSuffix) {
+QString QtUserInterface::SaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                      const QString& defaultSuffix) {
     QFileDialog dialog(parent, title, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
@@ -32,7 +31,9 @@ QString QtUserInterface::SaveFileName(QWidget* parent, const QString& title,
     return dialog.selectedFiles().constFirst();
 }
 
-bool QtUserInterface::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtUserInterface::OpenUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 void QtUserInterface::ShowHelpPage(const QString& pageFile) {
     if (helpViewer_) helpViewer_(pageFile);

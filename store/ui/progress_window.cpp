@@ -19,6 +19,9 @@ TForm3::TForm3(TStoreHost& host, QWidget* updateWindow, QWidget* parent)
     // A tool window without title-bar buttons: only the button ends it.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(265, 123);
+    // The update window is hidden while this one is up; the main window must
+    // stay out of reach all the same.
+    setWindowModality(Qt::ApplicationModal);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     auto* group = new QGroupBox(" Database ", this);

@@ -126,6 +126,8 @@ void TForm9::setupDividendGroup() {
     layout()->addWidget(group);
 }
 
-void TForm9::Button3Click() { reject(); }
+void TForm9::Button3Click() {
+    reject();
+}
 
 } // namespace brevant

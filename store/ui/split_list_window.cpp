@@ -2,13 +2,13 @@
 #include "store/ui/split_list_window.h"
 
 #include <QGroupBox>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "store/split_list.h"
 #include "store/ui/store_host.h"
@@ -16,7 +16,9 @@
 namespace brevant {
 namespace {
 
-QString Latin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
 
 } // namespace
 
@@ -108,6 +110,8 @@ void TForm10::FitColumns() {
     JvStringGrid1->setColumnWidth(2, std::max(100, available - fixed));
 }
 
-void TForm10::Button2Click() { accept(); }
+void TForm10::Button2Click() {
+    accept();
+}
 
 } // namespace brevant

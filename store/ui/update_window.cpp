@@ -125,8 +125,10 @@ void TForm8::setupExchangeGroup() {
         cell->addWidget(label);
         grid->addLayout(cell, i / 5, i % 5);
         JvLabels.push_back(label);
-        connect(label, &TExchangeLabel::mouseEntered, this, [this, label] { JvLabelMouseEnter(label); });
-        connect(label, &TExchangeLabel::mouseLeft, this, [this, label] { JvLabelMouseLeave(label); });
+        connect(label, &TExchangeLabel::mouseEntered, this,
+                [this, label] { JvLabelMouseEnter(label); });
+        connect(label, &TExchangeLabel::mouseLeft, this,
+                [this, label] { JvLabelMouseLeave(label); });
         connect(label, &TExchangeLabel::clicked, this, [this, i] { JvLabelClick(i); });
     }
     static_cast<QVBoxLayout*>(layout())->addWidget(group, 1);
@@ -168,7 +170,13 @@ void TForm8::Buttom1Click() {
         ShowAgainAfterImport();
         return;
     }
-    host_.ImportFinished();
+    try {
+        host_.ImportFinished();
+    } catch (const std::exception& e) {
+        // The progress window has no close box: whatever the reload met, its
+        // button must still lead back to the update window.
+        ui::Ui().ShowMessage(form3_, QString::fromLocal8Bit(e.what()));
+    }
     form3_->Button1->setText("Complete");
 }
 
@@ -177,15 +185,21 @@ void TForm8::ShowAgainAfterImport() {
     form3_->hide();
 }
 
-void TForm8::Button3Click() { reject(); }
+void TForm8::Button3Click() {
+    reject();
+}
 
 void TForm8::Button5Click() {
     ui::HelpJump(host_.ProgramDir() + ui::kHelpFileName, "Update_Database");
 }
 
-void TForm8::JvLabelMouseEnter(QLabel* label) { SetHover(label, true); }
+void TForm8::JvLabelMouseEnter(QLabel* label) {
+    SetHover(label, true);
+}
 
-void TForm8::JvLabelMouseLeave(QLabel* label) { SetHover(label, false); }
+void TForm8::JvLabelMouseLeave(QLabel* label) {
+    SetHover(label, false);
+}
 
 void TForm8::JvLabelClick(int index) {
     ui::Ui().OpenUrl(QUrl(QString(ui::kProductScheme) + ui::kProductHost +

@@ -70,6 +70,9 @@ public:
         QTRY_VERIFY_WITH_TIMEOUT(w().Form1->isVisible() || w().Form1->Closing(), 20000);
     }
 
+    // For tests that open the guide themselves.
+    void StopGuideWatch() { guideWatch_.stop(); }
+
     const TAppWindows& w() const { return windows_->Windows(); }
     TForm1& Main() const { return *w().Form1; }
 

@@ -1,13 +1,17 @@
 // Brevant Dira — importing through the update and progress windows, and the split list.
+#include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 
 #include "app/stock_list_box.h"
 #include "app_fixture.h"
 #include "store/ui/progress_window.h"
+#include "store/ui/split_entry_window.h"
 #include "store/ui/split_list_window.h"
 #include "store/ui/update_window.h"
 
@@ -39,6 +43,8 @@ private slots:
     void UnreadableThirdFileStopsWithoutReload();
     void SplitListAfterImport();
     void BrowseShowsChosenFiles();
+    void SplitEntryWindowOnlyCancels();
+    void ReloadErrorStillEndsOnComplete();
 
 private:
     static QStringList ThreeFiles(const AppRun& run) {
@@ -80,7 +86,7 @@ void ImportTest::CancelDuringSecondOfThreeFiles() {
     QCOMPARE(captions, QStringList({"Cancel", "Please wait...", "Organizing Data.."}));
     QCOMPARE(progress.Button1->text(), QString("Complete"));
     QCOMPARE(progress.Label6->text(), QString("25")); // the second file, read to its end
-    QVERIFY(run.Ui.Messages.size() == 1);              // the start-up greeting only
+    QVERIFY(run.Ui.Messages.size() == 1);             // the start-up greeting only
     QCOMPARE(run.Main().PageControl1->currentWidget(), run.Main().TabSheet1);
     QCOMPARE(Items(run.Main().ListBox1), QStringList({"Alpha , AAA", "Bravo , BBB"}));
     QCOMPARE(run.Main().ListBox1->currentRow(), 0);
@@ -137,8 +143,7 @@ void ImportTest::SplitListAfterImport() {
     run.w().Form10->show();
     QCOMPARE(grid->rowCount(), 2);
     QCOMPARE(Row(grid, 0), QStringList({"20.01.2024", "ABC", "ABC HOLDINGS", "Split ( 2:1 )"}));
-    QCOMPARE(Row(grid, 1),
-             QStringList({"03.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0.25 )"}));
+    QCOMPARE(Row(grid, 1), QStringList({"03.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0.25 )"}));
     QCOMPARE(grid->horizontalHeaderItem(3)->text(), QString("Action"));
     run.w().Form10->Button2Click();
     QVERIFY(!run.w().Form10->isVisible());
@@ -163,6 +168,38 @@ void ImportTest::BrowseShowsChosenFiles() {
     update.Buttom1Click();
     QVERIFY(!run.w().Form3->isVisible());
     QCOMPARE(run.w().Form3->Button1->text(), QString("Done"));
+}
+
+void ImportTest::SplitEntryWindowOnlyCancels() {
+    brevant::TForm9 entry;
+    entry.show();
+    const QList<QWidget*> inputs = {
+        entry.ComboBox1,   entry.JvDateTimePicker1, entry.JvSpinEdit1,
+        entry.JvSpinEdit2, entry.ComboBox2,         entry.JvDateTimePicker3,
+        entry.JvSpinEdit4, entry.Button1,           entry.Button2};
+    for (const QWidget* input : inputs) QVERIFY(!input->isEnabled());
+    QCOMPARE(entry.ComboBox1->currentText(), QString("Select your stock"));
+    QVERIFY(entry.Button3->isEnabled());
+    entry.Button3->click();
+    QVERIFY(!entry.isVisible());
+}
+
+void ImportTest::ReloadErrorStillEndsOnComplete() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    run.Ui.FilesToOpen = {QString::fromStdString(run.Write("a.txt", Quotes("AAA", "Alpha", 3)))};
+    run.w().Form8->Button2Click();
+    // A transaction left open makes the stock list's reload fail.
+    run.Main().Store().TR1.StartTransaction();
+    run.w().Form8->Buttom1Click();
+    run.Main().Store().TR1.Rollback();
+    QCOMPARE(run.Ui.Messages.size(), 2);
+    QVERIFY(run.Ui.Messages[1].contains("active"));
+    QCOMPARE(run.w().Form3->Button1->text(), QString("Complete"));
+    run.w().Form3->Button1Click();
+    QVERIFY(run.w().Form8->isVisible());
+    run.w().Form8->Button3Click();
 }
 
 BREVANT_QTEST_MAIN(ImportTest)

@@ -17,7 +17,9 @@ namespace {
 
 const QString kBolt = "Bolt Motors , BLT";
 
-QString Caption(const QString& item) { return QString(TForm1::kCaption) + item; }
+QString Caption(const QString& item) {
+    return QString(TForm1::kCaption) + item;
+}
 
 } // namespace
 
@@ -41,10 +43,9 @@ private:
 void NavigationTest::initTestCase() {
     run_ = std::make_unique<AppRun>();
     // Days per stock differ so that the loaded bars tell which stock was loaded.
-    run_->Prefill({run_->Write("q.txt", Quotes("ACM", "Acme Corp", 3) +
-                                            Quotes("ACR", "acre Holdings", 4) +
-                                            Quotes("BLT", "Bolt Motors", 5) +
-                                            Quotes("ZAC", "Zacme Ltd", 6))});
+    run_->Prefill({run_->Write(
+        "q.txt", Quotes("ACM", "Acme Corp", 3) + Quotes("ACR", "acre Holdings", 4) +
+                     Quotes("BLT", "Bolt Motors", 5) + Quotes("ZAC", "Zacme Ltd", 6))});
     run_->Start();
     QCOMPARE(Main().ListBox1->count(), 4);
 }
@@ -70,27 +71,26 @@ void NavigationTest::Search_data() {
 
     const QStringList none;
     const QStringList result = {kBolt, "Zacme Ltd , ZAC"};
-    QTest::newRow("prefix in any case") << false << none << false << "aC" << int(Qt::Key_C)
-                                        << "Acme Corp , ACM" << 3;
-    QTest::newRow("longer prefix") << false << none << false << "ACR" << int(Qt::Key_R)
-                                   << "acre Holdings , ACR" << 4;
-    QTest::newRow("no match keeps the stock") << false << none << false << "acx"
-                                              << int(Qt::Key_X) << kBolt << 5;
-    QTest::newRow("inside a name finds nothing") << false << none << false << "cme"
-                                                 << int(Qt::Key_E) << kBolt << 5;
-    QTest::newRow("arrow keys never search") << false << none << false << "ac"
-                                             << int(Qt::Key_Left) << kBolt << 5;
-    QTest::newRow("down arrow never searches") << false << none << false << "ac"
-                                               << int(Qt::Key_Down) << kBolt << 5;
-    QTest::newRow("empty box does nothing") << false << none << false << "" << int(Qt::Key_Backspace)
-                                            << kBolt << 5;
-    QTest::newRow("result page searches its list") << true << result << false << "za"
-                                                   << int(Qt::Key_A) << "Zacme Ltd , ZAC" << 6;
-    QTest::newRow("empty result page does nothing") << true << none << false << "ac"
-                                                    << int(Qt::Key_C) << kBolt << 5;
-    QTest::newRow("empty all-stock list searches results") << false << result << true << "za"
-                                                           << int(Qt::Key_A) << "Zacme Ltd , ZAC"
-                                                           << 6;
+    QTest::newRow("prefix in any case")
+        << false << none << false << "aC" << int(Qt::Key_C) << "Acme Corp , ACM" << 3;
+    QTest::newRow("longer prefix")
+        << false << none << false << "ACR" << int(Qt::Key_R) << "acre Holdings , ACR" << 4;
+    QTest::newRow("no match keeps the stock")
+        << false << none << false << "acx" << int(Qt::Key_X) << kBolt << 5;
+    QTest::newRow("inside a name finds nothing")
+        << false << none << false << "cme" << int(Qt::Key_E) << kBolt << 5;
+    QTest::newRow("arrow keys never search")
+        << false << none << false << "ac" << int(Qt::Key_Left) << kBolt << 5;
+    QTest::newRow("down arrow never searches")
+        << false << none << false << "ac" << int(Qt::Key_Down) << kBolt << 5;
+    QTest::newRow("empty box does nothing")
+        << false << none << false << "" << int(Qt::Key_Backspace) << kBolt << 5;
+    QTest::newRow("result page searches its list")
+        << true << result << false << "za" << int(Qt::Key_A) << "Zacme Ltd , ZAC" << 6;
+    QTest::newRow("empty result page does nothing")
+        << true << none << false << "ac" << int(Qt::Key_C) << kBolt << 5;
+    QTest::newRow("empty all-stock list searches results")
+        << false << result << true << "za" << int(Qt::Key_A) << "Zacme Ltd , ZAC" << 6;
 }
 
 void NavigationTest::Search() {

@@ -18,6 +18,7 @@
 #include "app/first_time_guide.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
+#include "app/splash_window.h"
 #include "scripted_ui.h"
 #include "store/ui/progress_window.h"
 #include "store/ui/split_list_window.h"
@@ -88,6 +89,8 @@ int main(int argc, char* argv[]) {
         };
     };
 
+    // The splash, before its timer shows the main window.
+    QTimer::singleShot(600, [&] { tour.Save(w.Form4, "splash.png"); });
     tour.Add(2500, [&] {
         if (!w.Form11->isVisible()) return false;
         tour.Save(w.Form11, "first-time-guide.png");
@@ -96,9 +99,9 @@ int main(int argc, char* argv[]) {
     });
     tour.Add(500, once([&] { w.Form1->UpdateData1Click(); }));
     tour.Add(700, once([&] {
-        w.Form8->Button2Click();
-        tour.Save(w.Form8, "update-window.png");
-    }));
+                 w.Form8->Button2Click();
+                 tour.Save(w.Form8, "update-window.png");
+             }));
     tour.Add(300, once([&] { w.Form8->Buttom1Click(); }));
     tour.Add(400, once([&] { tour.Save(w.Form3, "progress-window.png"); }));
     tour.Add(300, [&] {
@@ -111,26 +114,26 @@ int main(int argc, char* argv[]) {
     tour.Add(800, once([&] { tour.Save(w.Form1, "main-window.png"); }));
     tour.Add(300, once([&] { w.Form1->UndoStockSplitDividend1Click(); }));
     tour.Add(500, once([&] {
-        tour.Save(w.Form10, "split-list.png");
-        w.Form10->Button2Click();
-    }));
+                 tour.Save(w.Form10, "split-list.png");
+                 w.Form10->Button2Click();
+             }));
     tour.Add(300, once([&] { w.Form1->About1Click(); }));
     tour.Add(500, once([&] {
-        tour.Save(w.Form6, "about-box.png");
-        w.Form6->Button1Click();
-    }));
+                 tour.Save(w.Form6, "about-box.png");
+                 w.Form6->Button1Click();
+             }));
     tour.Add(300, once([&] {
-        w.HelpWindow->ShowPage(w.Form1->ProgramDir() + "Brevhelp/Update_Database.htm");
-    }));
+                 w.HelpWindow->ShowPage(w.Form1->ProgramDir() + "Brevhelp/Update_Database.htm");
+             }));
     tour.Add(600, once([&] {
-        tour.Save(w.HelpWindow, "help-window.png");
-        w.HelpWindow->close();
-    }));
+                 tour.Save(w.HelpWindow, "help-window.png");
+                 w.HelpWindow->close();
+             }));
     tour.Add(300, once([&] {
-        w.Form1->Edit3->setText("gi");
-        w.Form1->Button2Click();
-        w.Form1->ViewDetailData1Click();
-    }));
+                 w.Form1->Edit3->setText("gi");
+                 w.Form1->Button2Click();
+                 w.Form1->ViewDetailData1Click();
+             }));
     tour.Add(600, once([&] { tour.Save(w.Form1, "main-window-search-no-detail.png"); }));
     tour.Add(300, once([&] { w.Form1->Exit2Click(); }));
     tour.Start();

@@ -6,6 +6,7 @@
 #include "app/stock_list_box.h"
 #include "app_fixture.h"
 #include "store/bootstrap.h"
+#include "ta/locale_settings.h"
 
 using brevant::TForm1;
 using brevant::testing::AppRun;
@@ -20,6 +21,8 @@ private slots:
     void MinimizeTakesEveryWindow();
     void CloseAndExitDisconnect_data();
     void CloseAndExitDisconnect();
+    void LoadOptionsKeepsProgramDates_data();
+    void LoadOptionsKeepsProgramDates();
 };
 
 void StartupTest::FirstRunInEmptyFolder() {
@@ -46,7 +49,8 @@ void StartupTest::FirstRunInEmptyFolder() {
 void StartupTest::SecondRunAfterImport() {
     AppRun run;
     // Listed by full name, ignoring case: "alpha Mills" comes before "Bravo Corp".
-    run.Prefill({run.Write("q.txt", Quotes("BRV", "Bravo Corp", 5) + Quotes("ZZA", "alpha Mills", 3))});
+    run.Prefill(
+        {run.Write("q.txt", Quotes("BRV", "Bravo Corp", 5) + Quotes("ZZA", "alpha Mills", 3))});
     run.Start();
     QVERIFY(run.Ui.Messages.isEmpty());
     QCOMPARE(run.Main().ListBox1->count(), 2);
@@ -96,8 +100,10 @@ void StartupTest::CloseAndExitDisconnect() {
     run.Start();
     QTRY_COMPARE(run.GuideOpenings, 1);
     QVERIFY(run.Main().Store().DB1.Connected());
-    if (viaExit) run.Main().Exit2Click();
-    else run.Main().close();
+    if (viaExit)
+        run.Main().Exit2Click();
+    else
+        run.Main().close();
     QVERIFY(!run.Main().Store().DB1.Connected());
     QVERIFY(!run.Main().isVisible());
     QVERIFY(!run.w().Form4->isVisible());
@@ -105,6 +111,32 @@ void StartupTest::CloseAndExitDisconnect() {
     run.Main().FormClose();
     run.Main().close();
     QVERIFY(!run.Main().Store().DB1.Connected());
+}
+
+void StartupTest::LoadOptionsKeepsProgramDates_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<char>("decimal");
+    QTest::addColumn<char>("dateSeparator");
+    QTest::newRow("point") << "en_US" << '.' << '/';
+    QTest::newRow("comma") << "de_DE" << ',' << '.';
+}
+
+void StartupTest::LoadOptionsKeepsProgramDates() {
+    QFETCH(QString, locale);
+    QFETCH(char, decimal);
+    QFETCH(char, dateSeparator);
+    const QLocale previous;
+    QLocale::setDefault(QLocale(locale));
+    TForm1 form({});
+    form.LoadOptions();
+    QLocale::setDefault(previous);
+    QCOMPARE(form.ProgramLocale().DecimalSeparator, decimal);
+    QCOMPARE(form.DecimalSeparator(), decimal);
+    QCOMPARE(form.ProgramLocale().DateSeparator, '.');
+    QCOMPARE(form.ProgramLocale().ShortDateFormat, std::string("dd.mm.yyyy"));
+    // The process keeps the user's own formats.
+    QCOMPARE(brevant::ProcessFormats().DecimalSeparator, decimal);
+    QCOMPARE(brevant::ProcessFormats().DateSeparator, dateSeparator);
 }
 
 BREVANT_QTEST_MAIN(StartupTest)

@@ -1,0 +1,101 @@
+// Brevant Dira — help requests, sample-data pages, the about box and the guide.
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/about_window.h"
+#include "app/first_time_guide.h"
+#include "app_fixture.h"
+#include "store/ui/update_window.h"
+
+using brevant::testing::AppRun;
+using brevant::testing::Quotes;
+
+class HelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void HelpRequestsOpenPagesBesideTheProgram();
+    void MissingHelpFolderMakesRequestsDoNothing();
+    void ExchangeCaptionsOpenTheirPages();
+    void GuideOpensOnceAndAboutCloses();
+};
+
+void HelpTest::HelpRequestsOpenPagesBesideTheProgram() {
+    AppRun run;
+    run.InstallHelp();
+    run.Prefill({run.Write("q.txt", Quotes("ACM", "Acme Corp", 2))});
+    // Whatever the current folder, the pages are found beside the program.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(QDir::tempPath());
+    run.Start();
+    const QString help = QString::fromStdString(run.Folder()) + "Brevhelp/";
+    run.Main().HelpFile1Click();
+    run.Main().SpeedButton4Click();
+    run.w().Form8->Button5Click();
+    QDir::setCurrent(before);
+    QCOMPARE(run.Ui.HelpPages,
+             QStringList({help + "index.htm", help + "index.htm", help + "Update_Database.htm"}));
+    // Every page the program asks for is part of the help.
+    for (const QString& page : run.Ui.HelpPages) QVERIFY2(QFile::exists(page), qPrintable(page));
+    QVERIFY(run.Ui.Messages.isEmpty());
+}
+
+void HelpTest::MissingHelpFolderMakesRequestsDoNothing() {
+    AppRun run;
+    run.Prefill({run.Write("q.txt", Quotes("ACM", "Acme Corp", 2))});
+    run.Start();
+    run.Main().HelpFile1Click();
+    run.w().Form8->Button5Click();
+    QVERIFY(run.Ui.HelpPages.isEmpty());
+    QVERIFY(run.Ui.Messages.isEmpty());
+}
+
+void HelpTest::ExchangeCaptionsOpenTheirPages() {
+    AppRun run;
+    run.Prefill({run.Write("q.txt", Quotes("ACM", "Acme Corp", 2))});
+    run.Start();
+    brevant::TForm8& update = *run.w().Form8;
+    QCOMPARE(int(update.JvLabels.size()), 38);
+    QCOMPARE(update.JvLabels[18]->text(), QString("NASDAQ"));
+    update.JvLabelClick(18);
+    update.JvLabelClick(37);
+    QCOMPARE(run.Ui.Urls,
+             QList<QUrl>({QUrl("https://www.brevant-dira.example/StockExchange/Nasdaq.html"),
+                          QUrl("https://www.brevant-dira.example/StockExchange/VTX.html")}));
+    // Hovering turns a caption blue and underlined, leaving turns it back.
+    QLabel* label = update.JvLabels[0];
+    update.JvLabelMouseEnter(label);
+    QVERIFY(label->font().underline());
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    update.JvLabelMouseLeave(label);
+    QVERIFY(!label->font().underline());
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+}
+
+void HelpTest::GuideOpensOnceAndAboutCloses() {
+    AppRun run;
+    run.Prefill({run.Write("q.txt", Quotes("ACM", "Acme Corp", 2))});
+    run.Start();
+    run.StopGuideWatch();
+    brevant::TForm11& guide = *run.w().Form11;
+    // Opened from the menu while already open: brought to the front, not opened again.
+    int nested = 0;
+    QTimer::singleShot(50, [&] {
+        run.Main().FirstTimeInstallation1Click();
+        nested = guide.isVisible() ? 1 : 0;
+        guide.Button1Click();
+    });
+    run.Main().FirstTimeInstallation1Click();
+    QCOMPARE(nested, 1);
+    QVERIFY(!guide.isVisible());
+
+    QTimer::singleShot(50, [&] {
+        QVERIFY(run.w().Form6->isVisible());
+        run.w().Form6->Button1->click();
+    });
+    run.Main().About1Click();
+    QVERIFY(!run.w().Form6->isVisible());
+}
+
+BREVANT_QTEST_MAIN(HelpTest)
+#include "help_test.moc"
