@@ -17,6 +17,10 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent) {
     // A tool window without title-bar buttons: only the button ends it.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(210, 188);
+    // The filter dialog is hidden during the run; the main window must stay
+    // out of reach all the same, as a stock picked there would read the
+    // database in the middle of the run's transaction.
+    setWindowModality(Qt::ApplicationModal);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);

@@ -45,7 +45,7 @@ std::string TenStocks() {
 // What the main window shows while a run is on.
 struct DuringRun {
     bool dialogHidden = false, progressShown = false, headerHidden = false, chartEmpty = false;
-    bool resultPageInFront = false;
+    bool resultPageInFront = false, mainWindowBlocked = false;
     int timeWindow = -1;
     QString insufficientAtStart;
 };
@@ -178,6 +178,7 @@ void ScanWindowTest::RunPreparesTheMainWindow() {
         seen.chartEmpty = Main().Bars.empty();
         seen.resultPageInFront = Main().PageControl1->currentWidget() == Main().TabSheet2;
         seen.timeWindow = Main().ComboBox3->currentIndex();
+        seen.mainWindowBlocked = QApplication::activeModalWidget() == &Form5();
         seen.insufficientAtStart = Form5().Label9->text();
     });
     probe.start();
@@ -191,6 +192,7 @@ void ScanWindowTest::RunPreparesTheMainWindow() {
     QVERIFY(seen.headerHidden);
     QVERIFY(seen.chartEmpty);
     QVERIFY(seen.resultPageInFront);
+    QVERIFY(seen.mainWindowBlocked);
     QCOMPARE(seen.timeWindow, 1); // "3 Months"
     QCOMPARE(seen.insufficientAtStart, QString("0"));
     QVERIFY(Main().WindowItems[1]->isChecked());
