@@ -38,10 +38,6 @@ void TForm1::UndoStockSplitDividend1Click() {
     ui::ShowModal(windows_->Form10);
 }
 
-void TForm1::ScanNow1Click() {
-    if (!windows_->Form2->isVisible()) ui::ShowModal(windows_->Form2);
-}
-
 void TForm1::SetIndicatorValue1Click() {
     ui::ShowModal(windows_->Form12);
 }

@@ -7,10 +7,14 @@
 #include <QLabel>
 #include <QTabWidget>
 
+#include "app/app_windows.h"
 #include "app/main_window.h"
 #include "app/stock_list_box.h"
+#include "app/ui_base/modal.h"
 #include "app/ui_base/user_interface.h"
 #include "screen/result_file.h"
+#include "screen/ui/filter_window.h"
+#include "screen/ui/scan_progress_window.h"
 
 namespace brevant {
 namespace {
@@ -18,6 +22,13 @@ namespace {
 constexpr int kThreeMonths = 1; // in ComboBox3
 
 } // namespace
+
+void TForm1::ScanNow1Click() {
+    // Once: not while the dialog is up, nor while a run (or its "Complete")
+    // holds the dialog hidden behind the progress window.
+    if (windows_->Form2->isVisible() || windows_->Form5->isVisible()) return;
+    ui::ShowModal(windows_->Form2);
+}
 
 QStringList TForm1::StockListItems() const {
     QStringList items;

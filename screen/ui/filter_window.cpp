@@ -81,7 +81,6 @@ void TForm2::setupButtons(QBoxLayout* layout) {
     QFont bold = Button1->font();
     bold.setBold(true);
     Button1->setFont(bold);
-    Button1->setDefault(true);
     Button4 = button("Check All", &TForm2::Button4Click);
     Button3 = button("UnCheck All", &TForm2::Button3Click);
     layout->addStretch(1);

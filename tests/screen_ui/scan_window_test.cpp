@@ -222,6 +222,16 @@ void ScanWindowTest::StopDuringTheSecondStock() {
     QVERIFY(HeaderVisible());
     QVERIFY(!Main().Store().TR1.InTransaction());
 
+    // "Filter Database" while "Complete" waits must not open a second dialog.
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        opened = Form2().isVisible();
+        if (opened) Form2().Button2Click(); // ends the modal wait
+    });
+    Main().ScanNow1Click();
+    QTest::qWait(1);
+    QVERIFY(!opened);
+
     Form5().Button1->click();
     QVERIFY(Form2().isVisible());
     QVERIFY(!Form5().isVisible());
