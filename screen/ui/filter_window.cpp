@@ -21,7 +21,6 @@ QTabWidget* NewPages(QWidget* parent) {
     auto* pages = new QTabWidget(parent);
     pages->setUsesScrollButtons(true);
     pages->setElideMode(Qt::ElideNone);
-    pages->setDocumentMode(false);
     return pages;
 }
 
