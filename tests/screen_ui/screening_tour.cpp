@@ -31,8 +31,11 @@ void Save(QWidget* window, const QString& path) {
     QPixmap shot;
     if (QScreen* screen = QGuiApplication::primaryScreen())
         shot = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-    if (shot.isNull()) shot = window->grab();
-    std::printf("%s %s\n", shot.save(path) ? "saved" : "FAILED", qPrintable(path));
+    // The display sometimes answers with an empty picture; the window's own is second best.
+    if (shot.width() < 2 || shot.height() < 2) shot = window->grab();
+    std::printf("%s %s (%d,%d %dx%d visible %d)\n", shot.save(path) ? "saved" : "FAILED",
+                qPrintable(path), frame.x(), frame.y(), frame.width(), frame.height(),
+                int(window->isVisible()));
 }
 
 // Steps run one after another from the event loop, each after its pause; a
