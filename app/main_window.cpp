@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
@@ -28,8 +29,11 @@ TForm1::~TForm1() = default;
 void TForm1::setupWindow() {
     setWindowTitle(kCaption);
     setWindowIcon(ApplicationIcon());
-    resize(788, 503);
+    resize(788, 525);
     setMinimumSize(788, 525);
+    // Where the window comes back to when the user restores it from maximized.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TForm1::setupTimers() {

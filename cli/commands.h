@@ -18,6 +18,7 @@ int RunList(Context& ctx);
 int RunBars(Context& ctx);
 int RunSplits(Context& ctx);
 int RunScan(Context& ctx);
+int RunChart(Context& ctx);
 
 // Prints "brevant-cli: " + message on stderr and returns 2 (bad usage).
 int UsageError(const std::string& message);

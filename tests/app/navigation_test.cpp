@@ -4,7 +4,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTabWidget>
+#include <QToolTip>
 
 #include "app/stock_list_box.h"
 #include "app_fixture.h"
@@ -34,6 +36,9 @@ private slots:
     void UserSelectionLoadsProgramSelectionDoesNot();
     void ViewChangeWithoutSelectionChangesNothing();
     void DetailPanelToggledTwice();
+    void LongListTextShowsAsHint();
+    void FunctionKeysSetTheView_data();
+    void FunctionKeysSetTheView();
 
 private:
     TForm1& Main() { return run_->Main(); }
@@ -165,6 +170,52 @@ void NavigationTest::DetailPanelToggledTwice() {
     QVERIFY(Main().Panel3->isVisible());
     QVERIFY(Main().ViewDetailData1->isChecked());
     QCOMPARE(Main().PageControl1->geometry(), before);
+}
+
+void NavigationTest::LongListTextShowsAsHint() {
+    Main().ListBox1->addItem("A stock whose full name is far wider than the list , LONG");
+    QListWidgetItem* item = Main().ListBox1->item(Main().ListBox1->count() - 1);
+    const QPoint at = Main().ListBox1->visualItemRect(item).center();
+    QWidget* viewport = Main().ListBox1->viewport();
+    QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, {}, {});
+    QApplication::sendEvent(viewport, &move);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), item->text());
+    QToolTip::hideText();
+}
+
+void NavigationTest::FunctionKeysSetTheView_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("combo"); // 1: indicator, 2: style, 3: time window
+    QTest::addColumn<int>("index");
+    QTest::newRow("F1") << int(Qt::Key_F1) << "View 1 Month Data" << 3 << 0;
+    QTest::newRow("F4") << int(Qt::Key_F4) << "View All Data" << 3 << 4;
+    QTest::newRow("F6") << int(Qt::Key_F6) << "View Relative Strength Index" << 1 << 3;
+    QTest::newRow("F8") << int(Qt::Key_F8) << "View Money Flow Index" << 1 << 5;
+    QTest::newRow("F9") << int(Qt::Key_F9) << "View Bar(High,Low,Close)" << 2 << 0;
+    QTest::newRow("F11") << int(Qt::Key_F11) << "View Line" << 2 << 2;
+}
+
+void NavigationTest::FunctionKeysSetTheView() {
+    QFETCH(int, key);
+    QFETCH(QString, caption);
+    QFETCH(int, combo);
+    QFETCH(int, index);
+    QAction* item = nullptr;
+    for (QAction* action : Main().actions())
+        if (action->shortcut() == QKeySequence(key)) item = action;
+    QVERIFY(item);
+    QCOMPARE(item->text(), caption);
+    item->trigger();
+    const QComboBox* combos[] = {nullptr, Main().ComboBox1, Main().ComboBox2, Main().ComboBox3};
+    QCOMPARE(combos[combo]->currentIndex(), index);
+    QVERIFY(item->isChecked());
+    // The chart commands work on the bars held: nothing is read again.
+    QCOMPARE(Main().windowTitle(), Caption(kBolt));
+    Main().ComboBox1->setCurrentIndex(2);
+    Main().ComboBox2->setCurrentIndex(1);
+    Main().ComboBox3->setCurrentIndex(1);
 }
 
 BREVANT_QTEST_MAIN(NavigationTest)

@@ -1,0 +1,50 @@
+// Brevant Dira — bringing the bar series in line with the chart view.
+#include "chart/check_indicator.h"
+
+#include <array>
+#include <string_view>
+
+#include "store/period_bars.h"
+#include "ta/calculations.h"
+
+namespace brevant {
+namespace {
+
+// In indicator view order.
+constexpr std::array<std::string_view, 16> kViewCalculations = {
+    "CalMACD", "CalMACD", "CalMACD",  "CalRSI", "CalCCI", "CalMFI", "CalWR",  "CalADX",
+    "CalADX",  "CalStoc", "CalSStoc", "CalCMF", "CalCMF", "CalROC", "CalOBV", "CalATR"};
+
+} // namespace
+
+const CalculationInfo* IndicatorCalculation(int indicator) {
+    if (indicator < 0 || indicator >= int(kViewCalculations.size())) return nullptr;
+    return FindCalculation(kViewCalculations[indicator]);
+}
+
+void RunIndicatorCalculation(TBars& bars, int indicator, const TIndicatorParams& params) {
+    if (const CalculationInfo* calc = IndicatorCalculation(indicator))
+        calc->run(bars, params, TOverlayParams{});
+}
+
+bool IndicatorComputable(int indicator, std::size_t barCount, const TIndicatorParams& params) {
+    const CalculationInfo* calc = IndicatorCalculation(indicator);
+    return calc && std::int64_t(barCount) >= calc->minimumBars(params, TOverlayParams{});
+}
+
+void CheckIndicatorBars(TBars& bars, const ChartView& view, const TIndicatorParams& params,
+                        const OverlaySettings& overlays) {
+    if (view.period == BarPeriod::Weekly) GetWeeklyData(bars);
+    if (view.period == BarPeriod::Monthly) GetMonthlyData(bars);
+    RunIndicatorCalculation(bars, view.indicator, params);
+
+    const TOverlayParams& o = overlays.params;
+    // Each ticked average recomputes all three; the results are the same.
+    const bool ticked[] = {overlays.PlotMA1 && o.MA1 > 0, overlays.PlotMA2 && o.MA2 > 0,
+                           overlays.PlotMA3 && o.MA3 > 0};
+    for (bool run : ticked)
+        if (run) Calcma(bars, o.MA1, o.MA2, o.MA3);
+    if (overlays.PlotBB && o.BBPeriod > 0) CalBB(bars, o.BBPeriod, o.BBWidth);
+}
+
+} // namespace brevant

@@ -1,0 +1,231 @@
+// Brevant Dira — turning a bar series and the view into the chart model.
+#include "chart/compose_chart.h"
+
+#include <algorithm>
+
+#include "chart/indicator_panel.h"
+#include "chart/number_texts.h"
+#include "ta/text_format.h"
+
+namespace brevant {
+namespace {
+
+using enum ChartSeries;
+
+// Above this many bar steps the volume becomes a stepped area and candles
+// get a fixed width; below it bars and candles share one width.
+constexpr int kWideLayoutSteps = 150;
+
+void ClearPoints(ChartModel& chart) {
+    for (SeriesModel& s : chart.series) {
+        s.points.clear();
+        s.ohlc.clear();
+    }
+}
+
+void ComposeEmpty(ChartModel& chart) {
+    chart[Series1].ohlc.push_back({});
+    for (ChartSeries s : {Series2, Series3, Series4, Series5, Series6, Series7, Series8, Series9})
+        chart[s].points.push_back({});
+    chart.header = HeaderTexts{};
+    chart.bottomRange = {0, 0};
+    chart.statusText.clear();
+    chart.Label35.clear();
+}
+
+void SetLayout(ChartModel& chart, bool wide) {
+    chart[Series11].visible = !wide;
+    chart[Series2].visible = wide;
+    chart[Series7].visible = wide;
+    chart[Series12].visible = !wide;
+    if (wide) chart.price.candleWidth = 4;
+}
+
+void AddPrices(ChartModel& chart, const TBars& bars, int first, int last) {
+    auto& volume = chart[chart.narrowLayout() ? Series11 : Series2].points;
+    chart[Series10].ohlc.push_back({double(first), 0, 100, 0, 100});
+    for (int i = first; i <= last; ++i) {
+        const TStockBar& b = bars[i];
+        chart[Series1].ohlc.push_back({double(i), b.Open, b.High, b.Low, b.Close});
+        chart[Series17].points.push_back({double(i), b.Close});
+        volume.push_back({double(i), b.Volume});
+    }
+    volume.push_back({double(last + 1), 0.0});
+}
+
+void SetPriceStyle(ChartModel& chart, int style) {
+    SeriesModel& price = chart[Series1];
+    PriceLook& look = chart.price;
+    const bool line = style == 2;
+    price.visible = !line;
+    chart[Series17].visible = line;
+    look.style = style == 0 ? OhlcStyle::Bar : line ? OhlcStyle::Line : OhlcStyle::Candle;
+    look.down = style == 2 ? colours::kBlack : colours::kRed;
+    look.up = style == 1 ? colours::kWhite : colours::kBlack;
+    price.fill = style == 1 ? colours::kRed : colours::kBlack;
+    price.pen.width = line ? 2 : 1;
+}
+
+// A ticked overlay is shown when its period fits the series; its lines start
+// where the average has a full period behind it.
+void ComposeOverlays(ChartModel& chart, const TBars& bars, const OverlaySettings& o, int first,
+                     int last) {
+    struct Overlay {
+        bool ticked;
+        int period;
+        bool fits;
+        std::initializer_list<std::pair<ChartSeries, double TStockBar::*>> lines;
+    };
+    const int n = static_cast<int>(bars.size());
+    const Overlay overlays[] = {
+        {o.PlotMA1, o.params.MA1, o.params.MA1 < n, {{Series8, &TStockBar::MA1}}},
+        {o.PlotMA2, o.params.MA2, o.params.MA2 <= n, {{Series9, &TStockBar::MA2}}},
+        {o.PlotMA3, o.params.MA3, o.params.MA3 <= n, {{Series13, &TStockBar::MA3}}},
+        {o.PlotBB,
+         o.params.BBPeriod,
+         o.params.BBPeriod <= n,
+         {{Series14, &TStockBar::BBUpper},
+          {Series15, &TStockBar::BBMiddle},
+          {Series16, &TStockBar::BBLower}}},
+    };
+    for (const Overlay& overlay : overlays) {
+        if (!overlay.ticked) continue;
+        for (const auto& [series, field] : overlay.lines) {
+            chart[series].visible = overlay.fits;
+            if (!overlay.fits) continue;
+            // A period equal to the bar count leaves nothing computed; 0.0
+            // would pull the price axis down to zero.
+            for (int i = std::max(first, overlay.period - 1); i <= last; ++i)
+                if (bars[i].*field != 0.0)
+                    chart[series].points.push_back({double(i), bars[i].*field});
+        }
+    }
+}
+
+void ComposeHeader(ChartModel& chart, const ChartInputs& in) {
+    const std::optional<std::string>& entry = in.selection.HeaderEntry();
+    if (!entry) return;
+    const TStockBar& b = in.bars.back();
+    const char sep = in.locale.DecimalSeparator;
+    HeaderTexts& h = chart.header;
+    h.Label22 = *entry;
+    h.Label24 = Rounded2Text(b.Open, sep);
+    h.Label26 = Rounded2Text(b.High, sep);
+    h.Label30 = Rounded2Text(b.Low, sep);
+    h.Label32 = Rounded2Text(b.Close, sep);
+    h.Label34 = FormatDateTime("dd mmmm yyyy", b.Date, in.locale);
+    h.Label28 = VolumeText(b.Volume);
+}
+
+void Widen(std::optional<AxisRange>& range, double low, double high) {
+    if (!range) range = AxisRange{low, high};
+    range->min = std::min(range->min, low);
+    range->max = std::max(range->max, high);
+}
+
+// The extent of the shown points on each vertical axis, as an automatic
+// axis would take it.
+void ComputeDataRanges(ChartModel& chart) {
+    for (ChartAxis a : {ChartAxis::Indicator, ChartAxis::Right, ChartAxis::Left})
+        chart.axis(a).dataRange.reset();
+    for (const SeriesModel& s : chart.series) {
+        if (!s.visible || s.axis == ChartAxis::Hidden) continue;
+        std::optional<AxisRange>& range = chart.axis(s.axis).dataRange;
+        for (const XYPoint& p : s.points) Widen(range, p.y, p.y);
+        for (const OhlcPoint& p : s.ohlc) {
+            Widen(range, std::min({p.low, p.open, p.close}), std::max({p.high, p.open, p.close}));
+        }
+    }
+}
+
+} // namespace
+
+std::string IndicatorTitle(int indicator, const TIndicatorParams& q) {
+    auto one = [](const char* name, int a) { return name + ("(" + std::to_string(a) + ")"); };
+    auto two = [](const char* name, int a, int b) {
+        return name + ("(" + std::to_string(a) + "," + std::to_string(b) + ")");
+    };
+    const std::string macd = "(" + std::to_string(q.MACD1) + "," + std::to_string(q.MACD2) + "," +
+                             std::to_string(q.MACD3) + ")";
+    switch (indicator) {
+    case kMacdLine:
+        return "MACD Line " + macd;
+    case kMacdHistogram:
+        return "MACD Histogram " + macd;
+    case kMacdFull:
+        return "MACD Full " + macd;
+    case kRsiView:
+        return one("Relative Strength Index ", q.RSI);
+    case kCciView:
+        return one("Commodity Channel Index ", q.CCI);
+    case kMfiView:
+        return one("Money Flow Index ", q.MFI);
+    case kWrView:
+        return one("Williams %R ", q.WR);
+    case kAdxView:
+        return one("Wilders ADX ", q.ADX);
+    case kDiView:
+        return one("Wilders +DI/-DI ", q.ADX);
+    case kFastStochastic:
+        return two("Fast Stochastic ", q.FSTOC1, q.FSTOC2);
+    case kSlowStochastic:
+        return two("Slow Stochastic ", q.SSTOC1, q.SSTOC2);
+    case kCmfView:
+        return one("Chaikin Money Flow ", q.CMF);
+    case kAccumDist:
+        return "Accumulation Distribution + MA(20)";
+    case kRocView:
+        return one("Rate Of Change ", q.ROC);
+    case kObvView:
+        return "On Balance Volume + MA(20)";
+    case kAtrView:
+        return one("Average True Range ", q.ATR);
+    default:
+        return "";
+    }
+}
+
+void ComposeChart(ChartModel& chart, const ChartInputs& in) {
+    chart.statusText.clear();
+    ClearPoints(chart);
+    chart.indicator = in.view.indicator;
+    const int n = static_cast<int>(in.bars.size());
+    int window = WindowBars(in.view.window, n);
+    if (n == 0) {
+        ComposeEmpty(chart);
+        ComputeDataRanges(chart);
+        return;
+    }
+    if (n < window) {
+        chart.statusText = in.selection.VisibleListEntry().value_or("") + " has less than " +
+                           in.view.window + " data";
+        window = n;
+    }
+    const int first = n == window ? 0 : n - window + 1;
+    const int last = n - 1;
+
+    chart.axis(ChartAxis::Right).maxOffset = 5;
+    chart.axis(ChartAxis::Right).minOffset = 55;
+    chart.axis(ChartAxis::Indicator).minOffset = 5;
+    chart.axis(ChartAxis::Indicator).maxOffset = 3;
+    chart.bottomRange = {double(first), double(last + 3)};
+
+    SetLayout(chart, last - first > kWideLayoutSteps);
+    AddPrices(chart, in.bars, first, last);
+    SetPriceStyle(chart, in.view.priceStyle);
+    ComposeIndicatorPanel(chart, in.bars, in.view.indicator, in.params, first, last);
+    ComposeOverlays(chart, in.bars, in.overlays, first, last);
+    ComposeHeader(chart, in);
+    chart.Label35 = IndicatorTitle(in.view.indicator, in.params);
+    chart.axis(ChartAxis::Indicator).labelsVisible =
+        in.view.indicator != kObvView && in.view.indicator != kAccumDist;
+    ComputeDataRanges(chart);
+}
+
+ChartModel ComposeChart(const ChartInputs& in) {
+    ChartModel chart = InitialChartModel();
+    ComposeChart(chart, in);
+    return chart;
+}
+
+} // namespace brevant

@@ -1,0 +1,35 @@
+// Brevant Dira — turning a bar series and the view into the chart model.
+#pragma once
+
+#include "chart/chart_model.h"
+#include "chart/chart_view.h"
+#include "ta/indicator_params.h"
+#include "ta/locale_settings.h"
+#include "ta/stock_bar.h"
+
+namespace brevant {
+
+struct ChartInputs {
+    const TBars& bars; // with the values of the chosen indicator and overlays computed
+    const ChartView& view;
+    const TIndicatorParams& params;
+    const OverlaySettings& overlays;
+    const StockSelection& selection;
+    const LocaleSettings& locale;
+};
+
+// Redraws `chart` from the inputs. Like a chart control, the model keeps what
+// a composition does not set: shown states of unticked overlays, pen widths
+// and colours an indicator view leaves alone, and the header texts when no
+// stock entry is selected. Start from InitialChartModel().
+// Throws std::invalid_argument when the view's time window is not one of
+// kTimeWindows.
+void ComposeChart(ChartModel& chart, const ChartInputs& in);
+
+// A fresh model composed once.
+ChartModel ComposeChart(const ChartInputs& in);
+
+// The indicator panel's title for a view and the parameters: "MACD Full (12,26,9)".
+std::string IndicatorTitle(int indicator, const TIndicatorParams& params);
+
+} // namespace brevant

@@ -1,0 +1,392 @@
+// Brevant Dira — draws the chart model into a QCustomPlot.
+#include "chart/render/chart_renderer.h"
+
+#include <algorithm>
+
+#include "chart/axis_labels.h"
+#include "chart/render/chart_font.h"
+#include "chart/render/chart_layers.h"
+#include "chart/render/label_ticker.h"
+
+namespace brevant {
+namespace {
+
+using enum ChartSeries;
+
+// Bars and candles in the narrow layout share this share of a bar step.
+constexpr double kBarWidth = 0.7;
+// Chart margins outside the panels (left, top, right, bottom); the bottom one
+// also holds the date labels.
+const QMargins kChartMargins(23, 25, 23, 17 + 16);
+
+QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b, c.alpha);
+}
+
+QPen ToQPen(const Pen& p) {
+    QPen pen(ToQColor(p.colour), p.width);
+    pen.setStyle(p.style == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+QColor Teal(double transparency) {
+    return QColor(0, 128, 128, int(255 * (1.0 - transparency) + 0.5));
+}
+
+QCPAxisRect* NewBand(QCustomPlot& plot) {
+    auto* rect = new QCPAxisRect(&plot, true);
+    rect->setAutoMargins(QCP::msNone);
+    rect->setMargins(QMargins());
+    for (QCPAxis* a : rect->axes()) {
+        a->setVisible(false);
+        a->grid()->setVisible(false);
+    }
+    return rect;
+}
+
+// A vertical axis drawn as the chart shows its value axes: a white 4 px line,
+// labels only, no grid.
+void StyleValueAxis(QCPAxis* a, char decimalSeparator) {
+    a->setVisible(true);
+    a->setBasePen(QPen(Qt::white, 4));
+    a->setTickPen(QPen(Qt::black, 1));
+    a->setSubTicks(false);
+    a->setTickLengthIn(0);
+    a->setTickLengthOut(3);
+    a->setTickLabelFont(ChartFont());
+    a->grid()->setVisible(false);
+    a->setTicker(QSharedPointer<LabelTicker>::create(decimalSeparator, false));
+}
+
+std::optional<QCPRange> Padded(const VerticalAxisModel& m, int pixels) {
+    if (!m.dataRange) return std::nullopt;
+    double low = m.dataRange->min, high = m.dataRange->max;
+    if (!(high > low)) {
+        const double pad = low == 0 ? 1.0 : std::abs(low) * 0.05;
+        low -= pad;
+        high += pad;
+    }
+    const int usable = pixels - m.minOffset - m.maxOffset;
+    if (usable <= 0) return QCPRange(low, high);
+    const double perPixel = (high - low) / usable;
+    return QCPRange(low - m.minOffset * perPixel, high + m.maxOffset * perPixel);
+}
+
+} // namespace
+
+ChartRenderer::ChartRenderer(QCustomPlot& plot, RenderOptions options)
+    : QObject(&plot), plot_(plot), options_(options) {
+    setupLayout();
+    setupAxes();
+    setupSeries();
+    setupDecorations();
+    setupHeader();
+    connect(&plot_, &QCustomPlot::afterLayout, this, &ChartRenderer::fitVerticalRanges);
+}
+
+void ChartRenderer::setupLayout() {
+    // The legend lives in the default axis rect and goes with it.
+    plot_.legend->setVisible(false);
+    plot_.plotLayout()->clear();
+    plot_.setBackground(Qt::white);
+    plot_.setInteractions({});
+    plot_.setPlottingHint(QCP::phFastPolylines, true);
+    plot_.plotLayout()->setAutoMargins(QCP::msNone);
+    plot_.plotLayout()->setMargins(kChartMargins);
+    plot_.plotLayout()->setRowSpacing(0);
+
+    indicatorRect_ = new QCPAxisRect(&plot_, true);
+    priceRect_ = new QCPAxisRect(&plot_, true);
+    plot_.plotLayout()->addElement(0, 0, indicatorRect_);
+    plot_.plotLayout()->addElement(1, 0, priceRect_);
+    plot_.plotLayout()->setRowStretchFactor(0, 20);
+    plot_.plotLayout()->setRowStretchFactor(1, 80);
+    // Only the sides carry labels; the panels meet without a gap.
+    auto* sides = new QCPMarginGroup(&plot_);
+    for (QCPAxisRect* rect : {indicatorRect_, priceRect_}) {
+        rect->setAutoMargins(QCP::msLeft | QCP::msRight);
+        rect->setMargins(QMargins());
+        rect->setMinimumMargins(QMargins(40, 0, 40, 0));
+        rect->setMarginGroup(QCP::msLeft | QCP::msRight, sides);
+    }
+
+    // The volume band is the lower 35 % of the plot, the price panel's lower
+    // 45/80; the full-height band reaches up over the indicator panel.
+    volumeRect_ = NewBand(plot_);
+    priceRect_->insetLayout()->addElement(volumeRect_, QRectF(0, 45.0 / 80, 1, 35.0 / 80));
+    fullRect_ = NewBand(plot_);
+    priceRect_->insetLayout()->addElement(fullRect_, QRectF(0, -20.0 / 80, 1, 100.0 / 80));
+}
+
+void ChartRenderer::setupAxes() {
+    const char sep = locale_.DecimalSeparator;
+    for (QCPAxisRect* rect : {indicatorRect_, priceRect_})
+        for (QCPAxis* a : rect->axes()) a->grid()->setVisible(false);
+
+    QCPAxis* bottom = bottomAxis();
+    bottom->setBasePen(QPen(ToQColor(colours::kAxisBlue), 1));
+    bottom->setTickPen(QPen(ToQColor(colours::kAxisBlue), 1));
+    bottom->setSubTicks(false);
+    bottom->setTickLengthIn(0);
+    bottom->setTickLengthOut(3);
+    bottom->setTickLabelFont(ChartFont());
+    auto ticker = QSharedPointer<LabelTicker>::create(sep, true);
+    bottom->setTicker(ticker);
+    QPen gridPen(ToQColor(colours::kGridGreen), 1, Qt::DotLine);
+    // The vertical grid runs through both panels; the indicator panel's own
+    // bottom axis is invisible and follows the shared one.
+    QCPAxis* indicatorBottom = indicatorRect_->axis(QCPAxis::atBottom);
+    indicatorBottom->setVisible(false);
+    indicatorBottom->setTicker(ticker);
+    for (QCPAxis* a : {bottom, indicatorBottom}) {
+        a->grid()->setVisible(true);
+        a->grid()->setPen(gridPen);
+        a->grid()->setZeroLinePen(gridPen);
+    }
+    for (QCPAxisRect* band : {volumeRect_, fullRect_, indicatorRect_}) {
+        QCPAxis* follower = band->axis(QCPAxis::atBottom);
+        connect(bottom, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), follower,
+                qOverload<const QCPRange&>(&QCPAxis::setRange));
+    }
+
+    QCPAxis* top = indicatorRect_->axis(QCPAxis::atTop);
+    top->setVisible(true);
+    top->setBasePen(QPen(ToQColor(colours::kAxisBlue), 1));
+    top->setTicks(false);
+    top->setTickLabels(false);
+    top->setTickPen(Qt::NoPen);
+
+    indicatorRect_->axis(QCPAxis::atLeft)->setVisible(false);
+    priceRect_->axis(QCPAxis::atLeft)->setVisible(false);
+    StyleValueAxis(axis(ChartAxis::Indicator), sep);
+    StyleValueAxis(axis(ChartAxis::Right), sep);
+    StyleValueAxis(axis(ChartAxis::Left), sep);
+    fullRect_->axis(QCPAxis::atLeft)->setRange(0, 100);
+
+    auto relabelled = [](QCPAxis* a) { return a->ticker().staticCast<LabelTicker>(); };
+    relabelled(bottom)->setRelabel([this](const QString& text) {
+        if (!bars_) return text;
+        return QString::fromLatin1(
+            BottomAxisLabel(text.toLatin1().toStdString(), *bars_, stockSelected_, locale_));
+    });
+    relabelled(axis(ChartAxis::Left))->setRelabel([this](const QString& text) {
+        return QString::fromLatin1(VolumeAxisLabel(text.toLatin1().toStdString(), stockSelected_,
+                                                   locale_.DecimalSeparator));
+    });
+    relabelled(axis(ChartAxis::Indicator))->setRelabel([this](const QString& text) {
+        const AxisLabel label = IndicatorAxisLabel(text.toLatin1().toStdString(), indicator_);
+        return QString::fromLatin1(label.text);
+    });
+}
+
+QCPAxis* ChartRenderer::axis(ChartAxis a) const {
+    switch (a) {
+    case ChartAxis::Indicator:
+        return indicatorRect_->axis(QCPAxis::atRight);
+    case ChartAxis::Right:
+        return priceRect_->axis(QCPAxis::atRight);
+    case ChartAxis::Left:
+        return volumeRect_->axis(QCPAxis::atLeft);
+    case ChartAxis::Hidden:
+        return fullRect_->axis(QCPAxis::atLeft);
+    }
+    return nullptr;
+}
+
+QCPAbstractPlottable* ChartRenderer::plottable(ChartSeries s) const {
+    return plottables_[static_cast<int>(s)];
+}
+
+void ChartRenderer::setupSeries() {
+    const ChartModel initial = InitialChartModel();
+    for (int k = 0; k < kChartSeriesCount; ++k) {
+        const SeriesModel& s = initial.series[k];
+        QCPAxis* value = axis(s.axis);
+        QCPAxis* key = value->axisRect()->axis(QCPAxis::atBottom);
+        QCPAbstractPlottable* p = nullptr;
+        switch (s.kind) {
+        case SeriesKind::Ohlc: {
+            auto* f = new QCPFinancial(key, value);
+            f->setTwoColored(true);
+            p = f;
+            break;
+        }
+        case SeriesKind::Bar: {
+            auto* b = new QCPBars(key, value);
+            b->setWidth(kBarWidth);
+            p = b;
+            break;
+        }
+        case SeriesKind::Area:
+        case SeriesKind::Line: {
+            auto* g = new QCPGraph(key, value);
+            // Volume steps are centred on their bars, under the candles.
+            g->setLineStyle(s.kind == SeriesKind::Area ? QCPGraph::lsStepCenter : QCPGraph::lsLine);
+            p = g;
+            break;
+        }
+        }
+        p->setName(QString::fromLatin1(s.name.data(), int(s.name.size())));
+        p->setAntialiased(s.kind == SeriesKind::Line);
+        p->setAntialiasedFill(false);
+        plottables_[k] = p;
+    }
+    auto* cursor = static_cast<QCPFinancial*>(plottable(Series10));
+    cursor->setChartStyle(QCPFinancial::csCandlestick);
+    cursor->setWidthType(QCPFinancial::wtAbsolute);
+    cursor->setWidth(1);
+}
+
+void ChartRenderer::setupDecorations() {
+    new GridBands(axis(ChartAxis::Right), Teal(0.85), Teal(0.95));
+    new GridBands(axis(ChartAxis::Indicator), Teal(0.95), Teal(0.95));
+    new PlotFrame(indicatorRect_, priceRect_, QPen(ToQColor(colours::kFrameBlue), 2),
+                  QPen(ToQColor(colours::kAxisBlue), 2));
+}
+
+void ChartRenderer::setupHeader() {
+    auto text = [this](QFont font) {
+        auto* item = new QCPItemText(&plot_);
+        item->setClipToAxisRect(false);
+        item->setFont(font);
+        item->position->setType(QCPItemPosition::ptAbsolute);
+        item->setVisible(options_.drawHeader);
+        return item;
+    };
+    QFont nameFont(QStringLiteral("Arial"));
+    nameFont.setPixelSize(13);
+    nameFont.setBold(true);
+    headerName_ = text(nameFont);
+    headerName_->setPositionAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    headerValues_ = text(ChartFont(8));
+    headerValues_->setPositionAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    title_ = text(ChartFont(8, true));
+    title_->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Like a label control, the title covers the lines beneath it so it stays readable.
+    title_->setBrush(Qt::white);
+    title_->setPadding(QMargins(3, 1, 3, 1));
+    title_->position->setType(QCPItemPosition::ptAxisRectRatio);
+    title_->position->setAxisRect(indicatorRect_);
+    title_->position->setCoords(0.005, 0.03);
+}
+
+void ChartRenderer::applySeries(const ChartModel& model) {
+    for (int k = 0; k < kChartSeriesCount; ++k) {
+        const SeriesModel& s = model.series[k];
+        QCPAbstractPlottable* p = plottables_[k];
+        p->setVisible(s.visible);
+        p->setPen(s.outline || s.kind == SeriesKind::Line ? ToQPen(s.pen) : QPen(Qt::NoPen));
+        p->setBrush(s.kind == SeriesKind::Line ? QBrush(Qt::NoBrush) : QBrush(ToQColor(s.fill)));
+        if (auto* g = qobject_cast<QCPGraph*>(p)) {
+            QVector<QCPGraphData> data(int(s.points.size()));
+            for (int i = 0; i < data.size(); ++i) data[i] = {s.points[i].x, s.points[i].y};
+            g->data()->set(data, true);
+        } else if (auto* b = qobject_cast<QCPBars*>(p)) {
+            QVector<QCPBarsData> data(int(s.points.size()));
+            for (int i = 0; i < data.size(); ++i) data[i] = {s.points[i].x, s.points[i].y};
+            b->data()->set(data, true);
+        } else if (auto* f = qobject_cast<QCPFinancial*>(p)) {
+            QVector<QCPFinancialData> data(int(s.ohlc.size()));
+            for (int i = 0; i < data.size(); ++i) {
+                const OhlcPoint& o = s.ohlc[i];
+                data[i] = QCPFinancialData(o.x, o.open, o.high, o.low, o.close);
+            }
+            f->data()->set(data, true);
+        }
+    }
+    auto* cursor = static_cast<QCPFinancial*>(plottable(Series10));
+    cursor->setBrushPositive(cursor->brush());
+    cursor->setBrushNegative(cursor->brush());
+    cursor->setPenPositive(Qt::NoPen);
+    cursor->setPenNegative(Qt::NoPen);
+}
+
+void ChartRenderer::applyPrice(const ChartModel& model) {
+    auto* price = static_cast<QCPFinancial*>(plottable(Series1));
+    const PriceLook& look = model.price;
+    const int outline = model[Series1].pen.width;
+    price->setChartStyle(look.style == OhlcStyle::Bar ? QCPFinancial::csOhlc
+                                                      : QCPFinancial::csCandlestick);
+    if (look.style == OhlcStyle::Bar) {
+        // The bar style's colours are its pens.
+        price->setPenPositive(QPen(ToQColor(look.up), outline));
+        price->setPenNegative(QPen(ToQColor(look.down), outline));
+    } else {
+        price->setPenPositive(QPen(ToQColor(look.wick), outline));
+        price->setPenNegative(QPen(ToQColor(look.wick), outline));
+        price->setBrushPositive(ToQColor(look.up));
+        price->setBrushNegative(ToQColor(look.down));
+    }
+    if (model.narrowLayout()) {
+        price->setWidthType(QCPFinancial::wtPlotCoords);
+        price->setWidth(kBarWidth);
+    } else {
+        price->setWidthType(QCPFinancial::wtAbsolute);
+        price->setWidth(look.candleWidth);
+    }
+}
+
+void ChartRenderer::applyTexts(const ChartModel& model) {
+    const QColor labelColour = ToQColor(
+        model.axis(ChartAxis::Indicator).labelsVisible ? colours::kBlack : colours::kWhite);
+    axis(ChartAxis::Indicator)->setTickLabelColor(labelColour);
+    if (!options_.drawHeader) return;
+    const HeaderTexts& h = model.header;
+    headerName_->setText(QString::fromLatin1(h.Label22));
+    headerName_->position->setCoords(kChartMargins.left(), kChartMargins.top() / 2.0);
+    headerValues_->setText(
+        QString::fromLatin1(("O: " + h.Label24 + "   H: " + h.Label26 + "   L: " + h.Label30 +
+                             "   C: " + h.Label32 + "   D: " + h.Label34 + "   Vol:" + h.Label28)));
+    headerValues_->position->setCoords(plot_.width() - kChartMargins.right(),
+                                       kChartMargins.top() / 2.0);
+    title_->setText(QString::fromLatin1(model.Label35));
+}
+
+void ChartRenderer::Render(const ChartModel& model, const TBars& bars, bool stockSelected,
+                           const LocaleSettings& locale) {
+    bars_ = &bars;
+    stockSelected_ = stockSelected;
+    locale_ = locale;
+    indicator_ = model.indicator;
+    axisModels_ = model.axes;
+    for (QCPAxis* a :
+         {bottomAxis(), axis(ChartAxis::Indicator), axis(ChartAxis::Right), axis(ChartAxis::Left)})
+        a->ticker().staticCast<LabelTicker>()->setDecimalSeparator(locale.DecimalSeparator);
+    applySeries(model);
+    applyPrice(model);
+    applyTexts(model);
+    double low = model.bottomRange.min, high = model.bottomRange.max;
+    if (!(high > low)) {
+        low -= 0.5;
+        high += 0.5;
+    }
+    bottomAxis()->setRange(low, high);
+    fitVerticalRanges();
+    plot_.replot(QCustomPlot::rpQueuedReplot);
+}
+
+void ChartRenderer::fitVerticalRanges() {
+    // Before the first layout the panels have no size; estimate from the widget.
+    const int plotHeight =
+        std::max(1, plot_.height() - kChartMargins.top() - kChartMargins.bottom());
+    for (ChartAxis a : {ChartAxis::Indicator, ChartAxis::Right, ChartAxis::Left}) {
+        QCPAxis* ax = axis(a);
+        const VerticalAxisModel& m = axisModels_[static_cast<int>(a)];
+        int pixels = ax->axisRect()->height();
+        if (pixels <= 1) pixels = int(plotHeight * (m.endPercent - m.startPercent) / 100);
+        if (const auto range = Padded(m, pixels)) ax->setRange(*range);
+    }
+    if (options_.drawHeader)
+        headerValues_->position->setCoords(plot_.viewport().width() - kChartMargins.right(),
+                                           kChartMargins.top() / 2.0);
+    // Ranges set after the layout need their ticks made again for this frame.
+    for (QCPAxisRect* rect : {indicatorRect_, priceRect_})
+        rect->update(QCPLayoutElement::upPreparation);
+}
+
+double ChartRenderer::BottomAxisValueAt(int x) const {
+    return bottomAxis()->pixelToCoord(x);
+}
+
+} // namespace brevant
