@@ -24,19 +24,20 @@ TApplicationWindows::TApplicationWindows(const TStartOptions& options)
     w.Form1 = splash_->MainWindow();
     TForm1* main = w.Form1;
     w.Form8 = new TForm8(*main, main);
-    w.Form2 = new TForm2(main);
+    w.Form2 = new TForm2(*main, main);
     w.Form3 = new TForm3(*main, w.Form8, main);
     w.Form8->SetProgressWindow(w.Form3);
     w.Form5 = new TForm5(main);
+    w.Form2->SetProgressWindow(w.Form5);
+    w.Form5->SetFilterWindow(w.Form2);
     w.Form6 = new TForm6(main);
     w.Form9 = new TForm9(main);
     w.Form10 = new TForm10(*main, main);
     w.Form11 = new TForm11(main, w.Form8, main);
     w.Form12 = new TForm12(main->Params, main);
     w.Form13 = new TForm13(main);
-    // The filter dialog's captions name indicator periods only, which the
-    // overlays leave alone; it rewrites them itself whenever it shows.
-    w.Form13->SetOkActions([main] { main->CheckIndicator(); }, {});
+    w.Form13->SetOkActions([main] { main->CheckIndicator(); },
+                           [form2 = w.Form2] { form2->SetIndicatorValue(); });
     w.HelpWindow = new THelpWindow(main);
     main->SetWindows(&windows_);
 }

@@ -10,6 +10,7 @@
 #include "app/ui_base/help_router.h"
 #include "chart/chart_model.h"
 #include "chart/chart_view.h"
+#include "screen/ui/scan_host.h"
 #include "store/data_store.h"
 #include "store/stock_list.h"
 #include "store/ui/store_host.h"
@@ -44,7 +45,7 @@ class TStockListBox;
 // list, the current stock's bars, the indicator parameters, the locale copy
 // and the program's folder. Created hidden by the splash; its first showing
 // (FormShow) runs the start-up.
-class TForm1 : public QMainWindow, public TStoreHost {
+class TForm1 : public QMainWindow, public TStoreHost, public TScanHost {
     Q_OBJECT
 public:
     explicit TForm1(const TStartOptions& options);
@@ -141,6 +142,13 @@ public:
     QString ProgramDir() const override { return ProgramDir_; }
     bool& StopRequest() override { return StopRequest_; }
     void ImportFinished() override;
+
+    // --- TScanHost (Store and ProgramDir above serve both) ---
+    const TIndicatorParams& IndicatorParams() const override { return Params; }
+    QStringList StockListItems() const override;
+    void BeginScan() override;
+    void AddScanResult(const QString& listText) override;
+    void EndScan() override;
 
     // --- Shared state ---
     TStockList Stocks;
@@ -244,6 +252,7 @@ private:
     StockSelection ChartSelection() const;
     OverlaySettings Overlays() const;
     void PlaceIndicatorTitle();
+    void ShowHeaderLabels(bool visible);
 
     TDataStore store_;
     const TAppWindows* windows_ = nullptr;

@@ -38,10 +38,6 @@ void TForm1::UndoStockSplitDividend1Click() {
     ui::ShowModal(windows_->Form10);
 }
 
-void TForm1::ScanNow1Click() {
-    if (!windows_->Form2->isVisible()) ui::ShowModal(windows_->Form2);
-}
-
 void TForm1::SetIndicatorValue1Click() {
     ui::ShowModal(windows_->Form12);
 }
@@ -52,10 +48,6 @@ void TForm1::OverlayIndicator1Click() {
 
 void TForm1::SpeedButton7Click() {
     OverlayIndicator1Click();
-}
-
-void TForm1::SaveFilterResult1Click() {
-    // Writes the "Filter Result" list to a text file chosen by the user.
 }
 
 void TForm1::ViewDetailData1Click() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "store/period_bars.h"
 #include "ta/indicator_params.h"
 
 namespace brevant {
@@ -55,8 +56,6 @@ inline constexpr std::array<std::string_view, 3> kPriceStyles = {"Bar(OHLC)", "C
 // The time windows, in the order of the window combo box.
 inline constexpr std::array<std::string_view, 5> kTimeWindows = {"1 Month", "3 Months", "6 Months",
                                                                  "1 Year", "View All"};
-
-enum class BarPeriod { Daily, Weekly, Monthly };
 
 struct ChartView {
     int indicator = kMacdFull;       // index into kIndicatorViews

@@ -34,8 +34,7 @@ bool IndicatorComputable(int indicator, std::size_t barCount, const TIndicatorPa
 
 void CheckIndicatorBars(TBars& bars, const ChartView& view, const TIndicatorParams& params,
                         const OverlaySettings& overlays) {
-    if (view.period == BarPeriod::Weekly) GetWeeklyData(bars);
-    if (view.period == BarPeriod::Monthly) GetMonthlyData(bars);
+    ConvertToPeriod(bars, view.period);
     RunIndicatorCalculation(bars, view.indicator, params);
 
     const TOverlayParams& o = overlays.params;

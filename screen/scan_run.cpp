@@ -21,8 +21,7 @@ public:
     explicit StockBars(const TBars& daily) : daily_(daily) {}
     const TBars& In(BarPeriod period) {
         work_ = daily_;
-        if (period == BarPeriod::Weekly) GetWeeklyData(work_);
-        else if (period == BarPeriod::Monthly) GetMonthlyData(work_);
+        ConvertToPeriod(work_, period);
         return work_;
     }
     TBars& Work() { return work_; }

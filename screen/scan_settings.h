@@ -1,9 +1,9 @@
 // Brevant Dira — what a screening run is asked to do.
 #pragma once
 
-namespace brevant {
+#include "store/period_bars.h"
 
-enum class BarPeriod { Daily, Weekly, Monthly };
+namespace brevant {
 
 // A value the filter dialog accepts, with its limits (inclusive).
 struct FilterValueRange {

@@ -13,4 +13,13 @@ namespace brevant {
 void GetWeeklyData(TBars& bars);
 void GetMonthlyData(TBars& bars);
 
+// The bar periods a chart or a filter can ask for.
+enum class BarPeriod { Daily, Weekly, Monthly };
+
+// Rewrites daily `bars` in `period` (daily leaves them as they are).
+inline void ConvertToPeriod(TBars& bars, BarPeriod period) {
+    if (period == BarPeriod::Weekly) GetWeeklyData(bars);
+    else if (period == BarPeriod::Monthly) GetMonthlyData(bars);
+}
+
 } // namespace brevant

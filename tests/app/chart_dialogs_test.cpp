@@ -3,6 +3,7 @@
 // controls at every use, and the indicator settings show the stored periods.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -16,6 +17,7 @@
 #include "chart/ui/indicator_setting_window.h"
 #include "chart/ui/overlay_window.h"
 #include "chart/ui/period_spin_edit.h"
+#include "screen/ui/filter_window.h"
 
 using brevant::TForm1;
 using brevant::TForm12;
@@ -30,6 +32,7 @@ private slots:
     void OverlayStartsUntickedWithDesignPeriods();
     void OkRedrawsWithTheTickedOverlays();
     void OkHidesAnAverageLongerThanTheHistory();
+    void OkRewritesTheFilterCaptionsCloseDoesNot();
     void CloseKeepsTheChartUntilTheNextCommand();
     void SpinEditsCropWhenLeft_data();
     void SpinEditsCropWhenLeft();
@@ -116,6 +119,18 @@ void ChartDialogsTest::OkHidesAnAverageLongerThanTheHistory() {
     Overlay().JvSpinEdit2->setValue(40);
     Overlay().Button1Click();
     QVERIFY(Series("Series9")->visible());
+}
+
+void ChartDialogsTest::OkRewritesTheFilterCaptionsCloseDoesNot() {
+    const QGroupBox* rsi = run_->w().Form2->RsiGroup;
+    const brevant::TIndicatorParams saved = Main().Params;
+    Main().Params.RSI = 21;
+    Overlay().Button2Click();
+    QCOMPARE(rsi->title(), QString(" RSI Filter (14) "));
+    Overlay().Button1Click();
+    QCOMPARE(rsi->title(), QString(" RSI Filter (21) "));
+    Main().Params = saved;
+    Overlay().Button1Click();
 }
 
 void ChartDialogsTest::CloseKeepsTheChartUntilTheNextCommand() {

@@ -1,0 +1,84 @@
+// Brevant Dira — the main window's part in screening: the chart and lists
+// during a run, and saving the result list.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QTabWidget>
+
+#include "app/app_windows.h"
+#include "app/main_window.h"
+#include "app/stock_list_box.h"
+#include "app/ui_base/modal.h"
+#include "app/ui_base/user_interface.h"
+#include "screen/result_file.h"
+#include "screen/ui/filter_window.h"
+#include "screen/ui/scan_progress_window.h"
+
+namespace brevant {
+namespace {
+
+constexpr int kThreeMonths = 1; // in ComboBox3
+
+} // namespace
+
+void TForm1::ScanNow1Click() {
+    // Once: not while the dialog is up, nor while a run (or its "Complete")
+    // holds the dialog hidden behind the progress window.
+    if (windows_->Form2->isVisible() || windows_->Form5->isVisible()) return;
+    ui::ShowModal(windows_->Form2);
+}
+
+QStringList TForm1::StockListItems() const {
+    QStringList items;
+    items.reserve(ListBox1->count());
+    for (int i = 0; i < ListBox1->count(); ++i) items << ListBox1->item(i)->text();
+    return items;
+}
+
+void TForm1::BeginScan() {
+    Bars.clear();
+    ComboBox3->setCurrentIndex(kThreeMonths);
+    for (int i = 0; i < WindowItems.size(); ++i) WindowItems[i]->setChecked(i == kThreeMonths);
+    ShowHeaderLabels(false);
+    PlotData(0);
+    QApplication::processEvents();
+    ListBox2->clear();
+    PageControl1->setCurrentWidget(TabSheet2);
+}
+
+void TForm1::AddScanResult(const QString& listText) {
+    ListBox2->addItem(listText);
+}
+
+void TForm1::EndScan() {
+    ShowHeaderLabels(true);
+}
+
+// The stock name and the six caption/value pairs above the chart.
+void TForm1::ShowHeaderLabels(bool visible) {
+    for (int number = 22; number <= 34; ++number) Label(number)->setVisible(visible);
+}
+
+void TForm1::SaveFilterResult1Click() {
+    if (ListBox2->count() == 0) {
+        ui::Ui().ShowMessage(this, kNoResultToSaveMessage);
+        return;
+    }
+    const QString file = ui::Ui().SaveFileName(this, "Save result...", "*.txt (*.txt)", "txt");
+    if (file.isEmpty()) return;
+    std::vector<std::string> items;
+    items.reserve(std::size_t(ListBox2->count()));
+    for (int i = 0; i < ListBox2->count(); ++i)
+        items.push_back(ListBox2->item(i)->text().toLatin1().toStdString());
+    try {
+        WriteScanResult(QFile::encodeName(file).toStdString(), items);
+    } catch (const std::exception& e) {
+        ui::Ui().ShowMessage(this, QString::fromLocal8Bit(e.what()));
+        return;
+    }
+    ui::Ui().ShowMessage(this, kResultSavedMessage);
+}
+
+} // namespace brevant
