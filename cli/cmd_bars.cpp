@@ -14,7 +14,7 @@ namespace {
 
 struct BarsOptions {
     std::string text;
-    std::string period = "daily";
+    BarPeriod period = BarPeriod::Daily;
     std::vector<const CalculationInfo*> calculations;
     TOverlayParams overlay;
     std::vector<std::pair<std::string, std::string>> params;
@@ -60,9 +60,14 @@ std::string ParseBarsOptions(const std::vector<std::string>& args, BarsOptions& 
         if (i + 1 >= args.size()) return "bars: " + a + " needs a value";
         const std::string& v = args[++i];
         if (a == "--period") {
-            if (v != "daily" && v != "weekly" && v != "monthly")
+            if (v == "daily")
+                o.period = BarPeriod::Daily;
+            else if (v == "weekly")
+                o.period = BarPeriod::Weekly;
+            else if (v == "monthly")
+                o.period = BarPeriod::Monthly;
+            else
                 return "bars: --period must be daily, weekly or monthly, not " + v;
-            o.period = v;
         } else if (a == "--calc") {
             std::string error;
             if (!ResolveCalculations(v, o.calculations, error)) return "bars: " + error;
@@ -119,10 +124,7 @@ int RunBars(Context& ctx) {
         o.text.find(',') == std::string::npos ? BareSymbolText(o.text) : o.text;
     TBars bars;
     LoadDataForName(store, text, true, bars);
-    if (o.period == "weekly")
-        GetWeeklyData(bars);
-    else if (o.period == "monthly")
-        GetMonthlyData(bars);
+    ConvertToPeriod(bars, o.period);
     RunCalculations(o.calculations, bars, params, o.overlay);
     PrintBars(bars);
     store.DB1.Disconnect();
