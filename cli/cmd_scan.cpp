@@ -36,10 +36,14 @@ bool ParseValue(const std::string& s, const FilterValueRange& range, int& out) {
 }
 
 bool ParsePeriod(const std::string& s, BarPeriod& out) {
-    if (s == "daily") out = BarPeriod::Daily;
-    else if (s == "weekly") out = BarPeriod::Weekly;
-    else if (s == "monthly") out = BarPeriod::Monthly;
-    else return false;
+    if (s == "daily")
+        out = BarPeriod::Daily;
+    else if (s == "weekly")
+        out = BarPeriod::Weekly;
+    else if (s == "monthly")
+        out = BarPeriod::Monthly;
+    else
+        return false;
     return true;
 }
 
@@ -72,8 +76,8 @@ std::string ParseFilter(const std::string& option, const std::string& value, Sca
         if (p.size() < 3 || !period(3, f.rsiPeriod) || (p[0] != "above" && p[0] != "below") ||
             !ParseValue(p[1], kRsiLevelRange, f.rsiLevel) ||
             !ParseValue(p[2], kRsiDaysRange, f.rsiDays))
-            return "--rsi above|below,L,N[,P]: L from " + RangeText(kRsiLevelRange) +
-                   ", N from " + RangeText(kRsiDaysRange);
+            return "--rsi above|below,L,N[,P]: L from " + RangeText(kRsiLevelRange) + ", N from " +
+                   RangeText(kRsiDaysRange);
         f.rsiDirection = p[0] == "above" ? 0 : 1;
     } else if (option == "--volume") {
         f.volume = true;

@@ -32,10 +32,13 @@ const Command kCommands[] = {
      "[--bb N,K] [--param KEY=VALUE]...",
      RunBars},
     {"splits", "splits", RunSplits},
-    {"scan", "scan [--macd N[,P]] [--ma P1,P2,N[,P]] [--rsi above|below,L,N[,P]] "
-             "[--volume V[,P]] [--out FILE]   (P: daily|weekly|monthly)", RunScan},
-    {"chart", "chart TEXT --png FILE [--indicator NAME] [--style NAME] [--window NAME] "
-              "[--period daily|weekly|monthly] [--ma P1,P2,P3] [--bb N,K] [--size WxH]",
+    {"scan",
+     "scan [--macd N[,P]] [--ma P1,P2,N[,P]] [--rsi above|below,L,N[,P]] "
+     "[--volume V[,P]] [--out FILE]   (P: daily|weekly|monthly)",
+     RunScan},
+    {"chart",
+     "chart TEXT --png FILE [--indicator NAME] [--style NAME] [--window NAME] "
+     "[--period daily|weekly|monthly] [--ma P1,P2,P3] [--bb N,K] [--size WxH]",
      RunChart},
 };
 

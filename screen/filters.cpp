@@ -13,7 +13,9 @@ double CloseAverage(const TBars& bars, int end, int period) {
     return sum / period;
 }
 
-int Last(const TBars& bars) { return static_cast<int>(bars.size()) - 1; }
+int Last(const TBars& bars) {
+    return static_cast<int>(bars.size()) - 1;
+}
 
 } // namespace
 

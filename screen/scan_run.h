@@ -26,9 +26,9 @@ struct ScanCounters {
 
 struct ScanCallbacks {
     std::function<void()> processMessages;
-    std::function<bool()> stopRequested;              // read after each stock
-    std::function<void(const std::string&)> passed;   // a list text, as it passes
-    std::function<void(const ScanCounters&)> progress; // after each stock
+    std::function<bool()> stopRequested;                         // read after each stock
+    std::function<void(const std::string&)> passed;              // a list text, as it passes
+    std::function<void(const ScanCounters&)> progress;           // after each stock
     std::function<void(const std::string&)> insufficientChanged; // its label text
 };
 

@@ -93,8 +93,10 @@ bool CheckFirebird(TDataStore& store, const std::string& path, const ProgressCal
     if (store.DB1.Connected()) return true;
     try {
         std::error_code ec;
-        if (std::filesystem::exists(path, ec)) OpenExisting(store, path, progress);
-        else CreateNew(store, path, progress);
+        if (std::filesystem::exists(path, ec))
+            OpenExisting(store, path, progress);
+        else
+            CreateNew(store, path, progress);
         return true;
     } catch (const std::exception& e) {
         if (error) *error = e.what();

@@ -21,10 +21,12 @@ std::string ProgramDirectory() {
 std::string DefaultDatabasePath(const std::string& programDir) {
     if (access(programDir.c_str(), W_OK) == 0) return programDir + kDatabaseFileName;
     std::filesystem::path base;
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) base = xdg;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        base = xdg;
     else if (const char* home = std::getenv("HOME"); home && *home)
         base = std::filesystem::path(home) / ".local" / "share";
-    else base = std::filesystem::temp_directory_path();
+    else
+        base = std::filesystem::temp_directory_path();
     const std::filesystem::path dir = base / "brevant-dira";
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);

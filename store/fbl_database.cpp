@@ -96,7 +96,8 @@ void TFBLDatabase::Connect() {
 int TFBLDatabase::DatabaseDialect() {
     const fbl::ClientApi& api = fbl::Api();
     if (!Connected()) throw EFBLError("No Active Connection");
-    const char items[] = {static_cast<char>(isc_info_db_sql_dialect), static_cast<char>(isc_info_end)};
+    const char items[] = {static_cast<char>(isc_info_db_sql_dialect),
+                          static_cast<char>(isc_info_end)};
     char reply[32] = {};
     ISC_STATUS_ARRAY status;
     isc_db_handle handle = handle_;
@@ -133,8 +134,8 @@ void TFBLDatabase::CreateDatabase(const std::string& fileName, const std::string
     ISC_STATUS_ARRAY status;
     isc_db_handle db = 0;
     isc_tr_handle tr = 0;
-    api.dsql_execute_immediate(status, &db, &tr, 0, sql.c_str(), static_cast<unsigned short>(dialect),
-                               nullptr);
+    api.dsql_execute_immediate(status, &db, &tr, 0, sql.c_str(),
+                               static_cast<unsigned short>(dialect), nullptr);
     fbl::Check(status);
     // The statement leaves an attachment to the new file behind; this
     // component is not attached afterwards.
@@ -144,7 +145,9 @@ void TFBLDatabase::CreateDatabase(const std::string& fileName, const std::string
     }
 }
 
-void TFBLDatabase::Attach(TFBLTransaction* t) { transactions_.push_back(t); }
+void TFBLDatabase::Attach(TFBLTransaction* t) {
+    transactions_.push_back(t);
+}
 
 void TFBLDatabase::Detach(TFBLTransaction* t) {
     transactions_.erase(std::remove(transactions_.begin(), transactions_.end(), t),

@@ -113,7 +113,9 @@ void TFBLDsql::SetSQL(const std::string& text) {
     sql_ = text;
 }
 
-bool TFBLDsql::Prepared() const { return impl_->prepared; }
+bool TFBLDsql::Prepared() const {
+    return impl_->prepared;
+}
 
 TStatementType TFBLDsql::StatementType() const {
     return static_cast<TStatementType>(impl_->type);
@@ -182,8 +184,10 @@ void TFBLDsql::Prepare() {
         for (Descriptor* d : {&s.in, &s.out}) {
             const bool bind = d == &s.in;
             for (;;) {
-                if (bind) api.dsql_describe_bind(status, &s.statement, dialect, d->get());
-                else api.dsql_describe(status, &s.statement, dialect, d->get());
+                if (bind)
+                    api.dsql_describe_bind(status, &s.statement, dialect, d->get());
+                else
+                    api.dsql_describe(status, &s.statement, dialect, d->get());
                 fbl::Check(status);
                 if (d->get()->sqld <= d->get()->sqln) break;
                 d->Resize(d->get()->sqld);
@@ -252,8 +256,8 @@ void TFBLDsql::Next() {
     if (!cursorOpen_ || eof_) return;
     ISC_STATUS_ARRAY status;
     const ISC_STATUS result = fbl::Api().dsql_fetch(
-        status, &impl_->statement, static_cast<unsigned short>(transaction_->Database()->SQLDialect()),
-        impl_->out.orNull());
+        status, &impl_->statement,
+        static_cast<unsigned short>(transaction_->Database()->SQLDialect()), impl_->out.orNull());
     if (result == 100) {
         eof_ = true;
         return;
@@ -283,8 +287,12 @@ void TFBLDsql::First() {
     if (!AutoFetchFirst) Next();
 }
 
-int TFBLDsql::ParamCount() const { return impl_->in.count(); }
-int TFBLDsql::FieldCount() const { return impl_->out.count(); }
+int TFBLDsql::ParamCount() const {
+    return impl_->in.count();
+}
+int TFBLDsql::FieldCount() const {
+    return impl_->out.count();
+}
 
 namespace {
 void CheckField(int index, int count) {

@@ -14,7 +14,8 @@ namespace {
 
 template <typename F> void Resolve(void* lib, const char* name, F& out, bool mandatory) {
     out = reinterpret_cast<F>(dlsym(lib, name));
-    if (!out && mandatory) throw LibraryError("Unable to locate symbol \"" + std::string(name) + "\"");
+    if (!out && mandatory)
+        throw LibraryError("Unable to locate symbol \"" + std::string(name) + "\"");
 }
 
 void* OpenLibrary() {

@@ -14,7 +14,9 @@ struct TransactionEntry {
 };
 } // namespace
 
-TFBLTransaction::TFBLTransaction(TFBLDatabase* database) { SetDatabase(database); }
+TFBLTransaction::TFBLTransaction(TFBLDatabase* database) {
+    SetDatabase(database);
+}
 
 TFBLTransaction::~TFBLTransaction() {
     try {
@@ -42,7 +44,7 @@ std::string TFBLTransaction::ParameterBlock() const {
     tpb += static_cast<char>(isc_tpb_version3);
     tpb += static_cast<char>(AccessMode == TAccessMode::amWrite ? isc_tpb_write : isc_tpb_read);
     tpb += static_cast<char>(LockResolution == TLockResolution::lrWait ? isc_tpb_wait
-                                                                        : isc_tpb_nowait);
+                                                                       : isc_tpb_nowait);
     switch (IsolationLevel) {
     case TIsolationLevel::ilConcurrency:
         tpb += static_cast<char>(isc_tpb_concurrency);
@@ -77,9 +79,15 @@ void TFBLTransaction::StartTransaction() {
     handle_ = handle;
 }
 
-void TFBLTransaction::Commit() { EndTransaction(End::Commit); }
-void TFBLTransaction::CommitRetaining() { EndTransaction(End::CommitRetaining); }
-void TFBLTransaction::Rollback() { EndTransaction(End::Rollback); }
+void TFBLTransaction::Commit() {
+    EndTransaction(End::Commit);
+}
+void TFBLTransaction::CommitRetaining() {
+    EndTransaction(End::CommitRetaining);
+}
+void TFBLTransaction::Rollback() {
+    EndTransaction(End::Rollback);
+}
 
 void TFBLTransaction::EndTransaction(End how) {
     if (!InTransaction()) throw EFBLError("Transaction is not active");
@@ -106,7 +114,9 @@ void TFBLTransaction::UnprepareAll() {
     for (TFBLDsql* s : statements_) s->Unprepare();
 }
 
-void TFBLTransaction::Attach(TFBLDsql* s) { statements_.push_back(s); }
+void TFBLTransaction::Attach(TFBLDsql* s) {
+    statements_.push_back(s);
+}
 
 void TFBLTransaction::Detach(TFBLDsql* s) {
     statements_.erase(std::remove(statements_.begin(), statements_.end(), s), statements_.end());

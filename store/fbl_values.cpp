@@ -30,8 +30,12 @@ std::string Format(const char* pattern, int index) {
     throw EFBLError(Format(pattern, index));
 }
 
-int BaseType(const XSQLVAR& v) { return v.sqltype & ~1; }
-bool IsNull(const XSQLVAR& v) { return (v.sqltype & 1) && v.sqlind && *v.sqlind < 0; }
+int BaseType(const XSQLVAR& v) {
+    return v.sqltype & ~1;
+}
+bool IsNull(const XSQLVAR& v) {
+    return (v.sqltype & 1) && v.sqlind && *v.sqlind < 0;
+}
 
 double Scaled(std::int64_t value, int scale) {
     if (scale == 0) return static_cast<double>(value);
@@ -107,7 +111,9 @@ bool SupportedType(const XSQLVAR& v) {
     return false;
 }
 
-int BufferSize(const XSQLVAR& v) { return v.sqllen + (BaseType(v) == SQL_VARYING ? 2 : 0); }
+int BufferSize(const XSQLVAR& v) {
+    return v.sqllen + (BaseType(v) == SQL_VARYING ? 2 : 0);
+}
 
 std::string ColumnAsString(const XSQLVAR& v, int index) {
     if (IsNull(v)) return {};
@@ -233,8 +239,8 @@ void StoreNumber(XSQLVAR& v, int index, double value) {
     case SQL_SHORT:
     case SQL_LONG:
     case SQL_INT64: {
-        double scaled = v.sqlscale == 0 ? std::trunc(value)
-                                        : std::round(value * std::pow(10.0, -v.sqlscale));
+        double scaled =
+            v.sqlscale == 0 ? std::trunc(value) : std::round(value * std::pow(10.0, -v.sqlscale));
         if (BaseType(v) == SQL_SHORT)
             StoreInteger<ISC_SHORT>(v, scaled, index, "Param %d type short overflow error");
         else if (BaseType(v) == SQL_LONG)
@@ -284,7 +290,8 @@ void ParamFromString(XSQLVAR& v, int index, const std::string& text) {
     const LocaleSettings& f = ProcessFormats();
     switch (BaseType(v)) {
     case SQL_VARYING: {
-        const ISC_USHORT len = static_cast<ISC_USHORT>(std::min<std::size_t>(text.size(), v.sqllen));
+        const ISC_USHORT len =
+            static_cast<ISC_USHORT>(std::min<std::size_t>(text.size(), v.sqllen));
         std::memcpy(v.sqldata, &len, sizeof len);
         std::memcpy(v.sqldata + 2, text.data(), len);
         break;

@@ -18,8 +18,10 @@ enum class BarPeriod { Daily, Weekly, Monthly };
 
 // Rewrites daily `bars` in `period` (daily leaves them as they are).
 inline void ConvertToPeriod(TBars& bars, BarPeriod period) {
-    if (period == BarPeriod::Weekly) GetWeeklyData(bars);
-    else if (period == BarPeriod::Monthly) GetMonthlyData(bars);
+    if (period == BarPeriod::Weekly)
+        GetWeeklyData(bars);
+    else if (period == BarPeriod::Monthly)
+        GetMonthlyData(bars);
 }
 
 } // namespace brevant

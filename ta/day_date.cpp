@@ -31,7 +31,9 @@ CivilDate CivilFromDays(long z) {
 
 constexpr long kEpochOffset = 25569; // 1970-01-01 as a day number
 
-bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeap(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 } // namespace
 
@@ -47,9 +49,9 @@ bool IsValidDate(int year, int month, int day) {
 }
 
 int EncodeDate(int year, int month, int day) {
-    return static_cast<int>(DaysFromCivil(year, static_cast<unsigned>(month),
-                                          static_cast<unsigned>(day)) +
-                            kEpochOffset);
+    return static_cast<int>(
+        DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
+        kEpochOffset);
 }
 
 bool TryEncodeDate(int year, int month, int day, double& out) {

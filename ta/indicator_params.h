@@ -15,7 +15,7 @@ struct TIndicatorParams {
 };
 
 struct IndicatorParamKey {
-    std::string_view key;        // exact, case-sensitive
+    std::string_view key;         // exact, case-sensitive
     std::string_view defaultText; // as stored in a new database
     int TIndicatorParams::*member;
 };
@@ -24,7 +24,9 @@ struct IndicatorParamKey {
 extern const std::array<IndicatorParamKey, 15> kIndicatorParamKeys;
 
 // The defaults of a new database.
-constexpr TIndicatorParams DefaultIndicatorParams() { return {}; }
+constexpr TIndicatorParams DefaultIndicatorParams() {
+    return {};
+}
 
 // Applies one stored row: an exact key match sets that parameter; a later row
 // overrides an earlier one. A value that is not a whole number of at least 1

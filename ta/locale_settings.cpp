@@ -15,8 +15,12 @@ LocaleSettings WithProgramDates(LocaleSettings locale) {
     return locale;
 }
 
-const LocaleSettings& ProcessFormats() { return ProcessFormatsStore(); }
+const LocaleSettings& ProcessFormats() {
+    return ProcessFormatsStore();
+}
 
-void SetProcessFormats(const LocaleSettings& formats) { ProcessFormatsStore() = formats; }
+void SetProcessFormats(const LocaleSettings& formats) {
+    ProcessFormatsStore() = formats;
+}
 
 } // namespace brevant

@@ -5,7 +5,10 @@
 
 namespace brevant {
 
-#define BREVANT_FIELD(f) StockBarField{#f, &TStockBar::f}
+#define BREVANT_FIELD(f)                                                                           \
+    StockBarField {                                                                                \
+#f, &TStockBar::f                                                                          \
+    }
 const std::array<StockBarField, kStockBarFieldCount> kStockBarFields = {{
     BREVANT_FIELD(Close),      BREVANT_FIELD(Volume),     BREVANT_FIELD(Open),
     BREVANT_FIELD(High),       BREVANT_FIELD(Low),        BREVANT_FIELD(MA1),

@@ -80,7 +80,8 @@ bool ParseDate(std::string_view s, const LocaleSettings& locale, double& out, st
     char order[3] = {'d', 'm', 'y'};
     int found = 0;
     for (std::size_t k = 0; k < locale.ShortDateFormat.size() && found < 3; ++k) {
-        char c = static_cast<char>(std::tolower(static_cast<unsigned char>(locale.ShortDateFormat[k])));
+        char c =
+            static_cast<char>(std::tolower(static_cast<unsigned char>(locale.ShortDateFormat[k])));
         if ((c == 'd' || c == 'm' || c == 'y') && (found == 0 || order[found - 1] != c)) {
             bool seen = false;
             for (int f = 0; f < found; ++f) seen = seen || order[f] == c;
@@ -103,8 +104,10 @@ bool ParseDate(std::string_view s, const LocaleSettings& locale, double& out, st
         year = CurrentYear();
     } else {
         for (int k = 0; k < 3; ++k) {
-            if (order[k] == 'd') day = n[k];
-            else if (order[k] == 'm') month = n[k];
+            if (order[k] == 'd')
+                day = n[k];
+            else if (order[k] == 'm')
+                month = n[k];
             else {
                 year = n[k];
                 yearDigits = d[k];
@@ -113,8 +116,10 @@ bool ParseDate(std::string_view s, const LocaleSettings& locale, double& out, st
         if (yearDigits <= 2) {
             const int now = CurrentYear();
             year += now / 100 * 100;
-            if (year > now + 50) year -= 100;
-            else if (year <= now - 50) year += 100;
+            if (year > now + 50)
+                year -= 100;
+            else if (year <= now - 50)
+                year += 100;
         }
     }
     return TryEncodeDate(year, month, day, out);
@@ -141,20 +146,28 @@ std::string FormatDateTime(std::string_view p, double dayNumber, const LocaleSet
         switch (lc) {
         case 'd': {
             const int dow = DayOfTheWeek(dayNumber) % 7; // 0 = Sunday
-            if (run == 1) out += std::to_string(date.day);
-            else if (run == 2) out += Pad(date.day, 2);
-            else if (run == 3) out += locale.ShortDayNames[dow];
-            else out += locale.LongDayNames[dow];
+            if (run == 1)
+                out += std::to_string(date.day);
+            else if (run == 2)
+                out += Pad(date.day, 2);
+            else if (run == 3)
+                out += locale.ShortDayNames[dow];
+            else
+                out += locale.LongDayNames[dow];
             i += static_cast<std::size_t>(run > 4 ? 4 : run);
             continue;
         }
         case 'm':
             if (lastWasHour && run <= 2) {
                 out += run == 1 ? std::to_string(time.minute) : Pad(time.minute, 2);
-            } else if (run == 1) out += std::to_string(date.month);
-            else if (run == 2) out += Pad(date.month, 2);
-            else if (run == 3) out += locale.ShortMonthNames[date.month - 1];
-            else out += locale.LongMonthNames[date.month - 1];
+            } else if (run == 1)
+                out += std::to_string(date.month);
+            else if (run == 2)
+                out += Pad(date.month, 2);
+            else if (run == 3)
+                out += locale.ShortMonthNames[date.month - 1];
+            else
+                out += locale.LongMonthNames[date.month - 1];
             i += static_cast<std::size_t>(run > 4 ? 4 : run);
             lastWasHour = false;
             continue;
@@ -211,8 +224,10 @@ bool TryStrToTime(std::string_view text, const LocaleSettings& locale, double& o
     while (count < 3) {
         if (!ReadNumber(text, i, parts[count], digits)) return false;
         ++count;
-        if (i < text.size() && text[i] == locale.TimeSeparator) ++i;
-        else break;
+        if (i < text.size() && text[i] == locale.TimeSeparator)
+            ++i;
+        else
+            break;
     }
     while (i < text.size() && text[i] == ' ') ++i;
     if (i != text.size() || count < 2) return false;

@@ -58,9 +58,12 @@ int main(int argc, char** argv) {
     int buffers = 0, a = 1;
     bool replace = false;
     for (; a < argc && argv[a][0] == '-'; ++a) {
-        if (!std::strcmp(argv[a], "--replace")) replace = true;
-        else if (!std::strcmp(argv[a], "--buffers") && a + 1 < argc) buffers = std::atoi(argv[++a]);
-        else break;
+        if (!std::strcmp(argv[a], "--replace"))
+            replace = true;
+        else if (!std::strcmp(argv[a], "--buffers") && a + 1 < argc)
+            buffers = std::atoi(argv[++a]);
+        else
+            break;
     }
     if (argc - a < 2) {
         std::fprintf(stderr, "usage: %s [--buffers N] [--replace] DB FILE...\n", argv[0]);

@@ -52,7 +52,8 @@ TEST(MAFilter, Cases) {
         Counted k;
         EXPECT_EQ(MAFilter(WithCloses(c.closes), c.p1, c.p2, c.n, k.counter), c.answer);
         EXPECT_EQ(k.counter.count, c.shortOfData ? 1 : 0);
-        EXPECT_EQ(k.labels, c.shortOfData ? std::vector<std::string>{"1"} : std::vector<std::string>{});
+        EXPECT_EQ(k.labels,
+                  c.shortOfData ? std::vector<std::string>{"1"} : std::vector<std::string>{});
         EXPECT_EQ(k.breaths, c.shortOfData ? 1 : 0);
     }
 }
@@ -62,7 +63,8 @@ TEST(MAFilter, LengthBoundaryWithTenAndTwenty) {
     std::vector<double> closes(22, 10.0);
     closes.back() = 20; // average 1 rises above average 2 at the last bar
     Counted shortOne;
-    EXPECT_EQ(MAFilter(WithCloses({closes.begin(), closes.end() - 1}), 10, 20, 1, shortOne.counter), 1);
+    EXPECT_EQ(MAFilter(WithCloses({closes.begin(), closes.end() - 1}), 10, 20, 1, shortOne.counter),
+              1);
     EXPECT_EQ(shortOne.counter.count, 1);
     Counted enough;
     EXPECT_EQ(MAFilter(WithCloses(closes), 10, 20, 1, enough.counter), 0);

@@ -71,8 +71,10 @@ TEST_F(Bootstrap, FirstRunCreatesTheSchemaAndDefaults) {
     ASSERT_TRUE(CheckFirebird(s, path, progress.callbacks()));
     EXPECT_TRUE(s.DB1.Connected());
     EXPECT_EQ(s.DB1.SQLDialect(), 3);
-    EXPECT_EQ(progress.texts, (std::vector<std::string>{"Creating empty database...", "Creating table..."}));
-    EXPECT_EQ(Column(s, kUserTables), (std::vector<std::string>{"DATATABLE", "INDICATOR", "SPLIT"}));
+    EXPECT_EQ(progress.texts,
+              (std::vector<std::string>{"Creating empty database...", "Creating table..."}));
+    EXPECT_EQ(Column(s, kUserTables),
+              (std::vector<std::string>{"DATATABLE", "INDICATOR", "SPLIT"}));
     EXPECT_EQ(Column(s, "SELECT TRIM(RDB$INDEX_NAME), TRIM(RDB$RELATION_NAME), RDB$UNIQUE_FLAG "
                         "FROM RDB$INDICES WHERE RDB$SYSTEM_FLAG = 0 ORDER BY 1"),
               (std::vector<std::string>{"IDX0=DATATABLE=0", "IDX1=DATATABLE=0", "IDX2=DATATABLE=0",
@@ -123,7 +125,8 @@ TEST_F(Bootstrap, OlderFileGetsTheMissingTablesAndKeepsItsRows) {
     }
     TDataStore s;
     ASSERT_TRUE(CheckFirebird(s, path, {}));
-    EXPECT_EQ(Column(s, kUserTables), (std::vector<std::string>{"DATATABLE", "INDICATOR", "SPLIT"}));
+    EXPECT_EQ(Column(s, kUserTables),
+              (std::vector<std::string>{"DATATABLE", "INDICATOR", "SPLIT"}));
     EXPECT_EQ(Column(s, schema::kSelectIndicator), DefaultRows());
     EXPECT_EQ(Column(s, "SELECT SYMBOL, CLS, VOL FROM DATATABLE"),
               std::vector<std::string>{"ABC=1.5=100"});

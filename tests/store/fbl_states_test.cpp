@@ -124,7 +124,8 @@ TEST_F(FblStates, ServerErrorsCarryTheEngineTextAndCode) {
         std::string previous;
         while (start <= text.size()) {
             std::size_t end = text.find("\r\n", start);
-            const std::string line = text.substr(start, end == std::string::npos ? end : end - start);
+            const std::string line =
+                text.substr(start, end == std::string::npos ? end : end - start);
             EXPECT_NE(line, previous);
             previous = line;
             if (end == std::string::npos) break;
@@ -160,7 +161,8 @@ TEST(FblTransactionBlock, ParameterBlockBytes) {
         {"server defaults", TAccessMode::amWrite, TIsolationLevel::ilConcurrency,
          TLockResolution::lrWait, ""},
         {"read committed, record versions", TAccessMode::amWrite,
-         TIsolationLevel::ilReadCommitted_rec_version, TLockResolution::lrWait, "\x03\x09\x06\x0f\x11"},
+         TIsolationLevel::ilReadCommitted_rec_version, TLockResolution::lrWait,
+         "\x03\x09\x06\x0f\x11"},
         {"read committed, no record versions", TAccessMode::amWrite,
          TIsolationLevel::ilReadCommitted_no_rec_version, TLockResolution::lrWait,
          "\x03\x09\x06\x0f\x12"},

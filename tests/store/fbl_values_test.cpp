@@ -132,11 +132,16 @@ TEST_F(FblValues, ReadConversionErrors) {
     store.SQL1.ExecSQL();
     store.SQL1.SetSQL("SELECT VC, FL, DT FROM V");
     store.SQL1.ExecSQL();
-    EXPECT_EQ(ErrorOf([&] { store.SQL1.FieldAsInteger(0); }), "Invalid data convertion in field n. 0");
-    EXPECT_EQ(ErrorOf([&] { store.SQL1.FieldAsFloat(0); }), "Invalid data convertion in field n. 0");
-    EXPECT_EQ(ErrorOf([&] { store.SQL1.FieldAsInteger(1); }), "Invalid data convertion in field n. 1");
-    EXPECT_EQ(ErrorOf([&] { store.SQL1.FieldAsFloat(2); }), "Invalid data convertion in field n. 2");
-    EXPECT_EQ(ErrorOf([&] { store.SQL1.FieldAsDateTime(0); }), "Invalid data convertion in field n. 0");
+    EXPECT_EQ(ErrorOf([&] { store.SQL1.FieldAsInteger(0); }),
+              "Invalid data convertion in field n. 0");
+    EXPECT_EQ(ErrorOf([&] { store.SQL1.FieldAsFloat(0); }),
+              "Invalid data convertion in field n. 0");
+    EXPECT_EQ(ErrorOf([&] { store.SQL1.FieldAsInteger(1); }),
+              "Invalid data convertion in field n. 1");
+    EXPECT_EQ(ErrorOf([&] { store.SQL1.FieldAsFloat(2); }),
+              "Invalid data convertion in field n. 2");
+    EXPECT_EQ(ErrorOf([&] { store.SQL1.FieldAsDateTime(0); }),
+              "Invalid data convertion in field n. 0");
 }
 
 TEST_F(FblValues, BlobsReadAsPlaceholders) {
@@ -153,14 +158,20 @@ TEST_F(FblValues, WriteConversionErrors) {
         std::function<void(TFBLDsql&)> write;
         std::string message;
     } cases[] = {
-        {"SM", [](TFBLDsql& q) { q.ParamAsString(0, "40000"); }, "Param 0 type short overflow error"},
+        {"SM", [](TFBLDsql& q) { q.ParamAsString(0, "40000"); },
+         "Param 0 type short overflow error"},
         {"IN32", [](TFBLDsql& q) { q.ParamAsFloat(0, 3e9f); }, "Param 0 type long overflow error"},
         {"BI", [](TFBLDsql& q) { q.ParamAsFloat(0, 1e19f); }, "Param 0 type int64 overflow error"},
-        {"IN32", [](TFBLDsql& q) { q.ParamAsString(0, "abc"); }, "Invalid data convertion in param n. 0"},
-        {"FL", [](TFBLDsql& q) { q.ParamAsString(0, "1,5"); }, "Invalid data convertion in param n. 0"},
-        {"DT", [](TFBLDsql& q) { q.ParamAsString(0, "31.02.2026"); }, "DATE convertion error in param n .0"},
-        {"TS", [](TFBLDsql& q) { q.ParamAsString(0, "noon"); }, "TIME convertion error in param n .0"},
-        {"TM", [](TFBLDsql& q) { q.ParamAsString(0, "25:00"); }, "TIME convertion error in param n .0"},
+        {"IN32", [](TFBLDsql& q) { q.ParamAsString(0, "abc"); },
+         "Invalid data convertion in param n. 0"},
+        {"FL", [](TFBLDsql& q) { q.ParamAsString(0, "1,5"); },
+         "Invalid data convertion in param n. 0"},
+        {"DT", [](TFBLDsql& q) { q.ParamAsString(0, "31.02.2026"); },
+         "DATE convertion error in param n .0"},
+        {"TS", [](TFBLDsql& q) { q.ParamAsString(0, "noon"); },
+         "TIME convertion error in param n .0"},
+        {"TM", [](TFBLDsql& q) { q.ParamAsString(0, "25:00"); },
+         "TIME convertion error in param n .0"},
         {"VC", [](TFBLDsql& q) { q.ParamAsFloat(0, 1.0f); }, "Param 0 type error"},
         {"DT", [](TFBLDsql& q) { q.ParamAsFloat(0, 1.0f); }, "Param 0 type error"},
         {"FL", [](TFBLDsql& q) { q.ParamAsDateTime(0, 1.0); }, "Param 0 type error"},

@@ -29,7 +29,8 @@ public:
     // Writes `bytes` unchanged to a file of the folder and returns its path.
     std::string write(std::string_view name, std::string_view bytes) const {
         const std::string p = file(name);
-        std::ofstream(p, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(p, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return p;
     }
 

@@ -10,7 +10,8 @@ TEST(IndicatorParams, DefaultRowsGiveTheDefaults) {
     for (const IndicatorParamKey& k : kIndicatorParamKeys)
         EXPECT_TRUE(ApplyIndicatorRow(p, k.key, k.defaultText));
     const TIndicatorParams d = DefaultIndicatorParams();
-    for (const IndicatorParamKey& k : kIndicatorParamKeys) EXPECT_EQ(p.*k.member, d.*k.member) << k.key;
+    for (const IndicatorParamKey& k : kIndicatorParamKeys)
+        EXPECT_EQ(p.*k.member, d.*k.member) << k.key;
     EXPECT_EQ(d.MACD1, 12);
     EXPECT_EQ(d.MACD2, 26);
     EXPECT_EQ(d.MACD3, 9);

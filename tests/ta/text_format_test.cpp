@@ -6,7 +6,9 @@
 using namespace brevant;
 
 namespace {
-LocaleSettings ProgramLocale() { return WithProgramDates(LocaleSettings{}); }
+LocaleSettings ProgramLocale() {
+    return WithProgramDates(LocaleSettings{});
+}
 } // namespace
 
 TEST(FormatDateTime, PatternsTheProgramUses) {
