@@ -2,8 +2,8 @@
 #include "app/application.h"
 
 #include "app/tool_icons.h"
-#include "app/ui_base/product.h"
-#include "app/ui_base/user_interface.h"
+#include "ui/product.h"
+#include "ui/user_interface.h"
 
 namespace brevant {
 

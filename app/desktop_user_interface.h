@@ -1,7 +1,7 @@
 // Brevant Dira — the user interface of the running program: Qt's dialogs and our help viewer.
 #pragma once
 
-#include "app/ui_base/qt_user_interface.h"
+#include "ui/qt_user_interface.h"
 
 namespace brevant {
 

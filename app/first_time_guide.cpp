@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
-#include "app/ui_base/product.h"
 #include "store/ui/update_window.h"
+#include "ui/product.h"
 
 namespace brevant {
 namespace {

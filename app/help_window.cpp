@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/tool_icons.h"
-#include "app/ui_base/help_router.h"
+#include "ui/help_router.h"
 
 namespace brevant {
 

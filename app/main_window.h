@@ -7,7 +7,6 @@
 #include <string>
 
 #include "app/start_options.h"
-#include "app/ui_base/help_router.h"
 #include "chart/chart_model.h"
 #include "chart/chart_view.h"
 #include "screen/ui/scan_host.h"
@@ -17,6 +16,7 @@
 #include "ta/indicator_params.h"
 #include "ta/locale_settings.h"
 #include "ta/stock_bar.h"
+#include "ui/help_router.h"
 
 class QAction;
 class QActionGroup;

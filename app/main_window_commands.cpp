@@ -7,13 +7,13 @@
 #include "app/app_windows.h"
 #include "app/first_time_guide.h"
 #include "app/main_window.h"
-#include "app/ui_base/modal.h"
 #include "chart/ui/indicator_setting_window.h"
 #include "chart/ui/overlay_window.h"
 #include "screen/ui/filter_window.h"
 #include "store/ui/split_entry_window.h"
 #include "store/ui/split_list_window.h"
 #include "store/ui/update_window.h"
+#include "ui/modal.h"
 
 namespace brevant {
 

@@ -10,11 +10,11 @@
 #include "app/app_windows.h"
 #include "app/main_window.h"
 #include "app/stock_list_box.h"
-#include "app/ui_base/modal.h"
-#include "app/ui_base/user_interface.h"
 #include "screen/result_file.h"
 #include "screen/ui/filter_window.h"
 #include "screen/ui/scan_progress_window.h"
+#include "ui/modal.h"
+#include "ui/user_interface.h"
 
 namespace brevant {
 namespace {

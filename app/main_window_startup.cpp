@@ -9,11 +9,11 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "app/stock_list_box.h"
-#include "app/ui_base/modal.h"
-#include "app/ui_base/product.h"
-#include "app/ui_base/user_interface.h"
 #include "store/bootstrap.h"
 #include "store/data_location.h"
+#include "ui/modal.h"
+#include "ui/product.h"
+#include "ui/user_interface.h"
 
 namespace brevant {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "app/artwork.h"
 #include "app/main_window.h"
-#include "app/ui_base/user_interface.h"
+#include "ui/user_interface.h"
 
 namespace brevant {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "store/period_bars.h"
 #include "ta/indicator_params.h"
+#include "ta/period_bars.h"
 
 namespace brevant {
 

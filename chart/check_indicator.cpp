@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "store/period_bars.h"
 #include "ta/calculations.h"
+#include "ta/period_bars.h"
 
 namespace brevant {
 namespace {

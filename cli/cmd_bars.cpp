@@ -5,9 +5,9 @@
 #include "cli/bar_calculations.h"
 #include "cli/open_store.h"
 #include "store/indicator_settings.h"
-#include "store/period_bars.h"
 #include "store/price_history.h"
 #include "store/stock_list.h"
+#include "ta/period_bars.h"
 
 namespace brevant::cli {
 namespace {
@@ -60,13 +60,7 @@ std::string ParseBarsOptions(const std::vector<std::string>& args, BarsOptions& 
         if (i + 1 >= args.size()) return "bars: " + a + " needs a value";
         const std::string& v = args[++i];
         if (a == "--period") {
-            if (v == "daily")
-                o.period = BarPeriod::Daily;
-            else if (v == "weekly")
-                o.period = BarPeriod::Weekly;
-            else if (v == "monthly")
-                o.period = BarPeriod::Monthly;
-            else
+            if (!ParseBarPeriod(v, o.period))
                 return "bars: --period must be daily, weekly or monthly, not " + v;
         } else if (a == "--calc") {
             std::string error;

@@ -70,13 +70,7 @@ std::string ParseOption(const std::string& a, const std::string& v, ChartOptions
         if (index < 0) return "chart: unknown window " + v;
         o.view.window = std::string(kTimeWindows[index]);
     } else if (a == "--period") {
-        if (v == "daily")
-            o.view.period = BarPeriod::Daily;
-        else if (v == "weekly")
-            o.view.period = BarPeriod::Weekly;
-        else if (v == "monthly")
-            o.view.period = BarPeriod::Monthly;
-        else
+        if (!ParseBarPeriod(v, o.view.period))
             return "chart: --period must be daily, weekly or monthly, not " + v;
     } else if (a == "--ma") {
         TOverlayParams& p = o.overlays.params;

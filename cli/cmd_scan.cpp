@@ -35,18 +35,6 @@ bool ParseValue(const std::string& s, const FilterValueRange& range, int& out) {
     return true;
 }
 
-bool ParsePeriod(const std::string& s, BarPeriod& out) {
-    if (s == "daily")
-        out = BarPeriod::Daily;
-    else if (s == "weekly")
-        out = BarPeriod::Weekly;
-    else if (s == "monthly")
-        out = BarPeriod::Monthly;
-    else
-        return false;
-    return true;
-}
-
 std::string RangeText(const FilterValueRange& r) {
     return std::to_string(r.min) + " to " + std::to_string(r.max);
 }
@@ -56,7 +44,7 @@ std::string ParseFilter(const std::string& option, const std::string& value, Sca
     std::vector<std::string> p = SplitCommas(value);
     auto period = [&](std::size_t required, BarPeriod& out) -> bool {
         if (p.size() == required) return true;
-        return p.size() == required + 1 && ParsePeriod(p.back(), out);
+        return p.size() == required + 1 && ParseBarPeriod(p.back(), out);
     };
     if (option == "--macd") {
         f.macd = true;

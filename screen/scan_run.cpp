@@ -2,9 +2,9 @@
 #include "screen/scan_run.h"
 
 #include "screen/filters.h"
-#include "store/period_bars.h"
 #include "store/price_history.h"
 #include "ta/calculations.h"
+#include "ta/period_bars.h"
 
 namespace brevant {
 namespace {

@@ -1,7 +1,7 @@
 // Brevant Dira — what a screening run is asked to do.
 #pragma once
 
-#include "store/period_bars.h"
+#include "ta/period_bars.h"
 
 namespace brevant {
 

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/ui_base/product.h"
+#include "ui/product.h"
 
 namespace brevant {
 namespace {

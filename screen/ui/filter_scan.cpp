@@ -5,12 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/ui_base/user_interface.h"
 #include "screen/scan_run.h"
 #include "screen/ui/filter_window.h"
 #include "screen/ui/scan_host.h"
 #include "screen/ui/scan_progress_window.h"
 #include "screen/ui/spin_edit.h"
+#include "ui/user_interface.h"
 
 namespace brevant {
 namespace {

@@ -9,10 +9,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/ui_base/help_router.h"
 #include "screen/ui/custom_filter_page.h"
 #include "screen/ui/filter_catalogue.h"
 #include "screen/ui/scan_host.h"
+#include "ui/help_router.h"
 
 namespace brevant {
 namespace {

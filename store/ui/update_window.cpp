@@ -14,14 +14,14 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/ui_base/help_router.h"
-#include "app/ui_base/product.h"
-#include "app/ui_base/user_interface.h"
 #include "store/quote_import.h"
 #include "store/ui/exchange_label.h"
 #include "store/ui/exchange_pages.h"
 #include "store/ui/progress_window.h"
 #include "store/ui/store_host.h"
+#include "ui/help_router.h"
+#include "ui/product.h"
+#include "ui/user_interface.h"
 
 namespace brevant {
 namespace {

@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <functional>
 
-#include "app/ui_base/user_interface.h"
+#include "ui/user_interface.h"
 
 namespace brevant::testing {
 

@@ -3,8 +3,8 @@
 
 #include "chart/check_indicator.h"
 #include "chart_test_support.h"
-#include "store/period_bars.h"
 #include "ta/calculations.h"
+#include "ta/period_bars.h"
 
 namespace brevant {
 namespace {

@@ -1,5 +1,5 @@
 // Brevant Dira — showing a dialog modally.
-#include "app/ui_base/modal.h"
+#include "ui/modal.h"
 
 #include <QDialog>
 #include <QEventLoop>

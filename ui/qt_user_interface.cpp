@@ -1,11 +1,11 @@
 // Brevant Dira — the user interface answered by Qt's own dialogs.
-#include "app/ui_base/qt_user_interface.h"
+#include "ui/qt_user_interface.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "app/ui_base/product.h"
+#include "ui/product.h"
 
 namespace brevant::ui {
 

@@ -1,6 +1,8 @@
 // Brevant Dira — weekly and monthly bars made from daily bars.
 #pragma once
 
+#include <string_view>
+
 #include "ta/stock_bar.h"
 
 namespace brevant {
@@ -15,6 +17,12 @@ void GetMonthlyData(TBars& bars);
 
 // The bar periods a chart or a filter can ask for.
 enum class BarPeriod { Daily, Weekly, Monthly };
+
+// The period's name on the command line and in reports: "daily", "weekly",
+// "monthly". ParseBarPeriod reads exactly those names (lower case) and leaves
+// `out` alone when the text is none of them.
+std::string_view BarPeriodName(BarPeriod period);
+bool ParseBarPeriod(std::string_view text, BarPeriod& out);
 
 // Rewrites daily `bars` in `period` (daily leaves them as they are).
 inline void ConvertToPeriod(TBars& bars, BarPeriod period) {

@@ -1,7 +1,7 @@
 // Brevant Dira — the one door through which windows ask the user something.
-#include "app/ui_base/user_interface.h"
+#include "ui/user_interface.h"
 
-#include "app/ui_base/qt_user_interface.h"
+#include "ui/qt_user_interface.h"
 
 namespace brevant::ui {
 namespace {

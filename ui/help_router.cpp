@@ -1,10 +1,10 @@
 // Brevant Dira — finding help pages by topic.
-#include "app/ui_base/help_router.h"
+#include "ui/help_router.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/ui_base/user_interface.h"
+#include "ui/user_interface.h"
 
 namespace brevant::ui {
 

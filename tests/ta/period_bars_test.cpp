@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "store/period_bars.h"
 #include "ta/day_date.h"
+#include "ta/period_bars.h"
 
 using namespace brevant;
 
@@ -118,5 +118,22 @@ TEST(GetMonthlyData, AggregatingAgainChangesOnlyTheIndicators) {
         for (std::size_t i = 0; i < once.size(); ++i) {
             EXPECT_EQ(std::memcmp(&once[i], &twice[i], sizeof(TStockBar)), 0) << i;
         }
+    }
+}
+
+TEST(BarPeriodNames, EveryPeriodReadsBackFromItsName) {
+    for (BarPeriod p : {BarPeriod::Daily, BarPeriod::Weekly, BarPeriod::Monthly}) {
+        BarPeriod read = p == BarPeriod::Daily ? BarPeriod::Monthly : BarPeriod::Daily;
+        ASSERT_TRUE(ParseBarPeriod(BarPeriodName(p), read)) << BarPeriodName(p);
+        EXPECT_EQ(read, p);
+    }
+    EXPECT_EQ(BarPeriodName(BarPeriod::Weekly), "weekly");
+}
+
+TEST(BarPeriodNames, OtherTextsAreRefusedAndLeaveTheValue) {
+    for (const char* text : {"", "Daily", "WEEKLY", "month", "daily ", "yearly"}) {
+        BarPeriod read = BarPeriod::Weekly;
+        EXPECT_FALSE(ParseBarPeriod(text, read)) << text;
+        EXPECT_EQ(read, BarPeriod::Weekly) << text;
     }
 }

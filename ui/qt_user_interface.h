@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "app/ui_base/user_interface.h"
+#include "ui/user_interface.h"
 
 namespace brevant::ui {
 

@@ -1,5 +1,5 @@
 // Brevant Dira — weekly and monthly bars made from daily bars.
-#include "store/period_bars.h"
+#include "ta/period_bars.h"
 
 #include <cmath>
 #include <set>
@@ -59,6 +59,28 @@ void GetWeeklyData(TBars& bars) {
 
 void GetMonthlyData(TBars& bars) {
     Aggregate(bars, MonthStart);
+}
+
+std::string_view BarPeriodName(BarPeriod period) {
+    switch (period) {
+    case BarPeriod::Weekly:
+        return "weekly";
+    case BarPeriod::Monthly:
+        return "monthly";
+    case BarPeriod::Daily:
+        break;
+    }
+    return "daily";
+}
+
+bool ParseBarPeriod(std::string_view text, BarPeriod& out) {
+    for (BarPeriod p : {BarPeriod::Daily, BarPeriod::Weekly, BarPeriod::Monthly}) {
+        if (text == BarPeriodName(p)) {
+            out = p;
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace brevant
