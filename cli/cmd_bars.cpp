@@ -1,43 +1,25 @@
 // Brevant Dira — `brevant-cli bars TEXT ...`: one stock's bars as CSV.
-#include <charconv>
 #include <cstdio>
+#include <optional>
 
 #include "cli/bar_calculations.h"
+#include "cli/command_line.h"
 #include "cli/open_store.h"
+#include "cli/option_values.h"
 #include "store/indicator_settings.h"
 #include "store/price_history.h"
-#include "store/stock_list.h"
 #include "ta/period_bars.h"
 
 namespace brevant::cli {
 namespace {
 
 struct BarsOptions {
-    std::string text;
+    std::optional<std::string> text;
     BarPeriod period = BarPeriod::Daily;
     std::vector<const CalculationInfo*> calculations;
     TOverlayParams overlay;
     std::vector<std::pair<std::string, std::string>> params;
 };
-
-bool ParseInt(const std::string& s, int low, int& out) {
-    const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
-    return ec == std::errc() && ptr == s.data() + s.size() && !s.empty() && out >= low;
-}
-
-// "a,b[,c]" of whole numbers, each at least the given minimum.
-bool ParseInts(const std::string& s, std::vector<int*> out, std::vector<int> low) {
-    std::size_t from = 0;
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        std::size_t comma = s.find(',', from);
-        const bool last = i + 1 == out.size();
-        if (last != (comma == std::string::npos)) return false;
-        if (last) comma = s.size();
-        if (!ParseInt(s.substr(from, comma - from), low[i], *out[i])) return false;
-        from = comma + 1;
-    }
-    return true;
-}
 
 bool IsParamKey(const std::string& key) {
     for (const IndicatorParamKey& k : kIndicatorParamKeys)
@@ -45,47 +27,51 @@ bool IsParamKey(const std::string& key) {
     return false;
 }
 
+// KEY=VALUE: a key of the stored indicator periods and a period of at least 1.
+std::string ReadParam(const std::string& v, BarsOptions& o) {
+    const std::size_t eq = v.find('=');
+    int value = 0;
+    if (eq == std::string::npos || !IsParamKey(v.substr(0, eq)) ||
+        !ReadWholeNumber(std::string_view(v).substr(eq + 1), 1, INT_MAX, value))
+        return "bars: --param needs KEY=VALUE with a stored key and a period of at least 1, not " +
+               v;
+    o.params.emplace_back(v.substr(0, eq), v.substr(eq + 1));
+    return {};
+}
+
 // Returns an empty string on success, otherwise the error.
-std::string ParseBarsOptions(const std::vector<std::string>& args, BarsOptions& o) {
-    bool haveText = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool option = a.size() > 2 && a.compare(0, 2, "--") == 0;
-        if (!option) {
-            if (haveText) return "bars takes one TEXT, got another: " + a;
-            o.text = a;
-            haveText = true;
-            continue;
-        }
-        if (i + 1 >= args.size()) return "bars: " + a + " needs a value";
-        const std::string& v = args[++i];
-        if (a == "--period") {
-            if (!ParseBarPeriod(v, o.period))
-                return "bars: --period must be daily, weekly or monthly, not " + v;
-        } else if (a == "--calc") {
-            std::string error;
-            if (!ResolveCalculations(v, o.calculations, error)) return "bars: " + error;
-        } else if (a == "--ma") {
-            if (!ParseInts(v, {&o.overlay.MA1, &o.overlay.MA2, &o.overlay.MA3}, {1, 1, 1}))
-                return "bars: --ma needs three periods P1,P2,P3 of at least 1, not " + v;
-        } else if (a == "--bb") {
-            if (!ParseInts(v, {&o.overlay.BBPeriod, &o.overlay.BBWidth}, {1, 0}))
-                return "bars: --bb needs N,K (N at least 1, K at least 0), not " + v;
-        } else if (a == "--param") {
-            const std::size_t eq = v.find('=');
-            int value = 0;
-            if (eq == std::string::npos || !IsParamKey(v.substr(0, eq)) ||
-                !ParseInt(v.substr(eq + 1), 1, value))
-                return "bars: --param needs KEY=VALUE with a stored key and a period of at "
-                       "least 1, not " +
-                       v;
-            o.params.emplace_back(v.substr(0, eq), v.substr(eq + 1));
-        } else {
-            return "bars: unknown option " + a;
-        }
-    }
-    if (!haveText) return "bars needs TEXT (a list text or a symbol)";
-    return "";
+std::string ReadBarsOptions(const std::vector<std::string>& args, BarsOptions& o) {
+    TOverlayParams& overlay = o.overlay;
+    const CommandSyntax syntax{
+        "bars",
+        OptionWords::DoubleDash,
+        {
+            {"--period", BarPeriodValue("bars", o.period)},
+            {"--calc",
+             [&](const std::string& v) {
+                 std::string error;
+                 if (!ResolveCalculations(v, o.calculations, error)) return "bars: " + error;
+                 return std::string();
+             }},
+            {"--ma",
+             [&](const std::string& v) {
+                 if (ReadWholeNumbers(v, ',',
+                                      {{overlay.MA1, 1}, {overlay.MA2, 1}, {overlay.MA3, 1}}))
+                     return std::string();
+                 return "bars: --ma needs three periods P1,P2,P3 of at least 1, not " + v;
+             }},
+            {"--bb",
+             [&](const std::string& v) {
+                 if (ReadWholeNumbers(v, ',', {{overlay.BBPeriod, 1}, {overlay.BBWidth, 0}}))
+                     return std::string();
+                 return "bars: --bb needs N,K (N at least 1, K at least 0), not " + v;
+             }},
+            {"--param", [&](const std::string& v) { return ReadParam(v, o); }},
+        },
+        OneText("bars", o.text)};
+    if (std::string error = ReadCommandLine(syntax, args); !error.empty()) return error;
+    if (!o.text) return MissingText("bars");
+    return {};
 }
 
 void PrintBars(const TBars& bars) {
@@ -105,7 +91,7 @@ void PrintBars(const TBars& bars) {
 
 int RunBars(Context& ctx) {
     BarsOptions o;
-    if (const std::string error = ParseBarsOptions(ctx.args, o); !error.empty())
+    if (const std::string error = ReadBarsOptions(ctx.args, o); !error.empty())
         return UsageError(error);
     TDataStore store;
     if (!OpenStore(ctx, store, false)) return 1;
@@ -113,11 +99,8 @@ int RunBars(Context& ctx) {
     LoadIndicatorParams(store, params);
     for (const auto& [key, value] : o.params) ApplyIndicatorRow(params, key, value);
 
-    // A bare symbol is turned into a text whose symbol part it is.
-    const std::string text =
-        o.text.find(',') == std::string::npos ? BareSymbolText(o.text) : o.text;
     TBars bars;
-    LoadDataForName(store, text, true, bars);
+    LoadDataForName(store, ListTextFromArgument(*o.text), true, bars);
     ConvertToPeriod(bars, o.period);
     RunCalculations(o.calculations, bars, params, o.overlay);
     PrintBars(bars);

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "cli/command_line.h"
 #include "cli/open_store.h"
 #include "store/quote_import.h"
 
@@ -52,21 +53,27 @@ private:
 } // namespace
 
 int RunImport(Context& ctx) {
-    if (ctx.args.empty()) return UsageError("import needs at least one FILE");
-    for (const std::string& a : ctx.args)
-        if (a.size() > 1 && a[0] == '-') return UsageError("import: unknown option " + a);
+    std::vector<std::string> files;
+    // No options: a word that looks like one is refused rather than opened.
+    const CommandSyntax syntax{"import", OptionWords::Dash, {}, [&](const std::string& file) {
+                                   files.push_back(file);
+                                   return std::string();
+                               }};
+    if (const std::string error = ReadCommandLine(syntax, ctx.args); !error.empty())
+        return UsageError(error);
+    if (files.empty()) return UsageError("import needs at least one FILE");
     TDataStore store;
     if (!OpenStore(ctx, store, true)) return 1;
 
     ImportResult result;
     {
-        ProgressLine progress(ctx.args.size());
+        ProgressLine progress(files.size());
         ImportCallbacks callbacks;
         callbacks.fileNumber = [&](int n) { progress.File(n); };
         callbacks.lineNumber = [&](long n) { progress.Line(n); };
         callbacks.organizing = [&] { progress.Say("Organizing Data.."); };
         TQuoteImport import(store, CliLocale().DecimalSeparator, callbacks);
-        result = import.Run(ctx.args);
+        result = import.Run(files);
     }
     if (result.Outcome != ImportOutcome::Completed) {
         std::fprintf(stderr, "%s\n", result.Message.c_str());

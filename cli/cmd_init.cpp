@@ -1,13 +1,15 @@
 // Brevant Dira — `brevant-cli init`: open or create the database.
 #include <cstdio>
 
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "store/bootstrap.h"
 
 namespace brevant::cli {
 
 int RunInit(Context& ctx) {
-    if (!ctx.args.empty()) return UsageError("init takes no arguments");
+    if (const std::string error = ReadCommandLine(NoArguments("init"), ctx.args); !error.empty())
+        return UsageError(error);
     TDataStore store;
     std::string error;
     ProgressCallbacks progress;

@@ -1,13 +1,15 @@
 // Brevant Dira — `brevant-cli list`: the all-stock list.
 #include <cstdio>
 
+#include "cli/command_line.h"
 #include "cli/open_store.h"
 #include "store/stock_list.h"
 
 namespace brevant::cli {
 
 int RunList(Context& ctx) {
-    if (!ctx.args.empty()) return UsageError("list takes no arguments");
+    if (const std::string error = ReadCommandLine(NoArguments("list"), ctx.args); !error.empty())
+        return UsageError(error);
     TDataStore store;
     if (!OpenStore(ctx, store, false)) return 1;
     TStockList list;

@@ -1,13 +1,15 @@
 // Brevant Dira — `brevant-cli splits`: the recorded split and dividend actions.
 #include <cstdio>
 
+#include "cli/command_line.h"
 #include "cli/open_store.h"
 #include "store/split_list.h"
 
 namespace brevant::cli {
 
 int RunSplits(Context& ctx) {
-    if (!ctx.args.empty()) return UsageError("splits takes no arguments");
+    if (const std::string error = ReadCommandLine(NoArguments("splits"), ctx.args); !error.empty())
+        return UsageError(error);
     TDataStore store;
     if (!OpenStore(ctx, store, false)) return 1;
     for (const TSplitGridRow& row : LoadSplitGrid(store, CliLocale())) {

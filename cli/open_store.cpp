@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "store/bootstrap.h"
+#include "store/stock_list.h"
 
 namespace brevant::cli {
 
@@ -26,6 +27,10 @@ bool OpenStore(const Context& ctx, TDataStore& store, bool createMissing) {
 
 LocaleSettings CliLocale() {
     return WithProgramDates(LocaleSettings{});
+}
+
+std::string ListTextFromArgument(const std::string& text) {
+    return text.find(',') == std::string::npos ? BareSymbolText(text) : text;
 }
 
 } // namespace brevant::cli

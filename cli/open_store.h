@@ -18,4 +18,8 @@ bool OpenStore(const Context& ctx, TDataStore& store, bool createMissing);
 // user's locale, and dates as the program writes them ("dd.mm.yyyy").
 LocaleSettings CliLocale();
 
+// The list text for a TEXT given on the command line: a text without a comma
+// is a bare symbol and becomes a list text whose symbol part it is.
+std::string ListTextFromArgument(const std::string& text);
+
 } // namespace brevant::cli

@@ -1,0 +1,51 @@
+// Brevant Dira — reading option values.
+#include "cli/option_values.h"
+
+#include <charconv>
+
+namespace brevant::cli {
+
+std::vector<std::string> SplitList(std::string_view text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t at = text.find(separator, from);
+        parts.emplace_back(text.substr(from, at == std::string_view::npos ? at : at - from));
+        if (at == std::string_view::npos) return parts;
+        from = at + 1;
+    }
+}
+
+bool ReadWholeNumber(std::string_view text, int lowest, int highest, int& out) {
+    long long value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < lowest || value > highest)
+        return false;
+    out = static_cast<int>(value);
+    return true;
+}
+
+bool ReadWholeNumbers(std::string_view text, char separator,
+                      std::initializer_list<NumberField> fields) {
+    const std::vector<std::string> parts = SplitList(text, separator);
+    if (parts.size() != fields.size()) return false;
+    std::vector<int> values(parts.size());
+    std::size_t i = 0;
+    for (const NumberField& field : fields) {
+        if (!ReadWholeNumber(parts[i], field.lowest, field.highest, values[i])) return false;
+        ++i;
+    }
+    i = 0;
+    for (const NumberField& field : fields) field.out = values[i++];
+    return true;
+}
+
+WordReader BarPeriodValue(std::string_view command, BarPeriod& period) {
+    return [command, &period](const std::string& value) -> std::string {
+        if (ParseBarPeriod(value, period)) return {};
+        return std::string(command) + ": --period must be daily, weekly or monthly, not " + value;
+    };
+}
+
+} // namespace brevant::cli

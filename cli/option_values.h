@@ -1,0 +1,37 @@
+// Brevant Dira — reading option values: whole numbers, lists of them, a bar
+// period.
+#pragma once
+
+#include <climits>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "ta/period_bars.h"
+
+namespace brevant::cli {
+
+// The parts of a list, empty parts kept: "a,,b" has three, "" has one.
+std::vector<std::string> SplitList(std::string_view text, char separator = ',');
+
+// A whole number from `lowest` to `highest` and nothing else: no blanks, no
+// sign "+", no fraction. `out` is left alone when the text is refused.
+bool ReadWholeNumber(std::string_view text, int lowest, int highest, int& out);
+
+struct NumberField {
+    int& out;
+    int lowest;
+    int highest = INT_MAX;
+};
+
+// Exactly one whole number per field, separated by `separator`, each inside
+// its field's limits. The fields are written only when all of them are read.
+bool ReadWholeNumbers(std::string_view text, char separator,
+                      std::initializer_list<NumberField> fields);
+
+// A reader for `--period`: "daily", "weekly" or "monthly", spelled so.
+WordReader BarPeriodValue(std::string_view command, BarPeriod& period);
+
+} // namespace brevant::cli
