@@ -18,8 +18,8 @@ inline constexpr int kMaxHistoryRows = 350;
 // An empty symbol returns at once with `bars` unchanged; an unknown symbol
 // leaves `bars` empty.
 // With `manageTransaction` the call runs in its own TR1 transaction (a
-// transaction left started is committed first, and an error rolls it back);
-// otherwise the caller must have started TR1.
+// transaction left started by a failed unit is rolled back first, and an
+// error rolls this one back); otherwise the caller must have started TR1.
 void LoadDataForName(TDataStore& store, std::string_view text, bool manageTransaction, TBars& bars);
 
 } // namespace brevant

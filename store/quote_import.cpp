@@ -21,15 +21,6 @@ void Call(const std::function<void()>& f) {
     if (f) f();
 }
 
-void RollbackQuietly(TFBLTransaction& t) {
-    if (!t.InTransaction()) return;
-    try {
-        t.Rollback();
-    } catch (...) {
-        // Already ending because of another error; that one is reported.
-    }
-}
-
 } // namespace
 
 TQuoteImport::TQuoteImport(TDataStore& store, char decimalSeparator, ImportCallbacks callbacks)
@@ -61,7 +52,7 @@ ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
         Call(callbacks_.processMessages);
         RefreshStatistics();
     } catch (const std::exception& e) {
-        EndTransactions();
+        // The unit that failed has rolled its transaction back.
         result.Outcome = ImportOutcome::Failed;
         result.Message = e.what();
     }
@@ -70,6 +61,7 @@ ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
 
 void TQuoteImport::ImportFile(TQuoteFile& file, ImportResult& result) {
     StartTransactionRecovering(store_.tr3);
+    TransactionGuard guard(store_.tr3);
     long counter = 0;
     bool stopSeen = false;
     TQuoteLine quote;
@@ -89,7 +81,7 @@ void TQuoteImport::ImportFile(TQuoteFile& file, ImportResult& result) {
         if (quote.HasDividend || quote.HasSplit) StoreActions(quote);
     }
     // A failed commit would lose the file's rows: it ends the import as an error.
-    store_.tr3.Commit();
+    guard.Commit();
 }
 
 void TQuoteImport::StoreQuote(const TQuoteLine& line) {
@@ -118,6 +110,7 @@ void TQuoteImport::StoreActions(const TQuoteLine& line) {
 void TQuoteImport::StoreAction(const TQuoteLine& line, const char* action, double item) {
     const bool split = std::string_view(action) == "Split";
     StartTransactionRecovering(store_.TSplit);
+    TransactionGuard guard(store_.TSplit);
     TFBLDsql& sql = store_.SQLSplit;
     // The first action of a kind for a symbol and day wins.
     sql.SetSQL(split ? kCountSplitSql : kCountDividendSql);
@@ -136,13 +129,14 @@ void TQuoteImport::StoreAction(const TQuoteLine& line, const char* action, doubl
         sql.ParamAsString(4, action);
         sql.ExecSQL();
     }
-    store_.TSplit.Commit();
+    guard.Commit();
 }
 
 void TQuoteImport::RefreshStatistics() {
     TFBLTransaction& t = store_.Tindex;
     TFBLDsql& sql = store_.SQL_index;
     StartTransactionRecovering(t);
+    TransactionGuard guard(t);
     for (const char* index : {"IDX0", "IDX1", "IDX2", "IDX3"}) {
         try {
             sql.SetSQL(std::string("SET STATISTICS INDEX ") + index);
@@ -153,13 +147,7 @@ void TQuoteImport::RefreshStatistics() {
             if (std::string_view(index) != "IDX0") throw;
         }
     }
-    t.Commit();
-}
-
-void TQuoteImport::EndTransactions() {
-    RollbackQuietly(store_.tr3);
-    RollbackQuietly(store_.TSplit);
-    RollbackQuietly(store_.Tindex);
+    guard.Commit();
 }
 
 } // namespace brevant

@@ -56,7 +56,6 @@ private:
     void StoreActions(const TQuoteLine& line);
     void StoreAction(const TQuoteLine& line, const char* action, double item);
     void RefreshStatistics();
-    void EndTransactions();
 
     TDataStore& store_;
     char decimalSeparator_;

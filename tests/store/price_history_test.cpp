@@ -130,7 +130,7 @@ TEST_F(PriceHistoryTest, CallerManagedTransaction) {
     EXPECT_EQ(bars[0].Close, 2);
     EXPECT_TRUE(store.TR1.InTransaction());
 
-    // A transaction left started is committed, and the load runs in a new one.
+    // A transaction left started is rolled back, and the load runs in a new one.
     LoadDataForName(store, " , ACM", true, bars);
     EXPECT_EQ(bars[0].Close, 1);
     EXPECT_FALSE(store.TR1.InTransaction());
