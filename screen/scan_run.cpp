@@ -3,6 +3,7 @@
 
 #include "screen/filters.h"
 #include "store/price_history.h"
+#include "store/transaction_guard.h"
 #include "ta/calculations.h"
 #include "ta/period_bars.h"
 
@@ -76,6 +77,7 @@ ScanResult RunScan(TDataStore& store, const std::vector<std::string>& stockList,
     TBars daily;
     try {
         store.TR1.StartTransaction();
+        TransactionGuard run(store.TR1);
         for (int i = 0; i < c.total; ++i) {
             Breathe(cb);
             const std::string& text = stockList[static_cast<std::size_t>(i)];
@@ -97,14 +99,11 @@ ScanResult RunScan(TDataStore& store, const std::vector<std::string>& stockList,
                 break;
             }
         }
-        store.TR1.Commit();
+        run.Commit();
     } catch (const std::exception& e) {
+        // The guard has rolled the run's transaction back.
         result.outcome = ScanOutcome::Failed;
         result.error = e.what();
-        try {
-            if (store.TR1.InTransaction()) store.TR1.Rollback();
-        } catch (...) {
-        }
     }
     c.insufficient = counter.count;
     return result;

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "store/schema.h"
+#include "store/transaction_guard.h"
 #include "ta/indicator_params.h"
 
 namespace brevant {
@@ -41,16 +42,17 @@ void OpenExisting(TDataStore& s, const std::string& path, const ProgressCallback
     s.DB1.DBFile = path;
     s.DB1.Connect();
     s.TR1.StartTransaction();
+    TransactionGuard guard(s.TR1);
     if (Count(s.SQL1, schema::kCountSplit) == 0) Exec(s.SQL1, schema::kCreateSplit);
-    s.TR1.Commit();
+    guard.Commit();
     s.TR1.StartTransaction();
     if (Count(s.SQL1, schema::kCountIndicator) == 0) {
         Exec(s.SQL1, schema::kCreateIndicator);
-        s.TR1.Commit();
+        guard.Commit();
         s.TR1.StartTransaction();
         InsertDefaultSettings(s.SQL1);
     }
-    s.TR1.Commit();
+    guard.Commit();
     if (progress.processMessages) progress.processMessages();
 }
 
@@ -70,6 +72,7 @@ void CreateNew(TDataStore& s, const std::string& path, const ProgressCallbacks& 
 
     Say(progress, "Creating table...");
     s.TR1.StartTransaction();
+    TransactionGuard guard(s.TR1);
     // Each definition is committed before the next one uses it.
     Exec(s.SQL1, schema::kCreateDataTable);
     s.TR1.CommitRetaining();
@@ -80,10 +83,10 @@ void CreateNew(TDataStore& s, const std::string& path, const ProgressCallbacks& 
     Exec(s.SQL1, schema::kCreateSplit);
     s.TR1.CommitRetaining();
     Exec(s.SQL1, schema::kCreateIndicator);
-    s.TR1.Commit();
+    guard.Commit();
     s.TR1.StartTransaction();
     InsertDefaultSettings(s.SQL1);
-    s.TR1.Commit();
+    guard.Commit();
 }
 
 } // namespace
@@ -103,7 +106,8 @@ bool CheckFirebird(TDataStore& store, const std::string& path, const ProgressCal
     } catch (...) {
         if (error) *error = "unknown error";
     }
-    // Nothing is deleted; a transaction left started is rolled back here.
+    // Nothing is deleted; the failed step's transaction was rolled back by
+    // its guard.
     try {
         if (store.DB1.Connected()) store.DB1.Disconnect();
     } catch (...) {

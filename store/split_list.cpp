@@ -54,7 +54,6 @@ std::vector<TSplitGridRow> LoadSplitGrid(TDataStore& store, const LocaleSettings
     guard.Commit();
 
     store.TSplit.StartTransaction();
-    TransactionGuard listGuard(store.TSplit);
     store.SQLSplit.SetSQL(
         "SELECT SYMBOLA, STOCKA, DATAA, ITEM, ACTIONA FROM SPLIT ORDER BY DATAA DESC");
     store.SQLSplit.ExecSQL();
@@ -67,7 +66,7 @@ std::vector<TSplitGridRow> LoadSplitGrid(TDataStore& store, const LocaleSettings
              ActionText(q.FieldAsString(4), q.FieldAsFloat(3), locale.DecimalSeparator)});
         q.Next();
     }
-    listGuard.Commit();
+    guard.Commit();
     return grid;
 }
 
