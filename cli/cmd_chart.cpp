@@ -42,33 +42,19 @@ bool ParseNumbers(const std::string& s, char separator, std::vector<int*> out, i
     return p == end;
 }
 
-// A combo item by its text, ignoring case, or by its index.
-template <std::size_t N>
-int FindItem(const std::array<std::string_view, N>& items, const std::string& name) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (QString::fromLatin1(items[i].data(), int(items[i].size()))
-                .compare(QString::fromLatin1(name), Qt::CaseInsensitive) == 0)
-            return int(i);
-    int index = -1;
-    const auto [ptr, ec] = std::from_chars(name.data(), name.data() + name.size(), index);
-    if (ec == std::errc() && ptr == name.data() + name.size() && index >= 0 && index < int(N))
-        return index;
-    return -1;
-}
-
 std::string ParseOption(const std::string& a, const std::string& v, ChartOptions& o) {
     if (a == "--png") {
         o.png = v;
     } else if (a == "--indicator") {
-        o.view.indicator = FindItem(kIndicatorViews, v);
+        o.view.indicator = IndicatorViewByName(v);
         if (o.view.indicator < 0) return "chart: unknown indicator " + v;
     } else if (a == "--style") {
-        o.view.priceStyle = FindItem(kPriceStyles, v);
+        o.view.priceStyle = PriceStyleByName(v);
         if (o.view.priceStyle < 0) return "chart: unknown style " + v;
     } else if (a == "--window") {
-        const int index = FindItem(kTimeWindows, v);
+        const int index = TimeWindowByName(v);
         if (index < 0) return "chart: unknown window " + v;
-        o.view.window = std::string(kTimeWindows[index]);
+        o.view.window = std::string(kTimeWindows[index].name);
     } else if (a == "--period") {
         if (!ParseBarPeriod(v, o.view.period))
             return "chart: --period must be daily, weekly or monthly, not " + v;
