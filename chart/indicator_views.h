@@ -60,7 +60,7 @@ private:
 
 using IndicatorPeriod = int TIndicatorParams::*;
 
-// Stored periods a title or a first bar is made of; nullptr ends the list.
+// Stored periods a title or a first bar is made of; unused places hold nullptr.
 using IndicatorPeriods = std::array<IndicatorPeriod, 3>;
 
 // The first bar whose value means something: the sum of the periods plus
