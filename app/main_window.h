@@ -96,7 +96,7 @@ public:
     void OverlayIndicator1Click();
     void SpeedButton7Click();
 
-    // --- Graph menu ---
+    // --- Graph menu: what each item does, by name (the items come from the view tables) ---
     void Month1Click();
     void View3MClick();
     void View6MClick();

@@ -31,6 +31,29 @@ QComboBox* ViewCombo(QWidget* parent, const QString& hint, const QStringList& it
     return combo;
 }
 
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The names of a view table's rows, as the combo box lists them.
+template <class Rows> QStringList Names(const Rows& rows) {
+    QStringList names;
+    for (const auto& row : rows) names << Latin1(row.name);
+    return names;
+}
+
+// The "&Graph" item of a view table's row: its caption and function key.
+template <class Row, class Command>
+QAction* ViewItem(QWidget* window, QMenu* menu, const Row& row, Command command) {
+    QAction* item = menu->addAction(Latin1(row.menuCaption));
+    item->setShortcut(row.functionKey ? QKeySequence(Qt::Key_F1 + (row.functionKey - 1))
+                                      : QKeySequence());
+    // Shortcuts work whether or not the menu has ever been opened.
+    window->addAction(item);
+    QObject::connect(item, &QAction::triggered, window, command);
+    return item;
+}
+
 // Makes the items of one "&Graph" group or one period trio show exactly one check mark.
 void Exclusive(QObject* owner, const QList<QAction*>& items) {
     auto* group = new QActionGroup(owner);
@@ -104,44 +127,21 @@ void TForm1::setupFilterMenu() {
 
 void TForm1::setupGraphMenu() {
     QMenu* menu = MainMenu1->addMenu("&Graph");
-    WindowItems = {
-        AddItem(menu, "View 1 Month Data", &TForm1::Month1Click, Qt::Key_F1),
-        AddItem(menu, "View 3 Months", &TForm1::View3MClick),
-        AddItem(menu, "View 6 Months", &TForm1::View6MClick, Qt::Key_F2),
-        AddItem(menu, "View 1 Year", &TForm1::View1YearClick, Qt::Key_F3),
-        AddItem(menu, "View All Data", &TForm1::ViewAllDataClick, Qt::Key_F4),
-    };
+    for (const TimeWindowInfo& row : kTimeWindows)
+        WindowItems << ViewItem(this, menu, row, [this, w = row.window] { SetWindow(w); });
     menu->addSeparator();
-    IndicatorItems = {
-        AddItem(menu, "View MACD Line", &TForm1::ViewMACDLClick),
-        AddItem(menu, "View MACD Histogram", &TForm1::ViewMACDHClick),
-        AddItem(menu, "View MACD Full", &TForm1::ViewMACDClick, Qt::Key_F5),
-        AddItem(menu, "View Relative Strength Index", &TForm1::ViewRSIClick, Qt::Key_F6),
-        AddItem(menu, "View Commodity Channel Index", &TForm1::ViewCCIClick, Qt::Key_F7),
-        AddItem(menu, "View Money Flow Index", &TForm1::ViewMFIClick, Qt::Key_F8),
-        AddItem(menu, "View Williams %R", &TForm1::ViewWRClick),
-        AddItem(menu, "View Wilder's DMI", &TForm1::ViewADXClick),
-        AddItem(menu, "View +DI/-DI", &TForm1::ViewDIClick),
-        AddItem(menu, "View Fast Stochastic", &TForm1::ViewFastStocClick),
-        AddItem(menu, "View Slow Stochastic", &TForm1::ViewSlowStocClick),
-        AddItem(menu, "View Chaikin Money Flow", &TForm1::ViewCMFClick),
-        AddItem(menu, "View Accumulation/Distribution", &TForm1::ViewAccumClick),
-        AddItem(menu, "View Rate Of Change", &TForm1::ViewROCClick),
-        AddItem(menu, "View On Balance Volume", &TForm1::ViewOBVClick),
-        AddItem(menu, "View Average True Range", &TForm1::ViewATRClick),
-    };
+    for (const IndicatorViewInfo& row : kIndicatorViews)
+        IndicatorItems << ViewItem(this, menu, row, [this, v = row.view] { SetIndicator(v); });
     menu->addSeparator();
-    StyleItems = {
-        AddItem(menu, "View Bar(High,Low,Close)", &TForm1::ViewBarClick, Qt::Key_F9),
-        AddItem(menu, "View Candlestick", &TForm1::ViewCandleClick, Qt::Key_F10),
-        AddItem(menu, "View Line", &TForm1::ViewLineClick, Qt::Key_F11),
-    };
+    for (const PriceStyleInfo& row : kPriceStyles)
+        StyleItems << ViewItem(this, menu, row, [this, s = row.style] { SetStyle(s); });
     Exclusive(this, WindowItems);
     Exclusive(this, IndicatorItems);
     Exclusive(this, StyleItems);
-    WindowItems[1]->setChecked(true);
-    IndicatorItems[2]->setChecked(true);
-    StyleItems[1]->setChecked(true);
+    const ChartView initial;
+    WindowItems[FindTimeWindow(initial.window)->window]->setChecked(true);
+    IndicatorItems[initial.indicator]->setChecked(true);
+    StyleItems[initial.priceStyle]->setChecked(true);
 }
 
 void TForm1::setupHelpMenu() {
@@ -188,16 +188,12 @@ void TForm1::setupToolBar() {
         ToolBar1->addWidget(b);
     ToolBar1->addSeparator();
 
-    ComboBox3 = ViewCombo(ToolBar1, "Graph Time Scale",
-                          {"1 Month", "3 Months", "6 Months", "1 Year", "View All"}, 1);
-    ComboBox1 = ViewCombo(ToolBar1, "Technical Analysis Charting",
-                          {"MACD Line", "MACD Histogram", "MACD Full", "RSI Relative Strength",
-                           "CCI Commodity Channel", "MFI Money Flow Index", "Williams %R",
-                           "ADX Wilder's DMI", "+DI/-DI Wilder's DI", "Fast Stochastic",
-                           "Slow Stochastic", "Chaikin Money Flow", "Accum/Distribution",
-                           "Rate Of Change", "On Balance Volume", "Average True Range"},
-                          2);
-    ComboBox2 = ViewCombo(ToolBar1, "Chart Option", {"Bar(OHLC)", "CandleStick", "Line"}, 1);
+    const ChartView initial;
+    ComboBox3 = ViewCombo(ToolBar1, "Graph Time Scale", Names(kTimeWindows),
+                          FindTimeWindow(initial.window)->window);
+    ComboBox1 = ViewCombo(ToolBar1, "Technical Analysis Charting", Names(kIndicatorViews),
+                          initial.indicator);
+    ComboBox2 = ViewCombo(ToolBar1, "Chart Option", Names(kPriceStyles), initial.priceStyle);
     SpeedButton7 = new QToolButton(ToolBar1);
     SpeedButton7->setText("Overlay");
     SpeedButton7->setAutoRaise(true);

@@ -17,11 +17,6 @@
 #include "ui/user_interface.h"
 
 namespace brevant {
-namespace {
-
-constexpr int kThreeMonths = 1; // in ComboBox3
-
-} // namespace
 
 void TForm1::ScanNow1Click() {
     // Once: not while the dialog is up, nor while a run (or its "Complete")

@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/stock_list_box.h"
 #include "chart/check_indicator.h"
+#include "chart/function_keys.h"
 
 namespace brevant {
 
@@ -39,76 +40,76 @@ void TForm1::SetStyle(int index) {
 }
 
 void TForm1::Month1Click() {
-    SetWindow(0);
+    SetWindow(kOneMonth);
 }
 void TForm1::View3MClick() {
-    SetWindow(1);
+    SetWindow(kThreeMonths);
 }
 void TForm1::View6MClick() {
-    SetWindow(2);
+    SetWindow(kSixMonths);
 }
 void TForm1::View1YearClick() {
-    SetWindow(3);
+    SetWindow(kOneYear);
 }
 void TForm1::ViewAllDataClick() {
-    SetWindow(4);
+    SetWindow(kAllBars);
 }
 void TForm1::ViewMACDLClick() {
-    SetIndicator(0);
+    SetIndicator(kMacdLine);
 }
 void TForm1::ViewMACDHClick() {
-    SetIndicator(1);
+    SetIndicator(kMacdHistogram);
 }
 void TForm1::ViewMACDClick() {
-    SetIndicator(2);
+    SetIndicator(kMacdFull);
 }
 void TForm1::ViewRSIClick() {
-    SetIndicator(3);
+    SetIndicator(kRsiView);
 }
 void TForm1::ViewCCIClick() {
-    SetIndicator(4);
+    SetIndicator(kCciView);
 }
 void TForm1::ViewMFIClick() {
-    SetIndicator(5);
+    SetIndicator(kMfiView);
 }
 void TForm1::ViewWRClick() {
-    SetIndicator(6);
+    SetIndicator(kWrView);
 }
 void TForm1::ViewADXClick() {
-    SetIndicator(7);
+    SetIndicator(kAdxView);
 }
 void TForm1::ViewDIClick() {
-    SetIndicator(8);
+    SetIndicator(kDiView);
 }
 void TForm1::ViewFastStocClick() {
-    SetIndicator(9);
+    SetIndicator(kFastStochastic);
 }
 void TForm1::ViewSlowStocClick() {
-    SetIndicator(10);
+    SetIndicator(kSlowStochastic);
 }
 void TForm1::ViewCMFClick() {
-    SetIndicator(11);
+    SetIndicator(kCmfView);
 }
 void TForm1::ViewAccumClick() {
-    SetIndicator(12);
+    SetIndicator(kAccumDist);
 }
 void TForm1::ViewROCClick() {
-    SetIndicator(13);
+    SetIndicator(kRocView);
 }
 void TForm1::ViewOBVClick() {
-    SetIndicator(14);
+    SetIndicator(kObvView);
 }
 void TForm1::ViewATRClick() {
-    SetIndicator(15);
+    SetIndicator(kAtrView);
 }
 void TForm1::ViewBarClick() {
-    SetStyle(0);
+    SetStyle(kBarStyle);
 }
 void TForm1::ViewCandleClick() {
-    SetStyle(1);
+    SetStyle(kCandleStyle);
 }
 void TForm1::ViewLineClick() {
-    SetStyle(2);
+    SetStyle(kLineStyle);
 }
 
 void TForm1::ChoosePeriod(int period) {
@@ -144,33 +145,17 @@ void TForm1::SpeedButton6Click() {
 void TForm1::ApplicationEvents1ShortCut(int key) {
     if (key == Qt::Key_Escape && CrossCursor) SpeedButton5Click();
     if (!ChartSelection().Any()) return;
-    switch (key) {
-    case Qt::Key_F1:
-        return SetWindow(0);
-    case Qt::Key_F2:
-        return SetWindow(2);
-    case Qt::Key_F3:
-        return SetWindow(3);
-    case Qt::Key_F4:
-        return SetWindow(4);
-    case Qt::Key_F5:
-        return SetIndicator(2);
-    case Qt::Key_F6:
-        return SetIndicator(3);
-    case Qt::Key_F7:
-        return SetIndicator(4);
-    case Qt::Key_F8:
-        return SetIndicator(5);
-    case Qt::Key_F9:
-        return SetStyle(0);
-    case Qt::Key_F10:
-        return SetStyle(1);
-    case Qt::Key_F11:
-        return SetStyle(2);
-    case Qt::Key_F12:
-        return ScanNow1Click();
-    default:
-        return; // "3 Months" has no key
+    if (key == Qt::Key_F12) return ScanNow1Click();
+    if (key < Qt::Key_F1 || key > Qt::Key_F35) return; // not a function key
+    const std::optional<ViewChoice> choice = ViewForFunctionKey(key - Qt::Key_F1 + 1);
+    if (!choice) return; // "3 Months" has no key
+    switch (choice->group) {
+    case ViewGroup::Window:
+        return SetWindow(choice->index);
+    case ViewGroup::Indicator:
+        return SetIndicator(choice->index);
+    case ViewGroup::Style:
+        return SetStyle(choice->index);
     }
 }
 

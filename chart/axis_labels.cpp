@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "chart/chart_view.h"
+#include "chart/indicator_views.h"
 #include "ta/text_format.h"
 
 namespace brevant {
@@ -51,7 +51,8 @@ std::string VolumeAxisLabel(std::string_view text, bool stockSelected, char deci
 }
 
 AxisLabel IndicatorAxisLabel(std::string_view text, int indicator) {
-    if (indicator == kObvView || indicator == kAccumDist) return {"None", colours::kWhite};
+    const IndicatorViewInfo* view = FindIndicatorView(indicator);
+    if (view && view->hidesAxisLabels) return {"None", colours::kWhite};
     return {std::string(text), colours::kBlack};
 }
 

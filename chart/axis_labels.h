@@ -25,9 +25,9 @@ std::string VolumeAxisLabel(std::string_view text, bool stockSelected, char deci
 // The abbreviation itself, for a whole number of shares.
 std::string VolumeAbbreviation(std::int64_t v);
 
-// Indicator axis: "On Balance Volume" and "Accum/Distribution" hide their
-// labels (white "None" on the white chart); every other view keeps the text
-// in black.
+// Indicator axis: the views that hide their labels ("On Balance Volume" and
+// "Accum/Distribution") get a white "None" on the white chart; every other
+// view keeps the text in black.
 struct AxisLabel {
     std::string text;
     Rgb colour;

@@ -2,65 +2,22 @@
 // overlay settings and which stock-list entries are selected.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
-#include <string_view>
 
+#include "chart/indicator_views.h"
+#include "chart/price_styles.h"
+#include "chart/time_windows.h"
 #include "ta/indicator_params.h"
 #include "ta/period_bars.h"
 
 namespace brevant {
 
-// The indicator views, in the order of the indicator combo box.
-inline constexpr std::array<std::string_view, 16> kIndicatorViews = {"MACD Line",
-                                                                     "MACD Histogram",
-                                                                     "MACD Full",
-                                                                     "RSI Relative Strength",
-                                                                     "CCI Commodity Channel",
-                                                                     "MFI Money Flow Index",
-                                                                     "Williams %R",
-                                                                     "ADX Wilder's DMI",
-                                                                     "+DI/-DI Wilder's DI",
-                                                                     "Fast Stochastic",
-                                                                     "Slow Stochastic",
-                                                                     "Chaikin Money Flow",
-                                                                     "Accum/Distribution",
-                                                                     "Rate Of Change",
-                                                                     "On Balance Volume",
-                                                                     "Average True Range"};
-
-enum IndicatorView : int {
-    kMacdLine,
-    kMacdHistogram,
-    kMacdFull,
-    kRsiView,
-    kCciView,
-    kMfiView,
-    kWrView,
-    kAdxView,
-    kDiView,
-    kFastStochastic,
-    kSlowStochastic,
-    kCmfView,
-    kAccumDist,
-    kRocView,
-    kObvView,
-    kAtrView
-};
-
-// The price styles, in the order of the price style combo box.
-inline constexpr std::array<std::string_view, 3> kPriceStyles = {"Bar(OHLC)", "CandleStick",
-                                                                 "Line"};
-
-// The time windows, in the order of the window combo box.
-inline constexpr std::array<std::string_view, 5> kTimeWindows = {"1 Month", "3 Months", "6 Months",
-                                                                 "1 Year", "View All"};
-
 struct ChartView {
-    int indicator = kMacdFull;       // index into kIndicatorViews
-    int priceStyle = 1;              // index into kPriceStyles
-    std::string window = "3 Months"; // one of kTimeWindows; matched on the text
+    int indicator = kMacdFull;     // index into kIndicatorViews
+    int priceStyle = kCandleStyle; // index into kPriceStyles
+    // The name of one of kTimeWindows: the window is matched on the text.
+    std::string window{kTimeWindows[kThreeMonths].name};
     BarPeriod period = BarPeriod::Daily;
 };
 
@@ -87,17 +44,5 @@ struct StockSelection {
         return allStockTabVisible ? allStock : filterResult;
     }
 };
-
-// Index of `text` in one of the tables above, or -1.
-template <std::size_t N>
-int IndexOfText(const std::array<std::string_view, N>& table, std::string_view text) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (table[i] == text) return static_cast<int>(i);
-    return -1;
-}
-
-// Bars a time window asks for: 30, 60, 120, 240, or every bar for "View All".
-// Throws std::invalid_argument for a text that is not one of kTimeWindows.
-int WindowBars(std::string_view window, int barCount);
 
 } // namespace brevant

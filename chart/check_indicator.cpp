@@ -1,25 +1,16 @@
 // Brevant Dira — bringing the bar series in line with the chart view.
 #include "chart/check_indicator.h"
 
-#include <array>
-#include <string_view>
+#include "chart/indicator_views.h"
 
 #include "ta/calculations.h"
 #include "ta/period_bars.h"
 
 namespace brevant {
-namespace {
-
-// In indicator view order.
-constexpr std::array<std::string_view, 16> kViewCalculations = {
-    "CalMACD", "CalMACD", "CalMACD",  "CalRSI", "CalCCI", "CalMFI", "CalWR",  "CalADX",
-    "CalADX",  "CalStoc", "CalSStoc", "CalCMF", "CalCMF", "CalROC", "CalOBV", "CalATR"};
-
-} // namespace
 
 const CalculationInfo* IndicatorCalculation(int indicator) {
-    if (indicator < 0 || indicator >= int(kViewCalculations.size())) return nullptr;
-    return FindCalculation(kViewCalculations[indicator]);
+    const IndicatorViewInfo* view = FindIndicatorView(indicator);
+    return view ? FindCalculation(view->calculation) : nullptr;
 }
 
 void RunIndicatorCalculation(TBars& bars, int indicator, const TIndicatorParams& params) {

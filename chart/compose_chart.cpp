@@ -54,16 +54,17 @@ void AddPrices(ChartModel& chart, const TBars& bars, int first, int last) {
 }
 
 void SetPriceStyle(ChartModel& chart, int style) {
+    const PriceStyleInfo* row = FindPriceStyle(style);
+    if (!row) return;
     SeriesModel& price = chart[Series1];
-    PriceLook& look = chart.price;
-    const bool line = style == 2;
+    const bool line = row->look == OhlcStyle::Line;
     price.visible = !line;
     chart[Series17].visible = line;
-    look.style = style == 0 ? OhlcStyle::Bar : line ? OhlcStyle::Line : OhlcStyle::Candle;
-    look.down = style == 2 ? colours::kBlack : colours::kRed;
-    look.up = style == 1 ? colours::kWhite : colours::kBlack;
-    price.fill = style == 1 ? colours::kRed : colours::kBlack;
-    price.pen.width = line ? 2 : 1;
+    chart.price.style = row->look;
+    chart.price.down = row->down;
+    chart.price.up = row->up;
+    price.fill = row->colour;
+    price.pen.width = row->outline;
 }
 
 // A ticked overlay is shown when its period fits the series; its lines start
@@ -140,51 +141,6 @@ void ComputeDataRanges(ChartModel& chart) {
 
 } // namespace
 
-std::string IndicatorTitle(int indicator, const TIndicatorParams& q) {
-    auto one = [](const char* name, int a) { return name + ("(" + std::to_string(a) + ")"); };
-    auto two = [](const char* name, int a, int b) {
-        return name + ("(" + std::to_string(a) + "," + std::to_string(b) + ")");
-    };
-    const std::string macd = "(" + std::to_string(q.MACD1) + "," + std::to_string(q.MACD2) + "," +
-                             std::to_string(q.MACD3) + ")";
-    switch (indicator) {
-    case kMacdLine:
-        return "MACD Line " + macd;
-    case kMacdHistogram:
-        return "MACD Histogram " + macd;
-    case kMacdFull:
-        return "MACD Full " + macd;
-    case kRsiView:
-        return one("Relative Strength Index ", q.RSI);
-    case kCciView:
-        return one("Commodity Channel Index ", q.CCI);
-    case kMfiView:
-        return one("Money Flow Index ", q.MFI);
-    case kWrView:
-        return one("Williams %R ", q.WR);
-    case kAdxView:
-        return one("Wilders ADX ", q.ADX);
-    case kDiView:
-        return one("Wilders +DI/-DI ", q.ADX);
-    case kFastStochastic:
-        return two("Fast Stochastic ", q.FSTOC1, q.FSTOC2);
-    case kSlowStochastic:
-        return two("Slow Stochastic ", q.SSTOC1, q.SSTOC2);
-    case kCmfView:
-        return one("Chaikin Money Flow ", q.CMF);
-    case kAccumDist:
-        return "Accumulation Distribution + MA(20)";
-    case kRocView:
-        return one("Rate Of Change ", q.ROC);
-    case kObvView:
-        return "On Balance Volume + MA(20)";
-    case kAtrView:
-        return one("Average True Range ", q.ATR);
-    default:
-        return "";
-    }
-}
-
 void ComposeChart(ChartModel& chart, const ChartInputs& in) {
     chart.statusText.clear();
     ClearPoints(chart);
@@ -217,8 +173,8 @@ void ComposeChart(ChartModel& chart, const ChartInputs& in) {
     ComposeOverlays(chart, in.bars, in.overlays, first, last);
     ComposeHeader(chart, in);
     chart.Label35 = IndicatorTitle(in.view.indicator, in.params);
-    chart.axis(ChartAxis::Indicator).labelsVisible =
-        in.view.indicator != kObvView && in.view.indicator != kAccumDist;
+    const IndicatorViewInfo* view = FindIndicatorView(in.view.indicator);
+    chart.axis(ChartAxis::Indicator).labelsVisible = !(view && view->hidesAxisLabels);
     ComputeDataRanges(chart);
 }
 

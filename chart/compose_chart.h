@@ -22,14 +22,11 @@ struct ChartInputs {
 // a composition does not set: shown states of unticked overlays, pen widths
 // and colours an indicator view leaves alone, and the header texts when no
 // stock entry is selected. Start from InitialChartModel().
-// Throws std::invalid_argument when the view's time window is not one of
-// kTimeWindows.
+// Throws std::invalid_argument when the view's time window is not the name
+// of one of kTimeWindows.
 void ComposeChart(ChartModel& chart, const ChartInputs& in);
 
 // A fresh model composed once.
 ChartModel ComposeChart(const ChartInputs& in);
-
-// The indicator panel's title for a view and the parameters: "MACD Full (12,26,9)".
-std::string IndicatorTitle(int indicator, const TIndicatorParams& params);
 
 } // namespace brevant

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 
+#include "chart/indicator_views.h"
 #include "chart/number_texts.h"
 #include "ta/text_format.h"
 
@@ -11,57 +12,6 @@ namespace brevant {
 namespace {
 
 using Field = double TStockBar::*;
-
-struct Slot {
-    const char* caption = nullptr; // nullptr: an unused slot
-    Field field = nullptr;
-    Rgb colour = colours::kBlack;
-};
-
-struct ReadoutRow {
-    Slot slots[3];
-};
-
-ReadoutRow RowFor(int indicator) {
-    using B = TStockBar;
-    const Rgb green = colours::kGreen, red = colours::kRed;
-    switch (indicator) {
-    case kMacdLine:
-        return {{{"MACD Fast :", &B::MacdLine}, {"MACD Slow :", &B::MacdSignal}, {}}};
-    case kMacdHistogram:
-        return {{{"MACD Hist :", &B::MacdHist}, {}, {}}};
-    case kMacdFull:
-        return {{{"MACD Fast :", &B::MacdLine},
-                 {"MACD Slow :", &B::MacdSignal},
-                 {"MACD Hist :", &B::MacdHist}}};
-    case kRsiView:
-        return {{{"RSI  :", &B::RSI}, {}, {}}};
-    case kCciView:
-        return {{{"CCI  :", &B::CCI}, {}, {}}};
-    case kMfiView:
-        return {{{"MFI  :", &B::MFI}, {}, {}}};
-    case kWrView:
-        return {{{"William %R :", &B::WR}, {}, {}}};
-    case kAdxView:
-        return {{{"Wilder ADX :", &B::ADX},
-                 {"Wilder +DI :", &B::PlusDI, green},
-                 {"Wilder -DI :", &B::MinusDI, red}}};
-    case kDiView:
-        return {{{"Wilders +DI :", &B::PlusDI, green}, {"Wilders -DI :", &B::MinusDI, red}, {}}};
-    case kFastStochastic:
-        return {{{"%K FAST :", &B::FastK}, {"%D FAST :", &B::FastD, red}, {}}};
-    case kSlowStochastic:
-        return {{{"%K SLOW :", &B::SlowK}, {"%D SLOW :", &B::SlowD, red}, {}}};
-    case kCmfView:
-        return {{{"Chaikin MF :", &B::CMF}, {}, {}}};
-    case kRocView:
-        return {{{"ROC  :", &B::ROC}, {}, {}}};
-    case kAtrView:
-        return {{{"ATR  :", &B::ATR}, {}, {}}};
-    default:
-        return {}; // Accum/Distribution, On Balance Volume
-    }
-}
 
 void SetOverlay(bool show, const TStockBar* bar, Field field, const std::string& name,
                 const std::string& caption, char sep, std::string& value, std::string& label) {
@@ -117,16 +67,17 @@ ReadoutTexts Readout(const TBars& bars, int barIndex, int indicator,
     SetOverlay(overlays.PlotBB, bar, &TStockBar::BBLower, "BB Lwr", "BB Lwr" + bands, sep,
                r.Label42, r.Label39);
 
-    const ReadoutRow row = RowFor(indicator);
+    // An unknown view reads out like the volume views: three unused slots.
+    const IndicatorViewInfo* view = FindIndicatorView(indicator);
     for (int k = 0; k < 3; ++k) {
-        const Slot& slot = row.slots[k];
+        const ReadoutSlot slot = view ? view->readout[k] : ReadoutSlot{};
         r.valueColours[k] = slot.colour;
-        if (!slot.caption) {
+        if (!slot.field) {
             r.captions[k] = "None :";
             r.values[k] = "0.0000";
             continue;
         }
-        r.captions[k] = slot.caption;
+        r.captions[k] = std::string(slot.caption);
         if (bar) r.values[k] = Rounded4Text(bar->*slot.field, sep);
     }
     return r;

@@ -29,20 +29,6 @@ struct ChartOptions {
     int width = 1600, height = 900;
 };
 
-// A combo item by its text, ignoring case, or by its index.
-template <std::size_t N>
-int FindItem(const std::array<std::string_view, N>& items, const std::string& name) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (QString::fromLatin1(items[i].data(), int(items[i].size()))
-                .compare(QString::fromLatin1(name), Qt::CaseInsensitive) == 0)
-            return int(i);
-    int index = -1;
-    const auto [ptr, ec] = std::from_chars(name.data(), name.data() + name.size(), index);
-    if (ec == std::errc() && ptr == name.data() + name.size() && index >= 0 && index < int(N))
-        return index;
-    return -1;
-}
-
 std::string ReadChartOptions(const std::vector<std::string>& args, ChartOptions& o) {
     TOverlayParams& overlay = o.overlays.params;
     const CommandSyntax syntax{
@@ -52,21 +38,21 @@ std::string ReadChartOptions(const std::vector<std::string>& args, ChartOptions&
             {"--png", TextValue(o.png)},
             {"--indicator",
              [&](const std::string& v) {
-                 o.view.indicator = FindItem(kIndicatorViews, v);
+                 o.view.indicator = IndicatorViewByName(v);
                  if (o.view.indicator < 0) return "chart: unknown indicator " + v;
                  return std::string();
              }},
             {"--style",
              [&](const std::string& v) {
-                 o.view.priceStyle = FindItem(kPriceStyles, v);
+                 o.view.priceStyle = PriceStyleByName(v);
                  if (o.view.priceStyle < 0) return "chart: unknown style " + v;
                  return std::string();
              }},
             {"--window",
              [&](const std::string& v) {
-                 const int index = FindItem(kTimeWindows, v);
+                 const int index = TimeWindowByName(v);
                  if (index < 0) return "chart: unknown window " + v;
-                 o.view.window = std::string(kTimeWindows[index]);
+                 o.view.window = std::string(kTimeWindows[index].name);
                  return std::string();
              }},
             {"--period", BarPeriodValue("chart", o.view.period)},
