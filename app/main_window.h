@@ -68,7 +68,7 @@ public:
     void LoadStockList();
     void LoadDataForName(const QString& text, bool manageTransaction);
     void CheckIndicator();
-    void PlotData(int unused);
+    void PlotData();
 
     // --- Navigation and search ---
     void ListBox1DblClick();
@@ -126,7 +126,6 @@ public:
     void SpeedButton5Click();
     void Chart1MouseMove(int x);
     void Timer1Timer();
-    void Chart1BeforeDrawSeries();
     void ApplicationEvents1ShortCut(int key);
 
     // --- Help ---

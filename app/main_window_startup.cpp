@@ -76,7 +76,7 @@ void TForm1::FormShow() {
         ui::Ui().ShowMessage(nullptr, StartupMessage(ui::kProductHost));
         Timer2->start();
     }
-    PlotData(0);
+    PlotData();
 }
 
 void TForm1::LoadOptions() {
