@@ -137,7 +137,7 @@ public:
     // --- TStoreHost ---
     TDataStore& Store() override { return store_; }
     const LocaleSettings& ProgramLocale() const override { return LocaleSettings_; }
-    char DecimalSeparator() const override;
+    char DecimalSeparator() const override { return LocaleSettings_.DecimalSeparator; }
     QString ProgramDir() const override { return ProgramDir_; }
     bool& StopRequest() override { return StopRequest_; }
     void ImportFinished() override;
@@ -154,7 +154,6 @@ public:
     TBars Bars;
     TIndicatorParams Params;
     LocaleSettings LocaleSettings_;
-    std::string DecimalSeparatorText; // the locale's decimal separator alone
     QString ProgramDir_;
     QString DatabasePath;
     bool CrossCursor = false;

@@ -116,7 +116,6 @@ void TForm1::LoadOptions() {
     }
     // The process keeps the user's formats; the program's copy writes dd.mm.yyyy.
     SetProcessFormats(settings);
-    DecimalSeparatorText = std::string(1, settings.DecimalSeparator);
     LocaleSettings_ = WithProgramDates(settings);
 }
 
