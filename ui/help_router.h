@@ -13,7 +13,6 @@ class HelpRouter {
 public:
     // `helpFile` is the program's folder followed by "Brevhelp".
     void SetHelpFile(const QString& helpFile) { helpFile_ = helpFile; }
-    const QString& HelpFile() const { return helpFile_; }
 
     // Opens the page of `topic` ("Update_Database" or "Update_Database.htm").
     // Returns whether the request reached the viewer; callers may ignore it.
