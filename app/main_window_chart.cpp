@@ -46,7 +46,7 @@ void TForm1::setupChartDrawing() {
             Renderer1->SetStockSelected(ChartSelection().Any());
             Chart1->replot(QCustomPlot::rpQueuedReplot);
         });
-    // Like a label control on the chart, the title hides the lines beneath it.
+    // The title sits on a white ground that hides the chart lines beneath it.
     QLabel* title = Label(35);
     title->setAutoFillBackground(true);
     QPalette white = title->palette();

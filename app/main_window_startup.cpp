@@ -39,14 +39,15 @@ char FirstChar(const QString& text, char fallback) {
     return bytes.size() == 1 ? bytes.front() : fallback;
 }
 
-// "dd/MM/yyyy" in Qt's notation becomes "dd/mm/yyyy"; minutes are "nn".
-std::string DelphiDateFormat(QString format) {
+// Qt's format notation turned into the one LocaleSettings and the text
+// formats use: "dd/MM/yyyy" becomes "dd/mm/yyyy"; minutes are "nn".
+std::string SettingsDateFormat(QString format) {
     format.replace("MMMM", "mmmm").replace("MMM", "mmm").replace("MM", "mm");
     if (!format.contains("mm")) format.replace("M", "m");
     return Latin1(format);
 }
 
-std::string DelphiTimeFormat(QString format) {
+std::string SettingsTimeFormat(QString format) {
     return Latin1(format.replace("mm", "nn").replace("AP", "AM/PM").replace("ap", "am/pm"));
 }
 
@@ -91,10 +92,10 @@ void TForm1::LoadOptions() {
             break;
         }
     }
-    settings.ShortDateFormat = DelphiDateFormat(shortDate);
-    settings.LongDateFormat = DelphiDateFormat(locale.dateFormat(QLocale::LongFormat));
-    settings.ShortTimeFormat = DelphiTimeFormat(locale.timeFormat(QLocale::ShortFormat));
-    settings.LongTimeFormat = DelphiTimeFormat(locale.timeFormat(QLocale::LongFormat));
+    settings.ShortDateFormat = SettingsDateFormat(shortDate);
+    settings.LongDateFormat = SettingsDateFormat(locale.dateFormat(QLocale::LongFormat));
+    settings.ShortTimeFormat = SettingsTimeFormat(locale.timeFormat(QLocale::ShortFormat));
+    settings.LongTimeFormat = SettingsTimeFormat(locale.timeFormat(QLocale::LongFormat));
     const QString time = locale.timeFormat(QLocale::ShortFormat);
     for (const QChar c : time) {
         if (!c.isLetter()) {

@@ -8,7 +8,7 @@ namespace brevant::ui {
 // The help is a folder of HTML pages named after the help file ("Brevhelp")
 // beside the program: one page per topic, "<topic>.htm", and the contents
 // page "index.htm". A missing folder makes every request do nothing, without
-// a message, as a missing help viewer would.
+// a message.
 class HelpRouter {
 public:
     // `helpFile` is the program's folder followed by "Brevhelp".
