@@ -50,10 +50,6 @@ void TForm1::setupTimers() {
     qApp->installEventFilter(this);
 }
 
-char TForm1::DecimalSeparator() const {
-    return DecimalSeparatorText.empty() ? '.' : DecimalSeparatorText.front();
-}
-
 void TForm1::closeEvent(QCloseEvent* event) {
     FormClose();
     event->accept();

@@ -68,7 +68,7 @@ public:
     void LoadStockList();
     void LoadDataForName(const QString& text, bool manageTransaction);
     void CheckIndicator();
-    void PlotData(int unused);
+    void PlotData();
 
     // --- Navigation and search ---
     void ListBox1DblClick();
@@ -126,7 +126,6 @@ public:
     void SpeedButton5Click();
     void Chart1MouseMove(int x);
     void Timer1Timer();
-    void Chart1BeforeDrawSeries();
     void ApplicationEvents1ShortCut(int key);
 
     // --- Help ---
@@ -138,7 +137,7 @@ public:
     // --- TStoreHost ---
     TDataStore& Store() override { return store_; }
     const LocaleSettings& ProgramLocale() const override { return LocaleSettings_; }
-    char DecimalSeparator() const override;
+    char DecimalSeparator() const override { return LocaleSettings_.DecimalSeparator; }
     QString ProgramDir() const override { return ProgramDir_; }
     bool& StopRequest() override { return StopRequest_; }
     void ImportFinished() override;
@@ -155,7 +154,6 @@ public:
     TBars Bars;
     TIndicatorParams Params;
     LocaleSettings LocaleSettings_;
-    std::string DecimalSeparatorText; // the locale's decimal separator alone
     QString ProgramDir_;
     QString DatabasePath;
     bool CrossCursor = false;

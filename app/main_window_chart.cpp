@@ -46,7 +46,7 @@ void TForm1::setupChartDrawing() {
             Renderer1->SetStockSelected(ChartSelection().Any());
             Chart1->replot(QCustomPlot::rpQueuedReplot);
         });
-    // Like a label control on the chart, the title hides the lines beneath it.
+    // The title sits on a white ground that hides the chart lines beneath it.
     QLabel* title = Label(35);
     title->setAutoFillBackground(true);
     QPalette white = title->palette();
@@ -80,7 +80,7 @@ OverlaySettings TForm1::Overlays() const {
     return windows_ && windows_->Form13 ? windows_->Form13->Settings() : OverlaySettings{};
 }
 
-void TForm1::PlotData(int /*unused*/) {
+void TForm1::PlotData() {
     const StockSelection selection = ChartSelection();
     ComposeChart(model_, {Bars, ChartViewState(), Params, Overlays(), selection, LocaleSettings_});
     Renderer1->Render(model_, Bars, selection.Any(), LocaleSettings_);
@@ -97,11 +97,6 @@ void TForm1::PlotData(int /*unused*/) {
 void TForm1::PlaceIndicatorTitle() {
     const QRect panel = Renderer1->indicatorPanel()->rect();
     Label(35)->move(panel.left() + 2, panel.top() + 2);
-}
-
-void TForm1::Chart1BeforeDrawSeries() {
-    // Nothing left to do: the renderer sizes narrow-layout candles in bar
-    // steps, like the volume bars, so they match at every window size.
 }
 
 void TForm1::SpeedButton5Click() {

@@ -235,7 +235,6 @@ void TForm1::setupChart(QWidget* parent) {
     column->addWidget(Chart1, 1);
     connect(Chart1, &QCustomPlot::mouseMove, this,
             [this](QMouseEvent* event) { Chart1MouseMove(event->position().toPoint().x()); });
-    connect(Chart1, &QCustomPlot::beforeReplot, this, &TForm1::Chart1BeforeDrawSeries);
 }
 
 } // namespace brevant

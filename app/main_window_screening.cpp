@@ -37,7 +37,7 @@ void TForm1::BeginScan() {
     ComboBox3->setCurrentIndex(kThreeMonths);
     for (int i = 0; i < WindowItems.size(); ++i) WindowItems[i]->setChecked(i == kThreeMonths);
     ShowHeaderLabels(false);
-    PlotData(0);
+    PlotData();
     QApplication::processEvents();
     ListBox2->clear();
     PageControl1->setCurrentWidget(TabSheet2);

@@ -39,14 +39,15 @@ char FirstChar(const QString& text, char fallback) {
     return bytes.size() == 1 ? bytes.front() : fallback;
 }
 
-// "dd/MM/yyyy" in Qt's notation becomes "dd/mm/yyyy"; minutes are "nn".
-std::string DelphiDateFormat(QString format) {
+// Qt's format notation turned into the one LocaleSettings and the text
+// formats use: "dd/MM/yyyy" becomes "dd/mm/yyyy"; minutes are "nn".
+std::string SettingsDateFormat(QString format) {
     format.replace("MMMM", "mmmm").replace("MMM", "mmm").replace("MM", "mm");
     if (!format.contains("mm")) format.replace("M", "m");
     return Latin1(format);
 }
 
-std::string DelphiTimeFormat(QString format) {
+std::string SettingsTimeFormat(QString format) {
     return Latin1(format.replace("mm", "nn").replace("AP", "AM/PM").replace("ap", "am/pm"));
 }
 
@@ -76,7 +77,7 @@ void TForm1::FormShow() {
         ui::Ui().ShowMessage(nullptr, StartupMessage(ui::kProductHost));
         Timer2->start();
     }
-    PlotData(0);
+    PlotData();
 }
 
 void TForm1::LoadOptions() {
@@ -91,10 +92,10 @@ void TForm1::LoadOptions() {
             break;
         }
     }
-    settings.ShortDateFormat = DelphiDateFormat(shortDate);
-    settings.LongDateFormat = DelphiDateFormat(locale.dateFormat(QLocale::LongFormat));
-    settings.ShortTimeFormat = DelphiTimeFormat(locale.timeFormat(QLocale::ShortFormat));
-    settings.LongTimeFormat = DelphiTimeFormat(locale.timeFormat(QLocale::LongFormat));
+    settings.ShortDateFormat = SettingsDateFormat(shortDate);
+    settings.LongDateFormat = SettingsDateFormat(locale.dateFormat(QLocale::LongFormat));
+    settings.ShortTimeFormat = SettingsTimeFormat(locale.timeFormat(QLocale::ShortFormat));
+    settings.LongTimeFormat = SettingsTimeFormat(locale.timeFormat(QLocale::LongFormat));
     const QString time = locale.timeFormat(QLocale::ShortFormat);
     for (const QChar c : time) {
         if (!c.isLetter()) {
@@ -116,7 +117,6 @@ void TForm1::LoadOptions() {
     }
     // The process keeps the user's formats; the program's copy writes dd.mm.yyyy.
     SetProcessFormats(settings);
-    DecimalSeparatorText = std::string(1, settings.DecimalSeparator);
     LocaleSettings_ = WithProgramDates(settings);
 }
 

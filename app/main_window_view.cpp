@@ -21,7 +21,7 @@ void TForm1::CheckIndicator() {
         WindowItems[i]->setChecked(i == ComboBox3->currentIndex());
     for (int i = 0; i < StyleItems.size(); ++i)
         StyleItems[i]->setChecked(i == ComboBox2->currentIndex());
-    PlotData(0);
+    PlotData();
 }
 
 void TForm1::SetWindow(int index) {

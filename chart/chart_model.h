@@ -126,7 +126,7 @@ struct VerticalAxisModel {
     bool labelsVisible = true;
 };
 
-// Texts of the header above the chart; they start as the design captions.
+// Texts of the header above the chart; before any stock they are its captions.
 struct HeaderTexts {
     std::string Label22 = "Stock Name"; // list text of the stock
     std::string Label24 = "Open";
@@ -158,7 +158,7 @@ struct ChartModel {
 };
 
 // The chart as defined before the first composition: every series shown and
-// empty, the configured pens and colours, the header's design captions.
+// empty, the configured pens and colours, the header's captions.
 ChartModel InitialChartModel();
 
 } // namespace brevant

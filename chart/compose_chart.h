@@ -18,7 +18,7 @@ struct ChartInputs {
     const LocaleSettings& locale;
 };
 
-// Redraws `chart` from the inputs. Like a chart control, the model keeps what
+// Redraws `chart` from the inputs. The model keeps what
 // a composition does not set: shown states of unticked overlays, pen widths
 // and colours an indicator view leaves alone, and the header texts when no
 // stock entry is selected. Start from InitialChartModel().

@@ -6,7 +6,7 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
-  cmake ninja-build g++ clang libclang-rt-14-dev \
+  cmake ninja-build g++ clang libclang-rt-14-dev clang-format git \
   qt6-base-dev libqt6printsupport6 libqcustomplot-dev \
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils \
   libgtest-dev libbenchmark-dev \

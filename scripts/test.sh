@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds with warnings as errors and runs every test:
-# the fuzz targets for a bounded time first, then the whole suite, whose
-# summary ends the output.
+# Installs what is needed, checks the formatting, builds with warnings as
+# errors and runs every test: the fuzz targets for a bounded time first, then
+# the whole suite (the layering test among it), whose summary ends the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+bash scripts/check-format.sh
 export QT_QPA_PLATFORM=offscreen
 
 # The fuzz targets need clang: a configure of their own.

@@ -184,7 +184,6 @@ public:
 
     int ParamCount() const;
     int FieldCount() const;
-    std::string FieldName(int index) const;
     bool FieldIsNull(int index) const;
 
     std::string FieldAsString(int index) const;

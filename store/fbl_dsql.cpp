@@ -303,12 +303,6 @@ void CheckParam(int index, int count) {
 }
 } // namespace
 
-std::string TFBLDsql::FieldName(int index) const {
-    CheckField(index, FieldCount());
-    const XSQLVAR& v = impl_->out[index];
-    return std::string(v.aliasname, static_cast<std::size_t>(v.aliasname_length));
-}
-
 bool TFBLDsql::FieldIsNull(int index) const {
     CheckField(index, FieldCount());
     const XSQLVAR& v = impl_->out[index];

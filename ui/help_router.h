@@ -8,12 +8,11 @@ namespace brevant::ui {
 // The help is a folder of HTML pages named after the help file ("Brevhelp")
 // beside the program: one page per topic, "<topic>.htm", and the contents
 // page "index.htm". A missing folder makes every request do nothing, without
-// a message, as a missing help viewer would.
+// a message.
 class HelpRouter {
 public:
     // `helpFile` is the program's folder followed by "Brevhelp".
     void SetHelpFile(const QString& helpFile) { helpFile_ = helpFile; }
-    const QString& HelpFile() const { return helpFile_; }
 
     // Opens the page of `topic` ("Update_Database" or "Update_Database.htm").
     // Returns whether the request reached the viewer; callers may ignore it.

@@ -263,7 +263,7 @@ void ChartRenderer::setupHeader() {
     headerValues_->setPositionAlignment(Qt::AlignRight | Qt::AlignVCenter);
     title_ = text(ChartFont(8, true));
     title_->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Like a label control, the title covers the lines beneath it so it stays readable.
+    // A white ground under the title covers the lines beneath it so it stays readable.
     title_->setBrush(Qt::white);
     title_->setPadding(QMargins(3, 1, 3, 1));
     title_->position->setType(QCPItemPosition::ptAxisRectRatio);

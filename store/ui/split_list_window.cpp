@@ -94,8 +94,8 @@ void TForm10::FormShow() {
 }
 
 void TForm10::FitColumns() {
-    // The design widths, widened where a date, symbol or action would be cut;
-    // the full name takes what is left.
+    // Each column's starting width, widened where a date, symbol or action
+    // would be cut; the full name takes what is left.
     const int widths[] = {71, 73, 216, 97};
     JvStringGrid1->resizeColumnsToContents();
     int fixed = 0;

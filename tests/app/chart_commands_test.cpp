@@ -248,7 +248,7 @@ void ChartCommandsTest::ShortHistoryNamedInStatusBar() {
 
 void ChartCommandsTest::EmptySeriesShowsDesignCaptions() {
     Main().Bars.clear();
-    Main().PlotData(0);
+    Main().PlotData();
     const std::pair<int, const char*> captions[] = {{22, "Stock Name"}, {24, "Open"}, {26, "High"},
                                                     {28, "Volume"},     {30, "Low"},  {32, "Close"},
                                                     {34, "Date"},       {35, ""}};

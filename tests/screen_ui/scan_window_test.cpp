@@ -29,7 +29,6 @@ namespace {
 // is too short for any filter, every other one keeps rising. Each trades
 // 5000 shares a day.
 const QString kTurning = "Beta Turning , BBB";
-const QString kShort = "Kappa Short , KKK";
 
 std::string TenStocks() {
     std::string text = QuoteLines("AAA", "Alpha Rising", Rising(10)) +
