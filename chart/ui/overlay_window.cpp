@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "chart/ui/period_spin_edit.h"
+#include "ui/clamping_spin_edit.h"
 
 namespace brevant {
 namespace {

@@ -9,7 +9,7 @@
 #include "screen/ui/filter_window.h"
 #include "screen/ui/scan_host.h"
 #include "screen/ui/scan_progress_window.h"
-#include "screen/ui/spin_edit.h"
+#include "ui/clamping_spin_edit.h"
 #include "ui/user_interface.h"
 
 namespace brevant {
