@@ -81,7 +81,7 @@ void TForm2::RunScan() {
     };
     cb.progress = [this](const ScanCounters& c) { form5_->ShowProgress(c); };
     cb.insufficientChanged = [this](const std::string& count) {
-        form5_->Label9->setText(QString::fromStdString(count));
+        form5_->ShowInsufficientCount(QString::fromStdString(count));
     };
     const ScanResult result =
         brevant::RunScan(host_.Store(), list, host_.IndicatorParams(), Filters(), cb);

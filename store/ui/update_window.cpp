@@ -150,13 +150,13 @@ void TForm8::Buttom1Click() {
     QApplication::processEvents();
 
     ImportCallbacks callbacks;
-    callbacks.fileNumber = [this](int n) { form3_->Label5->setText(QString::number(n)); };
-    callbacks.lineNumber = [this](long n) { form3_->Label6->setText(QString::number(n)); };
+    callbacks.fileNumber = [this](int n) { form3_->ShowFileNumber(n); };
+    callbacks.lineNumber = [this](long n) { form3_->ShowLineNumber(n); };
     callbacks.processMessages = [] { QApplication::processEvents(); };
     callbacks.stopRequested = [this] { return host_.StopRequest(); };
-    callbacks.finishingFile = [this] { form3_->Button1->setText("Please wait..."); };
+    callbacks.finishingFile = [this] { form3_->ShowFinishingFile(); };
     callbacks.organizing = [this] {
-        form3_->Button1->setText("Organizing Data..");
+        form3_->ShowOrganizing();
         QApplication::processEvents();
     };
 
@@ -177,7 +177,7 @@ void TForm8::Buttom1Click() {
         // button must still lead back to the update window.
         ui::Ui().ShowMessage(form3_, QString::fromLocal8Bit(e.what()));
     }
-    form3_->Button1->setText("Complete");
+    form3_->EndImport();
 }
 
 void TForm8::ShowAgainAfterImport() {
