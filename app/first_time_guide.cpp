@@ -1,12 +1,9 @@
 // Brevant Dira — the first-time guide: how to fill the empty database.
 #include "app/first_time_guide.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/main_window.h"
@@ -18,11 +15,8 @@ namespace {
 
 constexpr int kPictureWidth = 360;
 
-// A picture of `source` fitted into width × height, with a thin frame.
-QPixmap Shot(QWidget* source, const QRect& part, int height) {
-    source->ensurePolished();
-    if (source->layout()) source->layout()->activate();
-    const QPixmap whole = source->grab(part);
+// `whole` fitted into width × height, with a thin frame.
+QPixmap Shot(const QPixmap& whole, int height) {
     QPixmap picture(kPictureWidth, height);
     picture.fill(QColor(244, 243, 242));
     QPainter p(&picture);
@@ -35,7 +29,7 @@ QPixmap Shot(QWidget* source, const QRect& part, int height) {
     return picture;
 }
 
-// Where `target` (in `source` coordinates) lands in a picture that Shot made of `part`.
+// Where `target` lands in a picture that Shot made of `part` of a window.
 QRectF InPicture(const QRect& part, int height, const QRect& target) {
     const double scale =
         std::min((kPictureWidth - 2.0) / part.width(), (height - 2.0) / part.height());
@@ -55,12 +49,10 @@ void Ring(QPixmap& picture, const QRectF& target) {
 }
 
 QPixmap ToolBarPicture(TForm1* form1) {
-    QToolBar* bar = form1->ToolBar1;
-    bar->resize(bar->sizeHint());
-    const int right = form1->SpeedButton4->geometry().right() + 4;
-    QRect part(0, 0, std::min(right, bar->width()), bar->height());
-    QPixmap picture = Shot(bar, part, 33);
-    Ring(picture, InPicture(part, 33, form1->SpeedButton2->geometry()));
+    const QPixmap bar = form1->ToolButtonsPicture();
+    const QRect part(QPoint(0, 0), bar.deviceIndependentSize().toSize());
+    QPixmap picture = Shot(bar, 33);
+    Ring(picture, InPicture(part, 33, form1->ToolButtonRect("Update Database")));
     return picture;
 }
 
@@ -152,23 +144,18 @@ void TForm11::showEvent(QShowEvent* event) {
 }
 
 void TForm11::TakePictures() {
-    updateWindow_->ensurePolished();
-    updateWindow_->layout()->activate();
-    const auto groups = updateWindow_->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly);
-    QGroupBox* update = groups.value(0);
-    QGroupBox* exchanges = groups.value(1);
     pictures_[0]->setPixmap(ToolBarPicture(mainWindow_));
     // The upper rows of exchanges, NASDAQ among them, at a readable size.
-    const QLabel* nasdaq = updateWindow_->JvLabels.at(18);
-    const QRect nasdaqRect(nasdaq->mapTo(exchanges, QPoint(0, 0)), nasdaq->size());
-    const int rows = exchanges->width() * 175 / kPictureWidth;
-    const int top = std::max(0, std::min(nasdaqRect.bottom() + 8, exchanges->height()) - rows);
-    const QRect part(0, top, exchanges->width(), std::min(rows, exchanges->height() - top));
-    QPixmap picture = Shot(exchanges, part, 175);
-    Ring(picture, InPicture(part, 175, nasdaqRect));
+    const QRect exchanges = updateWindow_->ExchangeGroupRect();
+    const QRect nasdaq = updateWindow_->ExchangeCaptionRect("NASDAQ");
+    const int rows = exchanges.width() * 175 / kPictureWidth;
+    const int top = std::max(0, std::min(nasdaq.bottom() + 8, exchanges.height()) - rows);
+    const QRect part(0, top, exchanges.width(), std::min(rows, exchanges.height() - top));
+    QPixmap picture = Shot(updateWindow_->ExchangeGroupPicture(part), 175);
+    Ring(picture, InPicture(part, 175, nasdaq));
     pictures_[1]->setPixmap(picture);
     pictures_[2]->setPixmap(DownloadPicture());
-    pictures_[3]->setPixmap(Shot(update, update->rect(), 190));
+    pictures_[3]->setPixmap(Shot(updateWindow_->UpdateGroupPicture(), 190));
 }
 
 void TForm11::Button1Click() {

@@ -134,6 +134,13 @@ public:
     void HelpFile1Click();
     void SpeedButton4Click();
 
+    // --- What the first-time guide shows of this window, as laid out now ---
+    // The tool bar from its left end through the "Help" button.
+    QPixmap ToolButtonsPicture();
+    // Where the tool button with the hint `hint` ("Update Database") lies in
+    // that picture; empty when no tool button has that hint.
+    QRect ToolButtonRect(const QString& hint) const;
+
     // --- TStoreHost ---
     TDataStore& Store() override { return store_; }
     const LocaleSettings& ProgramLocale() const override { return LocaleSettings_; }

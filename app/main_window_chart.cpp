@@ -22,6 +22,7 @@
 #include "chart/render/chart_labels.h"
 #include "chart/render/chart_renderer.h"
 #include "chart/ui/overlay_window.h"
+#include "ui/latin1.h"
 
 namespace brevant {
 namespace {
@@ -29,7 +30,7 @@ namespace {
 std::optional<std::string> SelectedText(const QListWidget* list) {
     const QList<QListWidgetItem*> items = list->selectedItems();
     if (items.isEmpty()) return std::nullopt;
-    return items.front()->text().toLatin1().toStdString();
+    return ui::ToLatin1(items.front()->text());
 }
 
 } // namespace
@@ -91,7 +92,7 @@ void TForm1::PlotData() {
     if (model_.statusText.empty())
         StatusBar1->clearMessage();
     else
-        StatusBar1->showMessage(QString::fromLatin1(model_.statusText));
+        StatusBar1->showMessage(ui::FromLatin1(model_.statusText));
 }
 
 void TForm1::PlaceIndicatorTitle() {

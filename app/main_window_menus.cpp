@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/tool_icons.h"
+#include "ui/latin1.h"
 
 namespace brevant {
 namespace {
@@ -31,21 +32,17 @@ QComboBox* ViewCombo(QWidget* parent, const QString& hint, const QStringList& it
     return combo;
 }
 
-QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The names of a view table's rows, as the combo box lists them.
 template <class Rows> QStringList Names(const Rows& rows) {
     QStringList names;
-    for (const auto& row : rows) names << Latin1(row.name);
+    for (const auto& row : rows) names << ui::FromLatin1(row.name);
     return names;
 }
 
 // The "&Graph" item of a view table's row: its caption and function key.
 template <class Row, class Command>
 QAction* ViewItem(QWidget* window, QMenu* menu, const Row& row, Command command) {
-    QAction* item = menu->addAction(Latin1(row.menuCaption));
+    QAction* item = menu->addAction(ui::FromLatin1(row.menuCaption));
     item->setShortcut(row.functionKey ? QKeySequence(Qt::Key_F1 + (row.functionKey - 1))
                                       : QKeySequence());
     // Shortcuts work whether or not the menu has ever been opened.

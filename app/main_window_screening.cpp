@@ -13,6 +13,7 @@
 #include "screen/result_file.h"
 #include "screen/ui/filter_window.h"
 #include "screen/ui/scan_progress_window.h"
+#include "ui/latin1.h"
 #include "ui/modal.h"
 #include "ui/user_interface.h"
 
@@ -66,7 +67,7 @@ void TForm1::SaveFilterResult1Click() {
     std::vector<std::string> items;
     items.reserve(std::size_t(ListBox2->count()));
     for (int i = 0; i < ListBox2->count(); ++i)
-        items.push_back(ListBox2->item(i)->text().toLatin1().toStdString());
+        items.push_back(ui::ToLatin1(ListBox2->item(i)->text()));
     try {
         WriteScanResult(QFile::encodeName(file).toStdString(), items);
     } catch (const std::exception& e) {

@@ -11,6 +11,7 @@
 #include "app/stock_list_box.h"
 #include "store/bootstrap.h"
 #include "store/data_location.h"
+#include "ui/latin1.h"
 #include "ui/modal.h"
 #include "ui/product.h"
 #include "ui/user_interface.h"
@@ -30,12 +31,8 @@ QString StartupMessage(const char* host) {
            "Update Database. Thank you.";
 }
 
-std::string Latin1(const QString& text) {
-    return text.toLatin1().toStdString();
-}
-
 char FirstChar(const QString& text, char fallback) {
-    const QByteArray bytes = text.toLatin1();
+    const std::string bytes = ui::ToLatin1(text);
     return bytes.size() == 1 ? bytes.front() : fallback;
 }
 
@@ -44,11 +41,11 @@ char FirstChar(const QString& text, char fallback) {
 std::string SettingsDateFormat(QString format) {
     format.replace("MMMM", "mmmm").replace("MMM", "mmm").replace("MM", "mm");
     if (!format.contains("mm")) format.replace("M", "m");
-    return Latin1(format);
+    return ui::ToLatin1(format);
 }
 
 std::string SettingsTimeFormat(QString format) {
-    return Latin1(format.replace("mm", "nn").replace("AP", "AM/PM").replace("ap", "am/pm"));
+    return ui::ToLatin1(format.replace("mm", "nn").replace("AP", "AM/PM").replace("ap", "am/pm"));
 }
 
 } // namespace
@@ -105,15 +102,16 @@ void TForm1::LoadOptions() {
     }
     for (int m = 1; m <= 12; ++m) {
         settings.ShortMonthNames[std::size_t(m - 1)] =
-            Latin1(locale.monthName(m, QLocale::ShortFormat));
+            ui::ToLatin1(locale.monthName(m, QLocale::ShortFormat));
         settings.LongMonthNames[std::size_t(m - 1)] =
-            Latin1(locale.monthName(m, QLocale::LongFormat));
+            ui::ToLatin1(locale.monthName(m, QLocale::LongFormat));
     }
     for (int d = 0; d < 7; ++d) {
         const int qtDay = d == 0 ? 7 : d; // the list starts on Sunday
         settings.ShortDayNames[std::size_t(d)] =
-            Latin1(locale.dayName(qtDay, QLocale::ShortFormat));
-        settings.LongDayNames[std::size_t(d)] = Latin1(locale.dayName(qtDay, QLocale::LongFormat));
+            ui::ToLatin1(locale.dayName(qtDay, QLocale::ShortFormat));
+        settings.LongDayNames[std::size_t(d)] =
+            ui::ToLatin1(locale.dayName(qtDay, QLocale::LongFormat));
     }
     // The process keeps the user's formats; the program's copy writes dd.mm.yyyy.
     SetProcessFormats(settings);

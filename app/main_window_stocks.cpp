@@ -9,15 +9,9 @@
 #include "app/splash_window.h"
 #include "app/stock_list_box.h"
 #include "store/price_history.h"
+#include "ui/latin1.h"
 
 namespace brevant {
-namespace {
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 void TForm1::LoadStockList() {
     TForm4* splash = windows_ ? windows_->Form4 : nullptr;
@@ -31,8 +25,8 @@ void TForm1::LoadStockList() {
     brevant::LoadStockList(store_, Stocks, Params, progress, [this](const std::string& first) {
         FillStockList();
         ListBox1->setCurrentRow(0);
-        LoadDataForName(Latin1(first), true);
-        setWindowTitle(kCaption + Latin1(first));
+        LoadDataForName(ui::FromLatin1(first), true);
+        setWindowTitle(kCaption + ui::FromLatin1(first));
         CheckIndicator();
     });
     FillStockList();
@@ -43,12 +37,12 @@ void TForm1::FillStockList() {
     stockListFilled_ = true;
     QStringList items;
     items.reserve(qsizetype(Stocks.Items.size()));
-    for (const std::string& item : Stocks.Items) items << Latin1(item);
+    for (const std::string& item : Stocks.Items) items << ui::FromLatin1(item);
     ListBox1->addItems(items);
 }
 
 void TForm1::LoadDataForName(const QString& text, bool manageTransaction) {
-    brevant::LoadDataForName(store_, text.toLatin1().toStdString(), manageTransaction, Bars);
+    brevant::LoadDataForName(store_, ui::ToLatin1(text), manageTransaction, Bars);
 }
 
 TStockListBox* TForm1::VisibleList() const {

@@ -8,6 +8,7 @@
 
 #include "app/artwork.h"
 #include "app/main_window.h"
+#include "ui/latin1.h"
 #include "ui/user_interface.h"
 
 namespace brevant {
@@ -58,7 +59,7 @@ void TForm4::StartApp() {
 }
 
 void TForm4::SetStatus(const std::string& text) {
-    const QString status = QString::fromLatin1(text.data(), qsizetype(text.size()));
+    const QString status = ui::FromLatin1(text);
     Label1->setText(status);
     Label1->adjustSize();
     emit statusChanged(status);

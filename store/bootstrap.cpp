@@ -32,7 +32,7 @@ void InsertDefaultSettings(TFBLDsql& sql) {
         sql.SetSQL(schema::kInsertIndicator);
         sql.Prepare();
         sql.ParamAsString(0, std::string(k.key));
-        sql.ParamAsString(1, std::string(k.defaultText));
+        sql.ParamAsString(1, k.DefaultText());
         sql.ExecSQL();
     }
 }

@@ -6,21 +6,21 @@
 namespace brevant {
 
 const std::array<IndicatorParamKey, 15> kIndicatorParamKeys = {{
-    {"MACD1", "12", &TIndicatorParams::MACD1},
-    {"MACD2", "26", &TIndicatorParams::MACD2},
-    {"MACD3", "9", &TIndicatorParams::MACD3},
-    {"RSI", "14", &TIndicatorParams::RSI},
-    {"CCI", "20", &TIndicatorParams::CCI},
-    {"MFI", "14", &TIndicatorParams::MFI},
-    {"WR", "14", &TIndicatorParams::WR},
-    {"ADX", "14", &TIndicatorParams::ADX},
-    {"FSTOC1", "14", &TIndicatorParams::FSTOC1},
-    {"FSTOC2", "3", &TIndicatorParams::FSTOC2},
-    {"SSTOC1", "14", &TIndicatorParams::SSTOC1},
-    {"SSTOC2", "3", &TIndicatorParams::SSTOC2},
-    {"CMF", "20", &TIndicatorParams::CMF},
-    {"ROC", "12", &TIndicatorParams::ROC},
-    {"ATR", "14", &TIndicatorParams::ATR},
+    {"MACD1", &TIndicatorParams::MACD1},
+    {"MACD2", &TIndicatorParams::MACD2},
+    {"MACD3", &TIndicatorParams::MACD3},
+    {"RSI", &TIndicatorParams::RSI},
+    {"CCI", &TIndicatorParams::CCI},
+    {"MFI", &TIndicatorParams::MFI},
+    {"WR", &TIndicatorParams::WR},
+    {"ADX", &TIndicatorParams::ADX},
+    {"FSTOC1", &TIndicatorParams::FSTOC1},
+    {"FSTOC2", &TIndicatorParams::FSTOC2},
+    {"SSTOC1", &TIndicatorParams::SSTOC1},
+    {"SSTOC2", &TIndicatorParams::SSTOC2},
+    {"CMF", &TIndicatorParams::CMF},
+    {"ROC", &TIndicatorParams::ROC},
+    {"ATR", &TIndicatorParams::ATR},
 }};
 
 namespace {

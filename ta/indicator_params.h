@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace brevant {
@@ -14,19 +15,22 @@ struct TIndicatorParams {
     int CMF = 20, ROC = 12, ATR = 14;
 };
 
+// The defaults of a new database: the member initialisers above, the one
+// place that names them.
+constexpr TIndicatorParams DefaultIndicatorParams() {
+    return {};
+}
+
 struct IndicatorParamKey {
-    std::string_view key;         // exact, case-sensitive
-    std::string_view defaultText; // as stored in a new database
+    std::string_view key; // exact, case-sensitive
     int TIndicatorParams::*member;
+
+    // The default as a new database stores it ("12").
+    std::string DefaultText() const { return std::to_string(DefaultIndicatorParams().*member); }
 };
 
 // In the order of the table's default rows.
 extern const std::array<IndicatorParamKey, 15> kIndicatorParamKeys;
-
-// The defaults of a new database.
-constexpr TIndicatorParams DefaultIndicatorParams() {
-    return {};
-}
 
 // Applies one stored row: an exact key match sets that parameter; a later row
 // overrides an earlier one. A value that is not a whole number of at least 1
@@ -34,7 +38,8 @@ constexpr TIndicatorParams DefaultIndicatorParams() {
 // Returns false when the key is not one of the fifteen.
 bool ApplyIndicatorRow(TIndicatorParams& params, std::string_view key, std::string_view value);
 
-// The five overlay settings of the overlay dialog (not stored).
+// The five overlay settings of the overlay dialog (not stored); the member
+// initialisers are the dialog's starting values.
 struct TOverlayParams {
     int MA1 = 20, MA2 = 50, MA3 = 200;
     int BBPeriod = 20, BBWidth = 2;

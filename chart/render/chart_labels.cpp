@@ -5,11 +5,13 @@
 #include <optional>
 #include <string>
 
+#include "ui/latin1.h"
+
 namespace brevant {
 namespace {
 
 void Set(const LabelLookup& label, int number, const std::string& text) {
-    if (QLabel* l = label(number)) l->setText(QString::fromLatin1(text));
+    if (QLabel* l = label(number)) l->setText(ui::FromLatin1(text));
 }
 
 void Set(const LabelLookup& label, int number, const std::optional<std::string>& text) {

@@ -7,6 +7,7 @@
 #include "chart/render/chart_font.h"
 #include "chart/render/chart_layers.h"
 #include "chart/render/label_ticker.h"
+#include "ui/latin1.h"
 
 namespace brevant {
 namespace {
@@ -167,16 +168,15 @@ void ChartRenderer::setupAxes() {
     auto relabelled = [](QCPAxis* a) { return a->ticker().staticCast<LabelTicker>(); };
     relabelled(bottom)->setRelabel([this](const QString& text) {
         if (!bars_) return text;
-        return QString::fromLatin1(
-            BottomAxisLabel(text.toLatin1().toStdString(), *bars_, stockSelected_, locale_));
+        return ui::FromLatin1(BottomAxisLabel(ui::ToLatin1(text), *bars_, stockSelected_, locale_));
     });
     relabelled(axis(ChartAxis::Left))->setRelabel([this](const QString& text) {
-        return QString::fromLatin1(VolumeAxisLabel(text.toLatin1().toStdString(), stockSelected_,
-                                                   locale_.DecimalSeparator));
+        return ui::FromLatin1(
+            VolumeAxisLabel(ui::ToLatin1(text), stockSelected_, locale_.DecimalSeparator));
     });
     relabelled(axis(ChartAxis::Indicator))->setRelabel([this](const QString& text) {
-        const AxisLabel label = IndicatorAxisLabel(text.toLatin1().toStdString(), indicator_);
-        return QString::fromLatin1(label.text);
+        const AxisLabel label = IndicatorAxisLabel(ui::ToLatin1(text), indicator_);
+        return ui::FromLatin1(label.text);
     });
 }
 
@@ -227,7 +227,7 @@ void ChartRenderer::setupSeries() {
             break;
         }
         }
-        p->setName(QString::fromLatin1(s.name.data(), int(s.name.size())));
+        p->setName(ui::FromLatin1(s.name));
         p->setAntialiased(s.kind == SeriesKind::Line);
         p->setAntialiasedFill(false);
         plottables_[k] = p;
@@ -333,14 +333,14 @@ void ChartRenderer::applyTexts(const ChartModel& model) {
     axis(ChartAxis::Indicator)->setTickLabelColor(labelColour);
     if (!options_.drawHeader) return;
     const HeaderTexts& h = model.header;
-    headerName_->setText(QString::fromLatin1(h.Label22));
+    headerName_->setText(ui::FromLatin1(h.Label22));
     headerName_->position->setCoords(kChartMargins.left(), kChartMargins.top() / 2.0);
-    headerValues_->setText(
-        QString::fromLatin1(("O: " + h.Label24 + "   H: " + h.Label26 + "   L: " + h.Label30 +
-                             "   C: " + h.Label32 + "   D: " + h.Label34 + "   Vol:" + h.Label28)));
+    headerValues_->setText(ui::FromLatin1("O: " + h.Label24 + "   H: " + h.Label26 +
+                                          "   L: " + h.Label30 + "   C: " + h.Label32 +
+                                          "   D: " + h.Label34 + "   Vol:" + h.Label28));
     headerValues_->position->setCoords(plot_.width() - kChartMargins.right(),
                                        kChartMargins.top() / 2.0);
-    title_->setText(QString::fromLatin1(model.Label35));
+    title_->setText(ui::FromLatin1(model.Label35));
 }
 
 void ChartRenderer::Render(const ChartModel& model, const TBars& bars, bool stockSelected,

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "chart/number_texts.h"
+#include "ui/latin1.h"
 
 namespace brevant {
 
@@ -11,7 +12,7 @@ LabelTicker::LabelTicker(char decimalSeparator, bool wholeSteps)
     : decimalSeparator_(decimalSeparator), wholeSteps_(wholeSteps) {}
 
 QString LabelTicker::getTickLabel(double tick, const QLocale&, QChar, int) {
-    const QString text = QString::fromLatin1(AxisNumberText(tick, decimalSeparator_));
+    const QString text = ui::FromLatin1(AxisNumberText(tick, decimalSeparator_));
     return relabel_ ? relabel_(text) : text;
 }
 

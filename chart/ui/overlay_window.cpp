@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "chart/ui/period_spin_edit.h"
+#include "ui/clamping_spin_edit.h"
 
 namespace brevant {
 namespace {
@@ -49,9 +49,10 @@ TForm13::TForm13(QWidget* parent) : QDialog(parent) {
     CheckBox1 = new QCheckBox("Plot Moving Average 1", averages);
     CheckBox2 = new QCheckBox("Plot Moving Average 2", averages);
     CheckBox3 = new QCheckBox("Plot Moving Average 3", averages);
-    JvSpinEdit1 = AddRow(grid, 0, CheckBox1, 20, averages);
-    JvSpinEdit2 = AddRow(grid, 1, CheckBox2, 50, averages);
-    JvSpinEdit3 = AddRow(grid, 2, CheckBox3, 200, averages);
+    const TOverlayParams defaults;
+    JvSpinEdit1 = AddRow(grid, 0, CheckBox1, defaults.MA1, averages);
+    JvSpinEdit2 = AddRow(grid, 1, CheckBox2, defaults.MA2, averages);
+    JvSpinEdit3 = AddRow(grid, 2, CheckBox3, defaults.MA3, averages);
     // An empty place where the bands have their width lines the periods up.
     auto* gap = new QWidget(averages);
     gap->setFixedWidth(kSpinWidth);
@@ -61,8 +62,8 @@ TForm13::TForm13(QWidget* parent) : QDialog(parent) {
     auto* bands = new QGroupBox(" Bollinger Bands ", this);
     grid = GroupGrid(bands);
     CheckBox4 = new QCheckBox("Plot Bollinger Bands", bands);
-    JvSpinEdit4 = AddRow(grid, 0, CheckBox4, 20, bands);
-    JvSpinEdit5 = new TPeriodSpinEdit(0, 200, 2, bands);
+    JvSpinEdit4 = AddRow(grid, 0, CheckBox4, defaults.BBPeriod, bands);
+    JvSpinEdit5 = new TPeriodSpinEdit(0, 200, defaults.BBWidth, bands);
     JvSpinEdit5->setFixedWidth(kSpinWidth);
     JvSpinEdit5->setToolTip("Width in standard deviations");
     grid->addWidget(JvSpinEdit5, 0, 3);

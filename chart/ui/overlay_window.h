@@ -11,7 +11,12 @@ class QPushButton;
 
 namespace brevant {
 
-class TPeriodSpinEdit;
+namespace ui {
+class TClampingSpinEdit;
+}
+
+// The dialog's period fields: limits apply when the user leaves one.
+using TPeriodSpinEdit = ui::TClampingSpinEdit;
 
 // Created once and only hidden, so its controls hold the overlay settings for
 // the whole run: they are the only store of them, and every reader asks

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "screen/ui/filter_window.h"
-#include "screen/ui/spin_edit.h"
+#include "ui/clamping_spin_edit.h"
 
 namespace brevant {
 namespace {
@@ -29,7 +29,8 @@ QHBoxLayout* Row(QVBoxLayout* group, std::initializer_list<QWidget*> widgets) {
 }
 
 TSpinEdit* Spin(const FilterValueRange& range, int width, QWidget* parent) {
-    auto* spin = new TSpinEdit(range, parent);
+    auto* spin = new TSpinEdit(range.min, range.max, range.defaultValue, parent);
+    spin->setAccelerated(true);
     spin->setFixedWidth(width);
     return spin;
 }

@@ -9,7 +9,8 @@
 #include "screen/ui/filter_window.h"
 #include "screen/ui/scan_host.h"
 #include "screen/ui/scan_progress_window.h"
-#include "screen/ui/spin_edit.h"
+#include "ui/clamping_spin_edit.h"
+#include "ui/latin1.h"
 #include "ui/user_interface.h"
 
 namespace brevant {
@@ -72,16 +73,14 @@ void TForm2::RunScan() {
 
     std::vector<std::string> list;
     list.reserve(std::size_t(stocks.size()));
-    for (const QString& text : stocks) list.push_back(text.toLatin1().toStdString());
+    for (const QString& text : stocks) list.push_back(ui::ToLatin1(text));
     ScanCallbacks cb;
     cb.processMessages = ProcessMessages;
     cb.stopRequested = [this] { return form5_->StopRequested(); };
-    cb.passed = [this](const std::string& text) {
-        host_.AddScanResult(QString::fromLatin1(text.data(), qsizetype(text.size())));
-    };
+    cb.passed = [this](const std::string& text) { host_.AddScanResult(ui::FromLatin1(text)); };
     cb.progress = [this](const ScanCounters& c) { form5_->ShowProgress(c); };
     cb.insufficientChanged = [this](const std::string& count) {
-        form5_->Label9->setText(QString::fromStdString(count));
+        form5_->ShowInsufficientCount(QString::fromStdString(count));
     };
     const ScanResult result =
         brevant::RunScan(host_.Store(), list, host_.IndicatorParams(), Filters(), cb);

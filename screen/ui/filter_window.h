@@ -19,8 +19,13 @@ namespace brevant {
 
 class TForm5;
 class TScanHost;
-class TSpinEdit;
 struct CataloguePage;
+namespace ui {
+class TClampingSpinEdit;
+}
+
+// The dialog's whole-number fields: limits apply when the user leaves one.
+using TSpinEdit = ui::TClampingSpinEdit;
 
 // Created once and hidden, never destroyed, so ticks and values last for the
 // whole run of the program. Four filters work; the other pages show the

@@ -1,9 +1,7 @@
 // Brevant Dira — the screening run's progress window.
 #include "screen/ui/scan_progress_window.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,15 +10,8 @@
 
 namespace brevant {
 
-TForm5::TForm5(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Filtering Database...");
-    // A tool window without title-bar buttons: only the button ends it.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+TForm5::TForm5(QWidget* parent) : TProgressWindow("Filtering Database...", "Stop", "Stop", parent) {
     setFixedSize(210, 188);
-    // The filter dialog is hidden during the run; the main window must stay
-    // out of reach all the same, as a stock picked there would read the
-    // database in the middle of the run's transaction.
-    setWindowModality(Qt::ApplicationModal);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
@@ -53,15 +44,13 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent) {
     note->setFont(small);
     layout->addWidget(note, 1);
 
-    Button1 = new QPushButton("Stop", this);
     Button1->setAutoDefault(false);
     layout->addWidget(Button1, 0, Qt::AlignHCenter);
-    connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
 }
 
 void TForm5::BeginRun() {
     StopRequested_ = false;
-    Button1->setText("Stop");
+    StartRunning();
     // No stock is short of data yet; an old run's counts would mislead.
     Label2->clear();
     Label5->clear();
@@ -77,28 +66,21 @@ void TForm5::ShowProgress(const ScanCounters& c) {
     Label7->setText(QString::number(c.unsuccessful));
 }
 
+void TForm5::ShowInsufficientCount(const QString& count) {
+    Label9->setText(count);
+}
+
 void TForm5::EndRun() {
-    Button1->setText("Complete");
+    ShowComplete();
 }
 
-void TForm5::Button1Click() {
-    if (Button1->text() == "Stop") {
-        StopRequested_ = true;
-    } else if (Button1->text() == "Complete") {
-        if (filterWindow_) filterWindow_->show();
-        hide();
-    }
+void TForm5::StopClicked() {
+    StopRequested_ = true;
 }
 
-void TForm5::closeEvent(QCloseEvent* event) {
-    // Only "Complete" ends the window; the window manager's close is ignored.
-    event->ignore();
-}
-
-void TForm5::keyPressEvent(QKeyEvent* event) {
-    // Escape would hide the window behind the run's back.
-    if (event->key() == Qt::Key_Escape) return;
-    QDialog::keyPressEvent(event);
+void TForm5::CompleteClicked() {
+    if (filterWindow_) filterWindow_->show();
+    hide();
 }
 
 } // namespace brevant

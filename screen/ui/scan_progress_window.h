@@ -1,19 +1,18 @@
 // Brevant Dira — the screening run's progress window.
 #pragma once
 
-#include <QDialog>
+#include "ui/progress_window.h"
 
 class QLabel;
-class QPushButton;
 
 namespace brevant {
 
 struct ScanCounters;
 
-// Its button carries the run's state in its caption: "Stop" asks the run to
-// end after the current stock, "Complete" hides this window and brings the
-// filter dialog back.
-class TForm5 : public QDialog {
+// Its button reads "Stop" while the run goes on and asks the run to end after
+// the current stock; "Complete" hides this window and brings the filter
+// dialog back.
+class TForm5 : public ui::TProgressWindow {
     Q_OBJECT
 public:
     explicit TForm5(QWidget* parent = nullptr);
@@ -26,21 +25,20 @@ public:
     void BeginRun();
     // The counters after one more stock.
     void ShowProgress(const ScanCounters& counters);
+    // The stocks short of data so far, as the filters count them.
+    void ShowInsufficientCount(const QString& count);
     // The run is over: button "Complete".
     void EndRun();
     bool StopRequested() const { return StopRequested_; }
 
-    void Button1Click();
-
     QLabel* Label2 = nullptr; // "Total Stock:"
     QLabel* Label5 = nullptr; // "Successful :"
     QLabel* Label7 = nullptr; // "Unsuccessful:"
-    QLabel* Label9 = nullptr; // "Insufficient Data:", written by the filters
-    QPushButton* Button1 = nullptr;
+    QLabel* Label9 = nullptr; // "Insufficient Data:"
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void StopClicked() override;
+    void CompleteClicked() override;
 
 private:
     QWidget* filterWindow_ = nullptr;

@@ -1,10 +1,8 @@
 // Brevant Dira — the import's progress window.
 #include "store/ui/progress_window.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,14 +12,9 @@
 namespace brevant {
 
 TForm3::TForm3(TStoreHost& host, QWidget* updateWindow, QWidget* parent)
-    : QDialog(parent), host_(host), updateWindow_(updateWindow) {
-    setWindowTitle("Entering Data Into Database...");
-    // A tool window without title-bar buttons: only the button ends it.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    : TProgressWindow("Entering Data Into Database...", "Done", "Cancel", parent), host_(host),
+      updateWindow_(updateWindow) {
     setFixedSize(265, 123);
-    // The update window is hidden while this one is up; the main window must
-    // stay out of reach all the same.
-    setWindowModality(Qt::ApplicationModal);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     auto* group = new QGroupBox(" Database ", this);
@@ -38,43 +31,50 @@ TForm3::TForm3(TStoreHost& host, QWidget* updateWindow, QWidget* parent)
     grid->addWidget(Label6, 3, 1);
     grid->setColumnStretch(1, 1);
     layout->addWidget(group);
-    Button1 = new QPushButton("Done", this);
     Button1->setVisible(false);
     // Keeps its place while hidden so that the window does not jump.
     QSizePolicy policy = Button1->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     Button1->setSizePolicy(policy);
     layout->addWidget(Button1, 0, Qt::AlignRight);
-    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
 }
 
 void TForm3::BeginImport() {
     Label5->clear();
     Label6->clear();
-    Button1->setText("Cancel");
+    StartRunning();
     Button1->setVisible(true);
     show();
     raise();
 }
 
-void TForm3::Button1Click() {
-    if (Button1->text() == "Cancel") {
-        host_.StopRequest() = true;
-    } else if (Button1->text() == "Complete") {
-        hide();
-        updateWindow_->show();
-    }
+void TForm3::ShowFileNumber(int number) {
+    Label5->setText(QString::number(number));
 }
 
-void TForm3::closeEvent(QCloseEvent* event) {
-    // Only "Complete" ends the window; the window manager's close is ignored.
-    event->ignore();
+void TForm3::ShowLineNumber(long number) {
+    Label6->setText(QString::number(number));
 }
 
-void TForm3::keyPressEvent(QKeyEvent* event) {
-    // Escape would reject the dialog behind the import's back.
-    if (event->key() == Qt::Key_Escape) return;
-    QDialog::keyPressEvent(event);
+void TForm3::ShowFinishingFile() {
+    ShowBusy("Please wait...");
+}
+
+void TForm3::ShowOrganizing() {
+    ShowBusy("Organizing Data..");
+}
+
+void TForm3::EndImport() {
+    ShowComplete();
+}
+
+void TForm3::StopClicked() {
+    host_.StopRequest() = true;
+}
+
+void TForm3::CompleteClicked() {
+    hide();
+    updateWindow_->show();
 }
 
 } // namespace brevant

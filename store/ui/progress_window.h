@@ -1,35 +1,38 @@
 // Brevant Dira — the import's progress window.
 #pragma once
 
-#include <QDialog>
+#include "ui/progress_window.h"
 
 class QLabel;
-class QPushButton;
 
 namespace brevant {
 
 class TStoreHost;
 
-// Its button carries the import's state in its caption: "Cancel" asks for a
-// stop, "Please wait..." and "Organizing Data.." ignore clicks, "Complete"
-// closes this window and brings back the update window.
-class TForm3 : public QDialog {
+// Its button reads "Done", hidden, until the first import; then "Cancel"
+// asks for a stop, "Please wait..." and "Organizing Data.." ignore clicks,
+// "Complete" closes this window and brings back the update window.
+class TForm3 : public ui::TProgressWindow {
     Q_OBJECT
 public:
     TForm3(TStoreHost& host, QWidget* updateWindow, QWidget* parent = nullptr);
 
     // Shows the window for a new import: empty counters, button "Cancel".
     void BeginImport();
-
-    void Button1Click();
+    void ShowFileNumber(int number);
+    void ShowLineNumber(long number);
+    // A stop was seen; the current file is read to its end.
+    void ShowFinishingFile();
+    // All files are read; statistics and the stock list are refreshed.
+    void ShowOrganizing();
+    void EndImport();
 
     QLabel* Label5 = nullptr; // files processed
     QLabel* Label6 = nullptr; // lines processed
-    QPushButton* Button1 = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void StopClicked() override;
+    void CompleteClicked() override;
 
 private:
     TStoreHost& host_;

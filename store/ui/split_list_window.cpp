@@ -12,15 +12,9 @@
 
 #include "store/split_list.h"
 #include "store/ui/store_host.h"
+#include "ui/latin1.h"
 
 namespace brevant {
-namespace {
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 TForm10::TForm10(TStoreHost& host, QWidget* parent) : QDialog(parent), host_(host) {
     setWindowTitle("Undo Stock Split/Dividend Adjustment");
@@ -77,7 +71,7 @@ void TForm10::FormShow() {
     JvStringGrid1->setRowCount(0);
     const TSplitGridRow header = SplitGridHeader();
     QStringList labels;
-    for (const std::string& h : header) labels << Latin1(h);
+    for (const std::string& h : header) labels << ui::FromLatin1(h);
     JvStringGrid1->setHorizontalHeaderLabels(labels);
 
     const std::vector<TSplitGridRow> rows = LoadSplitGrid(host_.Store(), host_.ProgramLocale());
@@ -85,7 +79,7 @@ void TForm10::FormShow() {
     JvStringGrid1->setRowCount(int(rows.size()) - 1);
     for (std::size_t r = 1; r < rows.size(); ++r) {
         for (int c = 0; c < 4; ++c) {
-            auto* item = new QTableWidgetItem(Latin1(rows[r][std::size_t(c)]));
+            auto* item = new QTableWidgetItem(ui::FromLatin1(rows[r][std::size_t(c)]));
             item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             JvStringGrid1->setItem(int(r) - 1, c, item);
         }

@@ -53,6 +53,13 @@ void SetHover(QLabel* label, bool hover) {
     label->setPalette(palette);
 }
 
+// A group laid out as shown, then grabbed.
+QPixmap Picture(QWidget* group, const QRect& part) {
+    group->ensurePolished();
+    group->layout()->activate();
+    return group->grab(part);
+}
+
 } // namespace
 
 TForm8::TForm8(TStoreHost& host, QWidget* parent) : QDialog(parent), host_(host) {
@@ -68,6 +75,7 @@ TForm8::TForm8(TStoreHost& host, QWidget* parent) : QDialog(parent), host_(host)
 
 void TForm8::setupUpdateGroup() {
     auto* group = new QGroupBox(" Update Database ", this);
+    updateGroup_ = group;
     auto* grid = new QGridLayout(group);
     grid->addWidget(new QLabel("Select file to update", group), 0, 0, 1, 4);
     Edit13 = new QLineEdit(group);
@@ -97,6 +105,7 @@ void TForm8::setupExchangeGroup() {
     // The caption is longer than the window is wide: it stands inside the
     // group, wrapped, instead of in the group's frame.
     auto* group = new QGroupBox(this);
+    exchangeGroup_ = group;
     auto* column = new QVBoxLayout(group);
     auto* caption = new QLabel(
         " First Time Users (Click on the Stock Exchange name to download sample data) ", group);
@@ -150,13 +159,13 @@ void TForm8::Buttom1Click() {
     QApplication::processEvents();
 
     ImportCallbacks callbacks;
-    callbacks.fileNumber = [this](int n) { form3_->Label5->setText(QString::number(n)); };
-    callbacks.lineNumber = [this](long n) { form3_->Label6->setText(QString::number(n)); };
+    callbacks.fileNumber = [this](int n) { form3_->ShowFileNumber(n); };
+    callbacks.lineNumber = [this](long n) { form3_->ShowLineNumber(n); };
     callbacks.processMessages = [] { QApplication::processEvents(); };
     callbacks.stopRequested = [this] { return host_.StopRequest(); };
-    callbacks.finishingFile = [this] { form3_->Button1->setText("Please wait..."); };
+    callbacks.finishingFile = [this] { form3_->ShowFinishingFile(); };
     callbacks.organizing = [this] {
-        form3_->Button1->setText("Organizing Data..");
+        form3_->ShowOrganizing();
         QApplication::processEvents();
     };
 
@@ -177,12 +186,40 @@ void TForm8::Buttom1Click() {
         // button must still lead back to the update window.
         ui::Ui().ShowMessage(form3_, QString::fromLocal8Bit(e.what()));
     }
-    form3_->Button1->setText("Complete");
+    form3_->EndImport();
 }
 
 void TForm8::ShowAgainAfterImport() {
     show();
     form3_->hide();
+}
+
+void TForm8::LayOut() {
+    ensurePolished();
+    layout()->activate();
+}
+
+QPixmap TForm8::UpdateGroupPicture() {
+    LayOut();
+    return Picture(updateGroup_, updateGroup_->rect());
+}
+
+QRect TForm8::ExchangeGroupRect() {
+    LayOut();
+    return exchangeGroup_->rect();
+}
+
+QRect TForm8::ExchangeCaptionRect(const QString& exchange) {
+    LayOut();
+    for (const QLabel* label : JvLabels)
+        if (label->text() == exchange)
+            return QRect(label->mapTo(exchangeGroup_, QPoint(0, 0)), label->size());
+    return {};
+}
+
+QPixmap TForm8::ExchangeGroupPicture(const QRect& part) {
+    LayOut();
+    return Picture(exchangeGroup_, part);
 }
 
 void TForm8::Button3Click() {

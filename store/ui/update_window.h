@@ -33,6 +33,17 @@ public:
     // The files of the last Browse, in the dialog's order.
     const QStringList& ChosenFiles() const { return files_; }
 
+    // --- What the first-time guide shows of this window, as laid out now ---
+    // The " Update Database " group.
+    QPixmap UpdateGroupPicture();
+    // The group of exchanges, in its own coordinates.
+    QRect ExchangeGroupRect();
+    // Where the caption of `exchange` ("NASDAQ") lies in that group; empty
+    // when no exchange has that caption.
+    QRect ExchangeCaptionRect(const QString& exchange);
+    // `part` of the group of exchanges.
+    QPixmap ExchangeGroupPicture(const QRect& part);
+
     QLineEdit* Edit13 = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
@@ -44,9 +55,12 @@ private:
     void setupUpdateGroup();
     void setupExchangeGroup();
     void ShowAgainAfterImport();
+    void LayOut();
 
     TStoreHost& host_;
     TForm3* form3_ = nullptr;
+    QWidget* updateGroup_ = nullptr;
+    QWidget* exchangeGroup_ = nullptr;
     QStringList files_;
 };
 

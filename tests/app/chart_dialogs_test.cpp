@@ -16,8 +16,8 @@
 #include "chart/render/chart_renderer.h"
 #include "chart/ui/indicator_setting_window.h"
 #include "chart/ui/overlay_window.h"
-#include "chart/ui/period_spin_edit.h"
 #include "screen/ui/filter_window.h"
+#include "ui/clamping_spin_edit.h"
 
 using brevant::TForm1;
 using brevant::TForm12;

@@ -1,7 +1,10 @@
 // Brevant Dira — help requests, sample-data pages, the about box and the guide.
 #include <QDir>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
 
 #include "app/about_window.h"
 #include "app/first_time_guide.h"
@@ -18,6 +21,7 @@ private slots:
     void MissingHelpFolderMakesRequestsDoNothing();
     void ExchangeCaptionsOpenTheirPages();
     void GuideOpensOnceAndAboutCloses();
+    void GuideRingsTheUpdateButtonAndNasdaq();
 };
 
 void HelpTest::HelpRequestsOpenPagesBesideTheProgram() {
@@ -95,6 +99,28 @@ void HelpTest::GuideOpensOnceAndAboutCloses() {
     });
     run.Main().About1Click();
     QVERIFY(!run.w().Form6->isVisible());
+}
+
+// The guide finds what it rings by name; a renamed hint or caption would
+// leave its ring beside the target.
+void HelpTest::GuideRingsTheUpdateButtonAndNasdaq() {
+    AppRun run;
+    run.Prefill({run.Write("q.txt", Quotes("ACM", "Acme Corp", 2))});
+    run.Start();
+    brevant::TForm1& main = run.Main();
+    const QPixmap bar = main.ToolButtonsPicture();
+    const QRect button = main.ToolButtonRect("Update Database");
+    QVERIFY(QRect(QPoint(0, 0), bar.deviceIndependentSize().toSize()).contains(button));
+    QCOMPARE(main.ToolBar1->childAt(button.center()), main.SpeedButton2);
+    QVERIFY(main.ToolButtonRect("No such button").isNull());
+
+    brevant::TForm8& update = *run.w().Form8;
+    const QRect nasdaq = update.ExchangeCaptionRect("NASDAQ");
+    QVERIFY(update.ExchangeGroupRect().contains(nasdaq));
+    QLabel* label = update.JvLabels.at(18);
+    QCOMPARE(label->text(), QString("NASDAQ"));
+    QCOMPARE(label->parentWidget()->childAt(nasdaq.center()), label);
+    QVERIFY(update.ExchangeCaptionRect("No such exchange").isNull());
 }
 
 BREVANT_QTEST_MAIN(HelpTest)

@@ -12,8 +12,8 @@
 #include "app/stock_list_box.h"
 #include "screen/ui/filter_window.h"
 #include "screen/ui/scan_progress_window.h"
-#include "screen/ui/spin_edit.h"
 #include "screening_fixture.h"
+#include "ui/clamping_spin_edit.h"
 
 using brevant::TForm2;
 using brevant::TSpinEdit;

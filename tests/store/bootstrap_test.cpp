@@ -49,7 +49,7 @@ std::vector<std::string> Column(TDataStore& s, const std::string& sql) {
 std::vector<std::string> DefaultRows() {
     std::vector<std::string> rows;
     for (const IndicatorParamKey& k : kIndicatorParamKeys)
-        rows.push_back(std::string(k.key) + "=" + std::string(k.defaultText));
+        rows.push_back(std::string(k.key) + "=" + k.DefaultText());
     return rows;
 }
 

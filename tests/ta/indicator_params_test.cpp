@@ -8,7 +8,7 @@ TEST(IndicatorParams, DefaultRowsGiveTheDefaults) {
     TIndicatorParams p{};
     p.RSI = 0;
     for (const IndicatorParamKey& k : kIndicatorParamKeys)
-        EXPECT_TRUE(ApplyIndicatorRow(p, k.key, k.defaultText));
+        EXPECT_TRUE(ApplyIndicatorRow(p, k.key, k.DefaultText()));
     const TIndicatorParams d = DefaultIndicatorParams();
     for (const IndicatorParamKey& k : kIndicatorParamKeys)
         EXPECT_EQ(p.*k.member, d.*k.member) << k.key;

@@ -3,19 +3,19 @@
 
 #include <QSpinBox>
 
-namespace brevant {
+namespace brevant::ui {
 
-// Any whole number may be typed; leaving the field (or Enter) crops a value
+// Any whole number may be typed; leaving the field (or Enter) cuts a value
 // beyond a limit to that limit, and text that is no number brings the last
 // value back. Plain QSpinBox refuses such keystrokes instead.
-class TPeriodSpinEdit : public QSpinBox {
+class TClampingSpinEdit : public QSpinBox {
     Q_OBJECT
 public:
-    TPeriodSpinEdit(int minimum, int maximum, int value, QWidget* parent = nullptr);
+    TClampingSpinEdit(int minimum, int maximum, int value, QWidget* parent = nullptr);
 
 protected:
     QValidator::State validate(QString& text, int& pos) const override;
     void fixup(QString& text) const override;
 };
 
-} // namespace brevant
+} // namespace brevant::ui
