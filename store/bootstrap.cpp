@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "store/import_generation.h"
 #include "store/schema.h"
 #include "store/transaction_guard.h"
 #include "ta/indicator_params.h"
@@ -53,6 +54,9 @@ void OpenExisting(TDataStore& s, const std::string& path, const ProgressCallback
         InsertDefaultSettings(s.SQL1);
     }
     guard.Commit();
+    s.TR1.StartTransaction();
+    EnsureImportGeneration(s.TR1);
+    guard.Commit();
     if (progress.processMessages) progress.processMessages();
 }
 
@@ -86,6 +90,9 @@ void CreateNew(TDataStore& s, const std::string& path, const ProgressCallbacks& 
     guard.Commit();
     s.TR1.StartTransaction();
     InsertDefaultSettings(s.SQL1);
+    guard.Commit();
+    s.TR1.StartTransaction();
+    EnsureImportGeneration(s.TR1);
     guard.Commit();
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "store/import_generation.h"
 #include "store/quote_file.h"
 #include "store/schema.h"
 #include "store/to_float.h"
@@ -62,6 +63,7 @@ ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
 void TQuoteImport::ImportFile(TQuoteFile& file, ImportResult& result) {
     StartTransactionRecovering(store_.tr3);
     TransactionGuard guard(store_.tr3);
+    RaiseImportGeneration(store_.tr3);
     long counter = 0;
     bool stopSeen = false;
     TQuoteLine quote;
@@ -104,7 +106,10 @@ void TQuoteImport::StoreActions(const TQuoteLine& line) {
     if (store_.tr3.InTransaction()) store_.tr3.Commit();
     if (line.HasDividend) StoreAction(line, "Dividend", line.Dividend);
     if (line.HasSplit) StoreAction(line, "Split", line.SplitRatio);
-    if (!store_.tr3.InTransaction()) store_.tr3.StartTransaction();
+    if (!store_.tr3.InTransaction()) {
+        store_.tr3.StartTransaction();
+        RaiseImportGeneration(store_.tr3);
+    }
 }
 
 void TQuoteImport::StoreAction(const TQuoteLine& line, const char* action, double item) {

@@ -14,7 +14,8 @@ db="$dir/BREVDATA.BVD"
 query() { isql-fb -q -u sysdba -p duvaridaz "$db" <<<"$1" | sed -e 's/[[:space:]]*$//' -e '/^$/d'; }
 
 tables=$(query "SET HEADING OFF; SELECT TRIM(RDB\$RELATION_NAME) FROM RDB\$RELATIONS WHERE RDB\$SYSTEM_FLAG = 0 ORDER BY 1;")
-[ "$tables" = "$(printf 'DATATABLE\nINDICATOR\nSPLIT')" ] || { echo "tables: $tables"; exit 1; }
+# The quote tables and the one-row import generation of our own.
+[ "$tables" = "$(printf 'DATATABLE\nIMPORTGEN\nINDICATOR\nSPLIT')" ] || { echo "tables: $tables"; exit 1; }
 
 columns=$(query "SET HEADING OFF; SELECT TRIM(RDB\$RELATION_NAME) || '.' || TRIM(RDB\$FIELD_NAME) FROM RDB\$RELATION_FIELDS WHERE RDB\$SYSTEM_FLAG = 0 ORDER BY RDB\$RELATION_NAME, RDB\$FIELD_POSITION;")
 expected_columns="DATATABLE.SYMBOL
@@ -25,6 +26,8 @@ DATATABLE.HIGH
 DATATABLE.LOW
 DATATABLE.CLS
 DATATABLE.VOL
+IMPORTGEN.ID
+IMPORTGEN.GENERATION
 INDICATOR.INDI
 INDICATOR.INDIVALUE
 SPLIT.SYMBOLA
@@ -43,6 +46,9 @@ IDX3 INDEX ON DATATABLE(DATA)"
 
 rows=$(query "SET HEADING OFF; SELECT INDI || '=' || INDIVALUE FROM INDICATOR;" | tr '\n' ' ')
 [ "$rows" = "MACD1=12 MACD2=26 MACD3=9 RSI=14 CCI=20 MFI=14 WR=14 ADX=14 FSTOC1=14 FSTOC2=3 SSTOC1=14 SSTOC2=3 CMF=20 ROC=12 ATR=14 " ] || { echo "rows: $rows"; exit 1; }
+
+generation=$(query "SET HEADING OFF; SELECT ID || '=' || GENERATION FROM IMPORTGEN;" | tr -d ' ')
+[ "$generation" = "1=0" ] || { echo "generation: $generation"; exit 1; }
 
 dialect=$(query "SET HEADING OFF; SELECT MON\$SQL_DIALECT FROM MON\$DATABASE;" | tr -d ' ')
 [ "$dialect" = "3" ] || { echo "dialect: $dialect"; exit 1; }

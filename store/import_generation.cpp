@@ -1,0 +1,50 @@
+// Brevant Dira — the import generation.
+#include "store/import_generation.h"
+
+namespace brevant {
+namespace {
+
+constexpr const char* kCountTable =
+    "SELECT COUNT(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = 'IMPORTGEN'";
+constexpr const char* kRaise =
+    "UPDATE OR INSERT INTO IMPORTGEN (ID, GENERATION) VALUES (1, "
+    "COALESCE((SELECT GENERATION FROM IMPORTGEN WHERE ID = 1), 0) + 1) MATCHING (ID)";
+constexpr const char* kRead = "SELECT GENERATION FROM IMPORTGEN WHERE ID = 1";
+
+bool TableExists(TFBLDsql& sql) {
+    sql.SetSQL(kCountTable);
+    sql.ExecSQL();
+    sql.First();
+    return sql.FieldAsInteger(0) > 0;
+}
+
+} // namespace
+
+void EnsureImportGeneration(TFBLTransaction& t) {
+    TFBLDsql sql(&t);
+    if (TableExists(sql)) return;
+    sql.SetSQL(kCreateImportGeneration);
+    sql.ExecSQL();
+    t.CommitRetaining();
+    sql.SetSQL("INSERT INTO IMPORTGEN (ID, GENERATION) VALUES (1, 0)");
+    sql.ExecSQL();
+    t.CommitRetaining();
+}
+
+void RaiseImportGeneration(TFBLTransaction& t) {
+    TFBLDsql sql(&t);
+    sql.SetSQL(kRaise);
+    sql.ExecSQL();
+}
+
+std::optional<int> ReadImportGeneration(TFBLTransaction& t) {
+    TFBLDsql sql(&t);
+    if (!TableExists(sql)) return std::nullopt;
+    sql.SetSQL(kRead);
+    sql.ExecSQL();
+    sql.First();
+    if (sql.Eof()) return std::nullopt;
+    return sql.FieldAsInteger(0);
+}
+
+} // namespace brevant
