@@ -231,9 +231,12 @@ std::string SymbolFromFileName(std::string_view path) {
             if (digits) name = TrimBlanks(name.substr(0, open));
         }
     }
+    // "acme_us_d": a download of daily bars, named with the market.
+    if (name.size() > 2 && (name.ends_with("_d") || name.ends_with("_D"))) name.remove_suffix(2);
     // "acme.us": a market suffix of two letters.
-    if (name.size() > 3 && name[name.size() - 3] == '.' && IsLetter(name[name.size() - 2]) &&
-        IsLetter(name.back()))
+    const std::size_t n = name.size();
+    if (n > 3 && (name[n - 3] == '.' || name[n - 3] == '_') && IsLetter(name[n - 2]) &&
+        IsLetter(name[n - 1]))
         name.remove_suffix(3);
     std::string symbol;
     for (char c : name.substr(0, kSymbolWidth)) symbol += Upper(c);

@@ -121,10 +121,11 @@ bool HoldsNoNumber(std::string_view line);
 std::string_view StripByteOrderMark(std::string_view line);
 
 // The symbol of a one-symbol file: its name without folders and extension,
-// without a copy number a browser adds (" (1)"), and without a final two-letter
-// market part ("acme.us.txt"); blanks trimmed, in capitals, cut to the symbol
-// width. "ACME.csv" and "acme.us.txt" give "ACME", "BRK.B.csv" gives "BRK.B".
-// Empty when nothing is left.
+// without a copy number a browser adds (" (1)"), a daily-period mark "_d"
+// and a final two-letter market part after "." or "_"; blanks trimmed, in
+// capitals, cut to the symbol width. "ACME.csv", "acme.us.txt" and
+// "acme_us_d.csv" give "ACME"; "BRK.B.csv" gives "BRK.B". Empty when nothing
+// is left.
 std::string SymbolFromFileName(std::string_view path);
 
 // A short name of the layout for progress texts: "native", "CSV (ACME)" for a
