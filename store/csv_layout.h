@@ -95,9 +95,11 @@ struct QuoteFileLayout {
 // QuoteFormatChoice::Native gives Native; ::Csv refuses whatever is not Csv
 // by the rules above (the import's own "<" header is then read as a CSV header).
 // The Message of a refusal reads
-//   "->ERROR: UNRECOGNISED FILE LAYOUT " + path + " (" + what is missing + "): " + first line
-// with the first line cut to 120 bytes, NUL bytes dropped and other control
-// bytes shown as "?".
+//   "->ERROR: UNRECOGNISED FILE LAYOUT " + path + " (" + reason + "): " + first line
+// where the reason is "no Open, High column" (the needed columns missing),
+// "no Ticker column, no symbol in the file name", "UTF-16 text", or (with
+// ::Csv) "no column header"; the first line is cut to 120 bytes, its NUL bytes
+// dropped and other control bytes shown as "?".
 QuoteFileLayout DetectQuoteLayout(std::string_view firstLine, std::string_view path,
                                   QuoteFormatChoice choice = QuoteFormatChoice::Auto);
 
