@@ -18,7 +18,7 @@
 #include "chart/compose_chart.h"
 #include "chart/readout.h"
 #include "chart/render/chart_crosshair.h"
-#include "chart/render/chart_export.h"
+#include "chart/render/chart_page.h"
 #include "chart/render/chart_labels.h"
 #include "chart/render/chart_renderer.h"
 #include "chart/ui/overlay_window.h"
