@@ -337,6 +337,9 @@ void ChartRenderer::applyTexts(const ChartModel& model) {
         model.axis(ChartAxis::Indicator).labelsVisible ? colours::kBlack : colours::kWhite);
     axis(ChartAxis::Indicator)->setTickLabelColor(labelColour);
     noticeText_ = ui::FromLatin1(model.panelNotice);
+    // Placed and cut to the panel's width once the plot is laid out.
+    notice_->setText(noticeText_);
+    notice_->setVisible(!noticeText_.isEmpty());
     // The title is measured to keep the notice clear of it, shown or not.
     title_->setText(ui::FromLatin1(model.Label35));
     if (!options_.drawHeader) return;
