@@ -111,7 +111,16 @@ TChartPreviewer::TChartPreviewer(ChartSheetPainter paint, QSize screenSize, QWid
     showOptions();
 }
 
-TChartPreviewer::~TChartPreviewer() = default;
+TChartPreviewer::~TChartPreviewer() {
+    // The preview draws on printer_, a member, which is gone before the
+    // dialog's children are: the preview goes first, its filters before it.
+    if (QGraphicsView* view = pageView()) {
+        view->viewport()->removeEventFilter(this);
+        view->removeEventFilter(this);
+    }
+    delete Preview;
+    Preview = nullptr;
+}
 
 QWidget* TChartPreviewer::newPrinterGroup() {
     auto* group = new QGroupBox(QStringLiteral("Printer"), this);
@@ -442,7 +451,7 @@ bool TChartPreviewer::keyOnPage(QEvent* event) {
 }
 
 bool TChartPreviewer::eventFilter(QObject* watched, QEvent* event) {
-    QGraphicsView* view = pageView();
+    QGraphicsView* view = Preview ? pageView() : nullptr;
     if (view && watched == view->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:

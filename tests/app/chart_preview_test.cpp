@@ -10,6 +10,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QLabel>
+#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -63,6 +64,7 @@ private slots:
     void ControlsPlaceTheChartOnThePage();
     void MarginsLeaveRoomForTheChart();
     void OrientationTurnsThePaper();
+    void SetupOpensThePageSetup();
     void DraggingInsideMovesTheChart();
     void DraggingAnEdgeResizesTheChart();
     void ArrowKeysMoveAndResize();
@@ -245,6 +247,19 @@ void ChartPreviewTest::OrientationTurnsThePaper() {
     QTest::mouseClick(Dialog().LandscapeButton, Qt::LeftButton);
     QCOMPARE(Dialog().Printer().pageLayout().orientation(), QPageLayout::Landscape);
     QVERIFY(Dialog().PageRect().width() > Dialog().PageRect().height());
+}
+
+void ChartPreviewTest::SetupOpensThePageSetup() {
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        auto* setup = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget());
+        opened = setup != nullptr;
+        if (setup) setup->reject();
+    });
+    QTest::mouseClick(Dialog().SetupButton, Qt::LeftButton);
+    QVERIFY(opened);
+    QCOMPARE(Dialog().Printer().pageLayout().orientation(), QPageLayout::Landscape);
+    QVERIFY(Dialog().LandscapeButton->isChecked());
 }
 
 void ChartPreviewTest::DraggingInsideMovesTheChart() {
