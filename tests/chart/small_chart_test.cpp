@@ -154,6 +154,7 @@ TEST_F(SmallChartTest, LargeChartIsLaidOutAsBefore) {
     for (QSize size : {QSize(1600, 900), QSize(900, 600)}) {
         Draw(size, 300);
         EXPECT_EQ(renderer_.indicatorPanel()->rect().top(), 25);
+        ASSERT_TRUE(Text("Acme"));
         EXPECT_NEAR(TextRect(Text("Acme")).center().y(), 12.5, 1);
         const QList<const QCPItemText*> values = HeaderValueTexts();
         ASSERT_EQ(values.size(), 1);
@@ -189,7 +190,9 @@ TEST_F(SmallChartTest, EmptyIndicatorPanelSaysWhy) {
         const QRectF rect = TextRect(notice);
         const QRect panel = renderer_.indicatorPanel()->rect();
         EXPECT_TRUE(QRectF(panel).contains(rect)) << size.width() << "x" << size.height();
-        EXPECT_FALSE(rect.intersects(TextRect(Text("MACD Full")))) << size.width();
+        const QCPItemText* title = Text("MACD Full");
+        ASSERT_TRUE(title);
+        EXPECT_FALSE(rect.intersects(TextRect(title))) << size.width();
     }
     Draw({1600, 900}, 300);
     EXPECT_EQ(Text("Acme Anvil Works , ZANV has less than"), nullptr);
