@@ -1,11 +1,8 @@
-// Brevant Dira — the main window's chart: drawing it, the crosshair and its readout, printing.
+// Brevant Dira — the main window's chart: drawing it, the crosshair and its readout.
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -18,7 +15,6 @@
 #include "chart/compose_chart.h"
 #include "chart/readout.h"
 #include "chart/render/chart_crosshair.h"
-#include "chart/render/chart_export.h"
 #include "chart/render/chart_labels.h"
 #include "chart/render/chart_renderer.h"
 #include "chart/ui/overlay_window.h"
@@ -125,26 +121,6 @@ void TForm1::Timer1Timer() {
     } catch (...) {
         // A readout that fails only skips this tick; the next movement tries again.
     }
-}
-
-void TForm1::Print1Click() {
-    QPrintPreviewDialog preview(this);
-    preview.setWindowTitle("Print Preview");
-    // The chart is wide; the user can still turn the page in the preview.
-    preview.printer()->setPageOrientation(QPageLayout::Landscape);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
-        // On paper the stock's name, last values and the indicator title are
-        // drawn in the chart itself, since the window's labels are not printed.
-        QCustomPlot sheet;
-        sheet.resize(Chart1->size());
-        ChartRenderer renderer(sheet, RenderOptions{true});
-        renderer.Render(model_, Bars, ChartSelection().Any(), LocaleSettings_);
-        QPainter painter(printer);
-        const QRect page(QPoint(0, 0),
-                         printer->pageLayout().paintRectPixels(printer->resolution()).size());
-        PaintChartOnPage(sheet, painter, page);
-    });
-    preview.exec();
 }
 
 } // namespace brevant

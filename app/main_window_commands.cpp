@@ -2,11 +2,14 @@
 #include <QAction>
 #include <QFrame>
 #include <QTabWidget>
+#include <qcustomplot.h>
 
 #include "app/about_window.h"
 #include "app/app_windows.h"
 #include "app/first_time_guide.h"
 #include "app/main_window.h"
+#include "chart/render/chart_renderer.h"
+#include "chart/ui/chart_previewer.h"
 #include "chart/ui/indicator_setting_window.h"
 #include "chart/ui/overlay_window.h"
 #include "screen/ui/filter_window.h"
@@ -36,6 +39,19 @@ void TForm1::ManageStockSplitDivident1Click() {
 
 void TForm1::UndoStockSplitDividend1Click() {
     ui::ShowModal(windows_->Form10);
+}
+
+void TForm1::Print1Click() {
+    // On paper the stock's name, last values and the indicator title are
+    // drawn in the chart itself, since the window's labels are not printed.
+    TChartPreviewer ChartPreviewer1(
+        [this](QCustomPlot& sheet) {
+            auto* renderer = new ChartRenderer(sheet, RenderOptions{true}); // the sheet owns it
+            renderer->Render(model_, Bars, ChartSelection().Any(), LocaleSettings_);
+        },
+        Chart1->size(), this);
+    ChartPreviewer1.setWindowTitle("Print Preview");
+    ui::ShowModal(&ChartPreviewer1);
 }
 
 void TForm1::SetIndicatorValue1Click() {

@@ -147,6 +147,9 @@ struct ChartModel {
     HeaderTexts header;
     std::string Label35; // indicator title
     std::string statusText;
+    // Why the indicator panel shows no values although there are bars (the
+    // series is too short for the indicator); empty when it shows some.
+    std::string panelNotice;
 
     SeriesModel& operator[](ChartSeries s) { return series[static_cast<int>(s)]; }
     const SeriesModel& operator[](ChartSeries s) const { return series[static_cast<int>(s)]; }

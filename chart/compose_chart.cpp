@@ -31,6 +31,7 @@ void ComposeEmpty(ChartModel& chart) {
     chart.bottomRange = {0, 0};
     chart.statusText.clear();
     chart.Label35.clear();
+    chart.panelNotice.clear();
 }
 
 void SetLayout(ChartModel& chart, bool wide) {
@@ -126,6 +127,13 @@ void Widen(std::optional<AxisRange>& range, double low, double high) {
 
 // The extent of the shown points on each vertical axis, as an automatic
 // axis would take it.
+// An empty indicator panel says why: the short-history text when there is
+// one, else that the bars are too few for this indicator.
+std::string PanelNotice(const ChartModel& chart) {
+    if (!chart.statusText.empty()) return chart.statusText;
+    return "Too few bars for " + chart.Label35;
+}
+
 void ComputeDataRanges(ChartModel& chart) {
     for (ChartAxis a : {ChartAxis::Indicator, ChartAxis::Right, ChartAxis::Left})
         chart.axis(a).dataRange.reset();
@@ -143,6 +151,7 @@ void ComputeDataRanges(ChartModel& chart) {
 
 void ComposeChart(ChartModel& chart, const ChartInputs& in) {
     chart.statusText.clear();
+    chart.panelNotice.clear();
     ClearPoints(chart);
     chart.indicator = in.view.indicator;
     const int n = static_cast<int>(in.bars.size());
@@ -169,11 +178,13 @@ void ComposeChart(ChartModel& chart, const ChartInputs& in) {
     SetLayout(chart, last - first > kWideLayoutSteps);
     AddPrices(chart, in.bars, first, last);
     SetPriceStyle(chart, in.view.priceStyle);
-    ComposeIndicatorPanel(chart, in.bars, in.view.indicator, in.params, first, last);
+    const bool panelValues =
+        ComposeIndicatorPanel(chart, in.bars, in.view.indicator, in.params, first, last);
     ComposeOverlays(chart, in.bars, in.overlays, first, last);
     ComposeHeader(chart, in);
     chart.Label35 = IndicatorTitle(in.view.indicator, in.params);
     const IndicatorViewInfo* view = FindIndicatorView(in.view.indicator);
+    if (view && !panelValues) chart.panelNotice = PanelNotice(chart);
     chart.axis(ChartAxis::Indicator).labelsVisible = !(view && view->hidesAxisLabels);
     ComputeDataRanges(chart);
 }

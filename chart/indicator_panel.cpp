@@ -11,11 +11,13 @@ namespace {
 
 using enum ChartSeries;
 
-// A line over the shown bars first .. last, from its first meaningful bar on.
-void Plot(std::vector<XYPoint>& points, const TBars& bars, BarField field, int first, int last,
+// A line over the shown bars first .. last, from its first meaningful bar on;
+// whether it has a point there.
+bool Plot(std::vector<XYPoint>& points, const TBars& bars, BarField field, int first, int last,
           const FirstBar& from, const TIndicatorParams& q) {
-    for (std::int64_t i = std::max<std::int64_t>(first, from.Of(q)); i <= last; ++i)
-        points.push_back({double(i), bars[i].*field});
+    const std::int64_t start = std::max<std::int64_t>(first, from.Of(q));
+    for (std::int64_t i = start; i <= last; ++i) points.push_back({double(i), bars[i].*field});
+    return start <= last;
 }
 
 void Apply(Pen& pen, const PenChange& change) {
@@ -26,18 +28,20 @@ void Apply(Pen& pen, const PenChange& change) {
 
 } // namespace
 
-void ComposeIndicatorPanel(ChartModel& chart, const TBars& bars, int indicator,
+bool ComposeIndicatorPanel(ChartModel& chart, const TBars& bars, int indicator,
                            const TIndicatorParams& q, int first, int last) {
     const IndicatorViewInfo* view = FindIndicatorView(indicator);
-    if (!view) return;
+    if (!view) return false;
+    bool values = false;
     // Without a computed indicator its fields hold no values of it, so only
     // the reference lines are drawn.
     if (IndicatorComputable(indicator, bars.size(), q)) {
         for (const PanelLine& line : view->lines)
-            Plot(chart[line.series].points, bars, line.field, first, last, line.from, q);
+            values |= Plot(chart[line.series].points, bars, line.field, first, last, line.from, q);
         if (view->histogram) {
             for (ChartSeries s : {Series7, Series12}) {
-                Plot(chart[s].points, bars, &TStockBar::MacdHist, first, last, *view->histogram, q);
+                values |= Plot(chart[s].points, bars, &TStockBar::MacdHist, first, last,
+                               *view->histogram, q);
                 chart[s].points.push_back({double(last + 1), 0.0});
             }
         }
@@ -50,6 +54,7 @@ void ComposeIndicatorPanel(ChartModel& chart, const TBars& bars, int indicator,
 
     for (const PanelLine& line : view->lines) Apply(chart[line.series].pen, line.pen);
     for (const PanelLevel& level : view->levels) Apply(chart[level.series].pen, level.pen);
+    return values;
 }
 
 } // namespace brevant

@@ -11,7 +11,8 @@ namespace brevant {
 // first .. last and sets the pens the view asks for. A series too short for
 // the view's calculation gets the reference lines only: its fields hold no
 // values of that indicator, and drawing them would show a flat line at zero.
-void ComposeIndicatorPanel(ChartModel& chart, const TBars& bars, int indicator,
+// Returns whether any indicator value lies in the window.
+bool ComposeIndicatorPanel(ChartModel& chart, const TBars& bars, int indicator,
                            const TIndicatorParams& params, int first, int last);
 
 } // namespace brevant

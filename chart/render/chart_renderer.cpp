@@ -5,7 +5,9 @@
 
 #include "chart/axis_labels.h"
 #include "chart/render/chart_font.h"
+#include "chart/render/chart_header.h"
 #include "chart/render/chart_layers.h"
+#include "chart/render/label_spacing.h"
 #include "chart/render/label_ticker.h"
 #include "ui/latin1.h"
 
@@ -39,6 +41,9 @@ QCPAxisRect* NewBand(QCustomPlot& plot) {
     auto* rect = new QCPAxisRect(&plot, true);
     rect->setAutoMargins(QCP::msNone);
     rect->setMargins(QMargins());
+    // Bands keep their share of a small plot; an axis rect's own minimum of
+    // 50 pixels would push the volume band out of the price panel.
+    rect->setMinimumSize(0, 0);
     for (QCPAxis* a : rect->axes()) {
         a->setVisible(false);
         a->grid()->setVisible(false);
@@ -76,6 +81,8 @@ std::optional<QCPRange> Padded(const VerticalAxisModel& m, int pixels) {
 
 } // namespace
 
+ChartRenderer::~ChartRenderer() = default;
+
 ChartRenderer::ChartRenderer(QCustomPlot& plot, RenderOptions options)
     : QObject(&plot), plot_(plot), options_(options) {
     setupLayout();
@@ -83,7 +90,7 @@ ChartRenderer::ChartRenderer(QCustomPlot& plot, RenderOptions options)
     setupSeries();
     setupDecorations();
     setupHeader();
-    connect(&plot_, &QCustomPlot::afterLayout, this, &ChartRenderer::fitVerticalRanges);
+    connect(&plot_, &QCustomPlot::afterLayout, this, &ChartRenderer::settleLayout);
 }
 
 void ChartRenderer::setupLayout() {
@@ -109,6 +116,7 @@ void ChartRenderer::setupLayout() {
         rect->setAutoMargins(QCP::msLeft | QCP::msRight);
         rect->setMargins(QMargins());
         rect->setMinimumMargins(QMargins(40, 0, 40, 0));
+        rect->setMinimumSize(0, 0);
         rect->setMarginGroup(QCP::msLeft | QCP::msRight, sides);
     }
 
@@ -246,22 +254,11 @@ void ChartRenderer::setupDecorations() {
 }
 
 void ChartRenderer::setupHeader() {
-    auto text = [this](QFont font) {
-        auto* item = new QCPItemText(&plot_);
-        item->setClipToAxisRect(false);
-        item->setFont(font);
-        item->position->setType(QCPItemPosition::ptAbsolute);
-        item->setVisible(options_.drawHeader);
-        return item;
-    };
-    QFont nameFont(QStringLiteral("Arial"));
-    nameFont.setPixelSize(13);
-    nameFont.setBold(true);
-    headerName_ = text(nameFont);
-    headerName_->setPositionAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    headerValues_ = text(ChartFont(8));
-    headerValues_->setPositionAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    title_ = text(ChartFont(8, true));
+    header_ = std::make_unique<ChartHeader>(plot_, options_.drawHeader);
+    title_ = new QCPItemText(&plot_);
+    title_->setClipToAxisRect(false);
+    title_->setFont(ChartFont(8, true));
+    title_->setVisible(options_.drawHeader);
     title_->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A white ground under the title covers the lines beneath it so it stays readable.
     title_->setBrush(Qt::white);
@@ -269,6 +266,14 @@ void ChartRenderer::setupHeader() {
     title_->position->setType(QCPItemPosition::ptAxisRectRatio);
     title_->position->setAxisRect(indicatorRect_);
     title_->position->setCoords(0.005, 0.03);
+    // Windows and pictures alike say in the panel why it is empty.
+    notice_ = new QCPItemText(&plot_);
+    notice_->setClipToAxisRect(false);
+    notice_->setFont(ChartFont(8));
+    notice_->setColor(ToQColor(colours::kAxisBlue));
+    notice_->position->setType(QCPItemPosition::ptAbsolute);
+    notice_->setPositionAlignment(Qt::AlignCenter);
+    notice_->setVisible(false);
 }
 
 void ChartRenderer::applySeries(const ChartModel& model) {
@@ -331,16 +336,18 @@ void ChartRenderer::applyTexts(const ChartModel& model) {
     const QColor labelColour = ToQColor(
         model.axis(ChartAxis::Indicator).labelsVisible ? colours::kBlack : colours::kWhite);
     axis(ChartAxis::Indicator)->setTickLabelColor(labelColour);
+    noticeText_ = ui::FromLatin1(model.panelNotice);
+    // Placed and cut to the panel's width once the plot is laid out.
+    notice_->setText(noticeText_);
+    notice_->setVisible(!noticeText_.isEmpty());
+    // The title is measured to keep the notice clear of it, shown or not.
+    title_->setText(ui::FromLatin1(model.Label35));
     if (!options_.drawHeader) return;
     const HeaderTexts& h = model.header;
-    headerName_->setText(ui::FromLatin1(h.Label22));
-    headerName_->position->setCoords(kChartMargins.left(), kChartMargins.top() / 2.0);
-    headerValues_->setText(ui::FromLatin1("O: " + h.Label24 + "   H: " + h.Label26 +
-                                          "   L: " + h.Label30 + "   C: " + h.Label32 +
-                                          "   D: " + h.Label34 + "   Vol:" + h.Label28));
-    headerValues_->position->setCoords(plot_.width() - kChartMargins.right(),
-                                       kChartMargins.top() / 2.0);
-    title_->setText(ui::FromLatin1(model.Label35));
+    header_->SetTexts(ui::FromLatin1(h.Label22),
+                      {ui::FromLatin1("O: " + h.Label24), ui::FromLatin1("H: " + h.Label26),
+                       ui::FromLatin1("L: " + h.Label30), ui::FromLatin1("C: " + h.Label32),
+                       ui::FromLatin1("D: " + h.Label34), ui::FromLatin1("Vol:" + h.Label28)});
 }
 
 void ChartRenderer::Render(const ChartModel& model, const TBars& bars, bool stockSelected,
@@ -366,6 +373,25 @@ void ChartRenderer::Render(const ChartModel& model, const TBars& bars, bool stoc
     plot_.replot(QCustomPlot::rpQueuedReplot);
 }
 
+void ChartRenderer::settleLayout() {
+    fitVerticalRanges();
+    // A small plot needs a taller header or sparser labels, and those move the
+    // panels: lay it out again, a few rounds at most (label widths move the
+    // side margins, which move the labels). A plot that needs neither is
+    // drawn from the first layout, unchanged.
+    for (int round = 0; round < 3; ++round) {
+        const bool header = placeHeader();
+        const bool labels = spaceLabels();
+        if (!header && !labels) break;
+        QCPLayoutGrid* layout = plot_.plotLayout();
+        layout->update(QCPLayoutElement::upPreparation);
+        layout->update(QCPLayoutElement::upMargins);
+        layout->update(QCPLayoutElement::upLayout);
+        fitVerticalRanges();
+    }
+    placeNotice();
+}
+
 void ChartRenderer::fitVerticalRanges() {
     // Before the first layout the panels have no size; estimate from the widget.
     const int plotHeight =
@@ -377,12 +403,64 @@ void ChartRenderer::fitVerticalRanges() {
         if (pixels <= 1) pixels = int(plotHeight * (m.endPercent - m.startPercent) / 100);
         if (const auto range = Padded(m, pixels)) ax->setRange(*range);
     }
-    if (options_.drawHeader)
-        headerValues_->position->setCoords(plot_.viewport().width() - kChartMargins.right(),
-                                           kChartMargins.top() / 2.0);
     // Ranges set after the layout need their ticks made again for this frame.
     for (QCPAxisRect* rect : {indicatorRect_, priceRect_})
         rect->update(QCPLayoutElement::upPreparation);
+}
+
+bool ChartRenderer::placeHeader() {
+    if (!options_.drawHeader) return false;
+    QMargins margins = plot_.plotLayout()->margins();
+    const int top = header_->Place(plot_.viewport().width(), kChartMargins);
+    if (top == margins.top()) return false;
+    margins.setTop(top);
+    plot_.plotLayout()->setMargins(margins);
+    return true;
+}
+
+bool ChartRenderer::spaceLabels() {
+    bool changed = false;
+    for (QCPAxis* a : {bottomAxis(), axis(ChartAxis::Indicator), axis(ChartAxis::Right),
+                       axis(ChartAxis::Left)}) {
+        LabelTicker& ticker = *a->ticker().staticCast<LabelTicker>();
+        const double step = StepKeepingLabelsApart(*a, ticker);
+        if (step == ticker.minimumStep()) continue;
+        ticker.setMinimumStep(step);
+        changed = true;
+    }
+    return changed;
+}
+
+void ChartRenderer::placeNotice() {
+    notice_->setVisible(!noticeText_.isEmpty());
+    if (noticeText_.isEmpty()) return;
+    const QRect panel = indicatorRect_->rect();
+    const QFontMetrics metrics(notice_->font());
+    const QFontMetrics titleMetrics(title_->font());
+    const QMargins pad = title_->padding();
+    const QRect title(panel.left() + int(panel.width() * 0.005),
+                      panel.top() + int(panel.height() * 0.03),
+                      titleMetrics.horizontalAdvance(title_->text()) + pad.left() + pad.right(),
+                      titleMetrics.height() + pad.top() + pad.bottom());
+    auto place = [&](QPointF centre, int room) {
+        const QString text = metrics.elidedText(noticeText_, Qt::ElideRight, std::max(room, 0));
+        notice_->setText(text);
+        notice_->position->setCoords(centre);
+        return QRectF(0, 0, metrics.horizontalAdvance(text), metrics.height())
+            .translated(centre - QPointF(metrics.horizontalAdvance(text), metrics.height()) / 2);
+    };
+    // Centred; below the title when they would meet; beside it on a low panel.
+    const int room = panel.width() - 8;
+    if (!place(panel.center(), room).intersects(title)) return;
+    const double below = title.bottom() + 2 + metrics.height() / 2.0;
+    if (below + metrics.height() / 2.0 <= panel.bottom()) {
+        place(QPointF(panel.center().x(), below), room);
+        return;
+    }
+    const int left = title.right() + 6;
+    const int beside = panel.right() - 4 - left;
+    const QString text = metrics.elidedText(noticeText_, Qt::ElideRight, std::max(beside, 0));
+    place(QPointF(left + metrics.horizontalAdvance(text) / 2.0, title.center().y()), beside);
 }
 
 double ChartRenderer::BottomAxisValueAt(int x) const {

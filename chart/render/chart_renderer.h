@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 
 #include <QObject>
 #include <qcustomplot.h>
@@ -12,6 +13,7 @@
 
 namespace brevant {
 
+class ChartHeader;
 class GridBands;
 
 struct RenderOptions {
@@ -36,6 +38,7 @@ struct RenderOptions {
 class ChartRenderer : public QObject {
 public:
     ChartRenderer(QCustomPlot& plot, RenderOptions options = {});
+    ~ChartRenderer() override;
 
     // Puts the model's points, looks, ranges and texts into the plot and
     // queues a replot. The bottom axis labels read `bars` each time the plot
@@ -69,9 +72,17 @@ private:
     void applySeries(const ChartModel& model);
     void applyPrice(const ChartModel& model);
     void applyTexts(const ChartModel& model);
+    // After each layout: the vertical ranges, then what a small plot needs
+    // (a taller header, sparser labels), laying the plot out again for it.
+    void settleLayout();
     // Vertical ranges from the shown data widened by the pixel offsets, for
     // the panel heights of the current layout.
     void fitVerticalRanges();
+    // Each returns whether it changed the layout's inputs.
+    bool placeHeader();
+    bool spaceLabels();
+    // The indicator panel's notice, centred, clear of the title.
+    void placeNotice();
 
     QCustomPlot& plot_;
     RenderOptions options_;
@@ -80,9 +91,10 @@ private:
     QCPAxisRect* volumeRect_ = nullptr;
     QCPAxisRect* fullRect_ = nullptr;
     std::array<QCPAbstractPlottable*, kChartSeriesCount> plottables_{};
-    QCPItemText* headerName_ = nullptr;
-    QCPItemText* headerValues_ = nullptr;
+    std::unique_ptr<ChartHeader> header_;
     QCPItemText* title_ = nullptr;
+    QCPItemText* notice_ = nullptr;
+    QString noticeText_;
     std::array<VerticalAxisModel, kChartAxisCount> axisModels_;
     const TBars* bars_ = nullptr;
     bool stockSelected_ = false;

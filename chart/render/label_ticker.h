@@ -17,6 +17,19 @@ public:
     void setRelabel(Relabel relabel) { relabel_ = std::move(relabel); }
     void setDecimalSeparator(char separator) { decimalSeparator_ = separator; }
 
+    // The label text of a tick, as the axis will draw it.
+    QString Label(double tick);
+
+    // The step the ticker takes for `range` by itself, before any minimum.
+    double NaturalStep(const QCPRange& range);
+    // The smallest step the ticker may take; 0 lets it choose freely. A small
+    // chart raises it so that the labels keep apart.
+    void setMinimumStep(double step) { minimumStep_ = step; }
+    double minimumStep() const { return minimumStep_; }
+    // The first step of the readable series (1, 2, 2.5, 5 times a power of
+    // ten; whole numbers on a bar axis) that is at least `step`.
+    double ReadableStepAtLeast(double step) const;
+
 protected:
     QString getTickLabel(double tick, const QLocale& locale, QChar formatChar,
                          int precision) override;
@@ -25,6 +38,7 @@ protected:
 private:
     char decimalSeparator_;
     bool wholeSteps_; // bar positions: never a step below one bar
+    double minimumStep_ = 0;
     Relabel relabel_;
 };
 

@@ -4,7 +4,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QPrintPreviewDialog>
+#include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -16,6 +16,7 @@
 #include "app_fixture.h"
 #include "chart/compose_chart.h"
 #include "chart/render/chart_renderer.h"
+#include "chart/ui/chart_previewer.h"
 #include "screen/ui/filter_window.h"
 
 using brevant::TForm1;
@@ -64,6 +65,7 @@ private slots:
     void OtherWindowsPassKeysToTheChart();
     void F12OpensTheFilterWindowOnce();
     void ShortHistoryNamedInStatusBar();
+    void EmptyIndicatorPanelSaysWhy();
     void EmptySeriesShowsDesignCaptions();
     void HeaderFromFilterResultWhenAllStockHasNoSelection();
     void BottomAxisLabelsFollowTheSelection();
@@ -246,6 +248,26 @@ void ChartCommandsTest::ShortHistoryNamedInStatusBar() {
     QCOMPARE(Main().StatusBar1->currentMessage(), QString());
 }
 
+// The drawn texts of the chart itself, as the panel shows them.
+static QStringList ChartTexts(QCustomPlot* chart) {
+    QStringList texts;
+    for (int i = 0; i < chart->itemCount(); ++i)
+        if (auto* t = qobject_cast<QCPItemText*>(chart->item(i)))
+            if (t->visible()) texts << t->text();
+    return texts;
+}
+
+void ChartCommandsTest::EmptyIndicatorPanelSaysWhy() {
+    Main().Bars.resize(20);
+    Main().Month1Click();
+    QVERIFY(ChartTexts(Main().Chart1).contains(kFirst + " has less than 1 Month data"));
+    Main().ViewAllDataClick();
+    QVERIFY(ChartTexts(Main().Chart1).contains("Too few bars for MACD Full (12,26,9)"));
+    // RSI (14) draws from bar 17 on: the panel has values and says nothing.
+    Main().ViewRSIClick();
+    QCOMPARE(ChartTexts(Main().Chart1), QStringList());
+}
+
 void ChartCommandsTest::EmptySeriesShowsDesignCaptions() {
     Main().Bars.clear();
     Main().PlotData();
@@ -289,19 +311,35 @@ void ChartCommandsTest::BottomAxisLabelsFollowTheSelection() {
     QVERIFY(allMatch(dates));
 }
 
+// The toolbar's "Print" opens the chart's own preview, on a landscape page
+// that carries the stock's name above the chart (the window's labels are
+// not printed).
 void ChartCommandsTest::PrintOpensTitledPreview() {
     QString title;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    bool headerOnPage = false;
     QTimer::singleShot(0, [&] {
-        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        auto* preview = qobject_cast<brevant::TChartPreviewer*>(QApplication::activeModalWidget());
         if (!preview) return;
         title = preview->windowTitle();
-        orientation = preview->printer()->pageLayout().orientation();
+        orientation = preview->Printer().pageLayout().orientation();
+        QImage page(preview->PageRect().size().toSize(), QImage::Format_RGB32);
+        page.fill(Qt::white);
+        {
+            QPainter painter(&page);
+            preview->PaintPage(painter, preview->PageRect());
+        }
+        // The header's row: the top 3 % of the chart, its left tenth.
+        const QRectF chart = preview->ChartRect();
+        for (int y = int(chart.top()); y < chart.top() + chart.height() * 0.03; ++y)
+            for (int x = int(chart.left()); x < chart.left() + chart.width() * 0.1; ++x)
+                headerOnPage |= page.pixel(x, y) != qRgb(255, 255, 255);
         preview->reject();
     });
     Main().SpeedButton1->click();
     QCOMPARE(title, QString("Print Preview"));
     QCOMPARE(orientation, QPageLayout::Landscape);
+    QVERIFY(headerOnPage);
 }
 
 BREVANT_QTEST_MAIN(ChartCommandsTest)

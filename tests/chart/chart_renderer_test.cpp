@@ -7,7 +7,7 @@
 
 #include "chart/compose_chart.h"
 #include "chart/render/chart_crosshair.h"
-#include "chart/render/chart_export.h"
+#include "chart/render/chart_page.h"
 #include "chart/render/chart_renderer.h"
 #include "chart_test_support.h"
 

@@ -123,6 +123,49 @@ TEST(ComposeChart, ShortHistoryMessageNamesTheVisibleListsEntryOnly) {
     EXPECT_EQ(c.Compose().statusText, " has less than 1 Month data");
 }
 
+struct NoticeCase {
+    const char* name;
+    int bars;
+    const char* window;
+    int indicator;
+    const char* notice;
+};
+
+class ComposePanelNotice : public testing::TestWithParam<NoticeCase> {};
+
+// An indicator panel without values says why, in the panel itself.
+TEST_P(ComposePanelNotice, NamesTheReasonOnlyWhenThePanelHasNoValues) {
+    const NoticeCase& n = GetParam();
+    Composer c;
+    c.bars = WaveBars(n.bars);
+    c.view.window = n.window;
+    c.view.indicator = n.indicator;
+    EXPECT_EQ(c.Compose().panelNotice, n.notice);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Notices, ComposePanelNotice,
+    testing::Values(NoticeCase{"ShortOfWindowAndIndicator", 20, "1 Month", kMacdFull,
+                               "Acme Corp , ACM has less than 1 Month data"},
+                    NoticeCase{"WindowFitsIndicatorDoesNot", 20, "View All", kMacdFull,
+                               "Too few bars for MACD Full (12,26,9)"},
+                    NoticeCase{"ComputedButBeforeItsFirstBar", 17, "View All", kRsiView,
+                               "Too few bars for Relative Strength Index (14)"},
+                    NoticeCase{"FirstValueOnTheLastBar", 18, "View All", kRsiView, ""},
+                    NoticeCase{"ShortOfWindowYetDrawn", 20, "1 Month", kRsiView, ""},
+                    NoticeCase{"HistogramAlone", 350, "3 Months", kMacdHistogram, ""},
+                    NoticeCase{"EveryBarView", 30, "View All", kObvView, ""},
+                    NoticeCase{"NoBars", 0, "3 Months", kMacdFull, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ComposeChart, PanelNoticeGoesWhenTheBarsSuffice) {
+    Composer c;
+    c.bars = WaveBars(20);
+    EXPECT_FALSE(c.Compose().panelNotice.empty());
+    c.bars = WaveBars(350);
+    EXPECT_EQ(c.Compose().panelNotice, "");
+}
+
 TEST(ComposeChart, UnknownWindowTextIsRejected) {
     Composer c;
     c.bars = WaveBars(10);
