@@ -2,7 +2,8 @@
 #include "store/split_list.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
+#include <system_error>
 
 #include "store/transaction_guard.h"
 #include "ta/text_format.h"
@@ -25,9 +26,12 @@ std::string DividendAmountText(float item, char decimalSeparator) {
 }
 
 std::string SplitAmountText(float item) {
+    // to_chars: the C library's numeric locale would write "2,1" under a
+    // comma-decimal locale.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.1f", static_cast<double>(item));
-    std::string text(buf);
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, static_cast<double>(item),
+                                         std::chars_format::fixed, 1);
+    std::string text(buf, ec == std::errc() ? end : buf);
     const std::size_t point = text.find('.');
     if (point != std::string::npos) text[point] = ':';
     return text;

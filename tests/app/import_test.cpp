@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -14,6 +15,7 @@
 #include "store/ui/split_entry_window.h"
 #include "store/ui/split_list_window.h"
 #include "store/ui/update_window.h"
+#include "support/numeric_locale.h"
 
 using brevant::testing::AppRun;
 using brevant::testing::Quote;
@@ -42,6 +44,7 @@ private slots:
     void CancelDuringSecondOfThreeFiles();
     void UnreadableThirdFileStopsWithoutReload();
     void SplitListAfterImport();
+    void SplitListUnderACommaDecimalLocale();
     void BrowseShowsChosenFiles();
     void SplitEntryWindowOnlyCancels();
     void ReloadErrorStillEndsOnComplete();
@@ -147,6 +150,39 @@ void ImportTest::SplitListAfterImport() {
     QCOMPARE(grid->horizontalHeaderItem(3)->text(), QString("Action"));
     run.w().Form10->Button2Click();
     QVERIFY(!run.w().Form10->isVisible());
+}
+
+// The window toolkit takes the C library's numeric locale from the user's
+// environment; the list's texts stay the same.
+void ImportTest::SplitListUnderACommaDecimalLocale() {
+    const brevant::testing::NumericLocale comma(brevant::testing::kCommaLocale);
+    QVERIFY2(comma.Installed(), "the comma-decimal locale is not installed");
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(previous); });
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    QCOMPARE(run.Main().DecimalSeparator(), ',');
+    run.Ui.FilesToOpen = {QString::fromStdString(
+        run.Write("actions.txt", "ABC,ABC HOLDINGS,03012024,10,11,9,10,1000,*Dividend,0.25,,:,\n"
+                                 "ABC,ABC HOLDINGS,20012024,10,11,9,10,1000,,,*Split,2:1,\n"))};
+    run.w().Form8->Button2Click();
+    run.w().Form8->Buttom1Click();
+    QCOMPARE(run.w().Form3->Button1->text(), QString("Complete"));
+    run.w().Form3->Button1Click();
+    run.w().Form8->Button3Click();
+
+    // The list as the Data menu opens it.
+    QStringList split, dividend;
+    QTimer::singleShot(0, [&] {
+        split = Row(run.w().Form10->JvStringGrid1, 0);
+        dividend = Row(run.w().Form10->JvStringGrid1, 1);
+        run.w().Form10->Button2Click();
+    });
+    run.Main().UndoStockSplitDividend1Click();
+    QCOMPARE(split, QStringList({"20.01.2024", "ABC", "ABC HOLDINGS", "Split ( 2:1 )"}));
+    QCOMPARE(dividend, QStringList({"03.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0,25 )"}));
 }
 
 void ImportTest::BrowseShowsChosenFiles() {
