@@ -137,16 +137,21 @@ void ImportTest::SplitListAfterImport() {
     text.insert(text.size() - 1, ",*Dividend,0.25,,:,");
     std::string split = Quote("ABC", "ABC HOLDINGS", 20);
     split.insert(split.size() - 1, ",,,*Split,2:1,");
-    run.Ui.FilesToOpen = {QString::fromStdString(run.Write("actions.txt", text + split))};
+    // Stored as 0.349999994: rounded, not cut, at the third decimal.
+    std::string rounded = Quote("ABC", "ABC HOLDINGS", 10);
+    rounded.insert(rounded.size() - 1, ",*Dividend,0.35,,:,");
+    run.Ui.FilesToOpen = {QString::fromStdString(run.Write("actions.txt", text + rounded + split))};
     run.w().Form8->Button2Click();
     run.w().Form8->Buttom1Click();
     QCOMPARE(run.w().Form3->Button1->text(), QString("Complete"));
 
     // Refilled on every showing, newest first.
     run.w().Form10->show();
-    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(grid->rowCount(), 3);
     QCOMPARE(Row(grid, 0), QStringList({"20.01.2024", "ABC", "ABC HOLDINGS", "Split ( 2:1 )"}));
-    QCOMPARE(Row(grid, 1), QStringList({"03.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0.25 )"}));
+    QCOMPARE(Row(grid, 1),
+             QStringList({"10.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0.350 )"}));
+    QCOMPARE(Row(grid, 2), QStringList({"03.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0.25 )"}));
     QCOMPARE(grid->horizontalHeaderItem(3)->text(), QString("Action"));
     run.w().Form10->Button2Click();
     QVERIFY(!run.w().Form10->isVisible());

@@ -23,7 +23,16 @@ const AmountCase kAmountTexts[] = {
     {"Dividend", 2.5f, ',', "Dividend ( 2,5 )"},
     {"Dividend", 0.1f, ',', "Dividend ( 0,100 )"},
     {"Dividend", -99999999.0f, '.', "Dividend ( -100000000 )"},
-    {"Dividend", 1e-6f, '.', "Dividend ( 9.999E-7 )"},
+    // Rounded, not cut, at the third decimal.
+    {"Dividend", 0.35f, '.', "Dividend ( 0.350 )"},
+    {"Dividend", 0.12f, ',', "Dividend ( 0,120 )"},
+    {"Dividend", 0.0625f, '.', "Dividend ( 0.063 )"},
+    {"Dividend", 0.9995f, '.', "Dividend ( 0.999 )"}, // 0.999499976...
+    {"Dividend", 0.9996f, '.', "Dividend ( 1.000 )"},
+    {"Dividend", 9.9999f, '.', "Dividend ( 10.000 )"},
+    {"Dividend", -0.35f, '.', "Dividend ( -0.350 )"},
+    {"Dividend", 1e-6f, '.', "Dividend ( 1.000E-6 )"}, // 9.99999997E-7
+    {"Dividend", 1.2345e-6f, '.', "Dividend ( 1.235E-6 )"},
     {"Split", 2.1f, '.', "Split ( 2:1 )"},
     {"Split", 2.1f, ',', "Split ( 2:1 )"},
     {"Split", 3.2f, '.', "Split ( 3:2 )"},
