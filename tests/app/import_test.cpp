@@ -45,6 +45,8 @@ private slots:
     void UnreadableThirdFileStopsWithoutReload();
     void SplitListAfterImport();
     void SplitListUnderACommaDecimalLocale();
+    void DecimalSeparatorOutsideLatin1_data();
+    void DecimalSeparatorOutsideLatin1();
     void BrowseShowsChosenFiles();
     void SplitEntryWindowOnlyCancels();
     void ReloadErrorStillEndsOnComplete();
@@ -188,6 +190,38 @@ void ImportTest::SplitListUnderACommaDecimalLocale() {
     run.Main().UndoStockSplitDividend1Click();
     QCOMPARE(split, QStringList({"20.01.2024", "ABC", "ABC HOLDINGS", "Split ( 2:1 )"}));
     QCOMPARE(dividend, QStringList({"03.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0,25 )"}));
+}
+
+void ImportTest::DecimalSeparatorOutsideLatin1_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("Arabic") << QLocale(QLocale::Arabic, QLocale::Egypt);
+    QTest::newRow("Persian") << QLocale(QLocale::Persian, QLocale::Iran);
+}
+
+// The program's texts are 8-bit; a separator it cannot hold gives way to ".",
+// and prices with decimals are read, not stored as -99999999.
+void ImportTest::DecimalSeparatorOutsideLatin1() {
+    QFETCH(QLocale, locale);
+    QVERIFY(locale.decimalPoint().front().unicode() > 0xFF);
+    const QLocale previous;
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(previous); });
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    QCOMPARE(run.Main().DecimalSeparator(), '.');
+    run.Ui.FilesToOpen = {QString::fromStdString(
+        run.Write("prices.txt", "ABC,ABC HOLDINGS,03012024,12.25,13.5,11.75,12.5,1000\n"))};
+    run.w().Form8->Button2Click();
+    run.w().Form8->Buttom1Click();
+    QCOMPARE(run.w().Form3->Button1->text(), QString("Complete"));
+    run.w().Form3->Button1Click();
+    run.w().Form8->Button3Click();
+    QCOMPARE(Items(run.Main().ListBox1), QStringList({"ABC HOLDINGS , ABC"}));
+    QCOMPARE(run.Main().Bars.size(), std::size_t(1));
+    const brevant::TStockBar& bar = run.Main().Bars.front();
+    QCOMPARE(QList<double>({bar.Open, bar.High, bar.Low, bar.Close}),
+             QList<double>({12.25, 13.5, 11.75, 12.5}));
 }
 
 void ImportTest::BrowseShowsChosenFiles() {
