@@ -35,6 +35,8 @@ private slots:
     void Search();
     void UpcaseSChangesOnlyAsciiLetters();
     void UserSelectionLoadsProgramSelectionDoesNot();
+    void MouseDragAcrossTheListLoadsTheStock_data();
+    void MouseDragAcrossTheListLoadsTheStock();
     void ViewChangeWithoutSelectionChangesNothing();
     void DetailPanelToggledTwice();
     void LongListTextShowsAsHint();
@@ -145,6 +147,38 @@ void NavigationTest::UserSelectionLoadsProgramSelectionDoesNot() {
     QCOMPARE(Main().windowTitle(), Caption("Acme Corp , ACM"));
     QCOMPARE(Main().Label(22)->text(), QString("Acme Corp , ACM"));
     QCOMPARE(int(Main().Bars.size()), 3);
+}
+
+void NavigationTest::MouseDragAcrossTheListLoadsTheStock_data() {
+    QTest::addColumn<QList<int>>("rows"); // pressed on the first, released on the last
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("bars");
+    QTest::newRow("down the list") << QList<int>{0, 1, 3} << "Zacme Ltd , ZAC" << 6;
+    QTest::newRow("up the list") << QList<int>{3, 1} << "acre Holdings , ACR" << 4;
+    QTest::newRow("away and back to the selected one") << QList<int>{2, 3, 2} << kBolt << 5;
+    QTest::newRow("back to where it began") << QList<int>{0, 1, 0} << "Acme Corp , ACM" << 3;
+}
+
+// A press on one item and a release on another is no click, yet the
+// selection moved: the selected stock is the one shown.
+void NavigationTest::MouseDragAcrossTheListLoadsTheStock() {
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, shown);
+    QFETCH(int, bars);
+    Main().Bars.clear(); // what is shown afterwards was loaded by the drag
+    QWidget* viewport = Main().ListBox1->viewport();
+    auto at = [&](int row) {
+        return Main().ListBox1->visualItemRect(Main().ListBox1->item(row)).center();
+    };
+    QTest::mousePress(viewport, Qt::LeftButton, {}, at(rows.first()));
+    for (int row : rows.mid(1)) QTest::mouseMove(viewport, at(row));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(rows.last()));
+
+    QCOMPARE(Main().ListBox1->currentItem()->text(), shown);
+    QVERIFY(Main().ListBox1->currentItem()->isSelected());
+    QCOMPARE(Main().windowTitle(), Caption(shown));
+    QCOMPARE(Main().Label(22)->text(), shown);
+    QCOMPARE(int(Main().Bars.size()), bars);
 }
 
 void NavigationTest::ViewChangeWithoutSelectionChangesNothing() {
