@@ -180,7 +180,6 @@ void TForm1::setupSearch(QWidget* parent) {
     row->setSpacing(1);
     Edit3 = new QLineEdit(parent);
     Edit3->setToolTip("Enter Stock Name");
-    Edit3->installEventFilter(this);
     Button2 = new QToolButton(parent);
     Button2->setToolTip("Search For Stock");
     Button2->setIcon(SearchIcon());

@@ -11,6 +11,7 @@
 
 #include "app/stock_list_box.h"
 #include "app_fixture.h"
+#include "store/fbl.h"
 
 using brevant::TForm1;
 using brevant::testing::AppRun;
@@ -22,6 +23,21 @@ const QString kBolt = "Bolt Motors , BLT";
 
 QString Caption(const QString& item) {
     return QString(TForm1::kCaption) + item;
+}
+
+// Rows the program's attachment has read by index so far: a stock's load
+// reads its rows so.
+qlonglong IndexReads(TForm1& main) {
+    brevant::TFBLTransaction t(&main.Store().DB1);
+    brevant::TFBLDsql q(&t);
+    t.StartTransaction();
+    q.SetSQL("SELECT R.MON$RECORD_IDX_READS FROM MON$ATTACHMENTS A JOIN MON$RECORD_STATS R ON "
+             "R.MON$STAT_ID = A.MON$STAT_ID WHERE A.MON$ATTACHMENT_ID = CURRENT_CONNECTION");
+    q.ExecSQL();
+    q.First();
+    const qlonglong reads = QString::fromStdString(q.FieldAsString(0)).toLongLong();
+    t.Commit();
+    return reads;
 }
 
 } // namespace
@@ -37,6 +53,7 @@ private slots:
     void UserSelectionLoadsProgramSelectionDoesNot();
     void MouseDragAcrossTheListLoadsTheStock_data();
     void MouseDragAcrossTheListLoadsTheStock();
+    void KeyReleaseInTheSearchBoxSearchesOnce();
     void ViewChangeWithoutSelectionChangesNothing();
     void DetailPanelToggledTwice();
     void LongListTextShowsAsHint();
@@ -179,6 +196,25 @@ void NavigationTest::MouseDragAcrossTheListLoadsTheStock() {
     QCOMPARE(Main().windowTitle(), Caption(shown));
     QCOMPARE(Main().Label(22)->text(), shown);
     QCOMPARE(int(Main().Bars.size()), bars);
+}
+
+// The search box's key release searches once, so the stock found is read
+// once: as much as one search asked for directly reads.
+void NavigationTest::KeyReleaseInTheSearchBoxSearchesOnce() {
+    Main().Edit3->setText("z");
+    qlonglong before = IndexReads(Main());
+    Main().Button2Click();
+    const qlonglong oneSearch = IndexReads(Main()) - before;
+    QCOMPARE(Main().windowTitle(), Caption("Zacme Ltd , ZAC"));
+    QVERIFY(oneSearch > 0);
+
+    init();
+    Main().Edit3->setFocus();
+    before = IndexReads(Main());
+    QTest::keyClick(Main().Edit3, Qt::Key_Z);
+    QCOMPARE(Main().Edit3->text(), QString("z"));
+    QCOMPARE(Main().windowTitle(), Caption("Zacme Ltd , ZAC"));
+    QCOMPARE(IndexReads(Main()) - before, oneSearch);
 }
 
 void NavigationTest::ViewChangeWithoutSelectionChangesNothing() {
