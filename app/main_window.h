@@ -192,8 +192,9 @@ public:
     QCustomPlot* Chart1 = nullptr;
     ChartRenderer* Renderer1 = nullptr; // draws the composed chart into Chart1
     QStatusBar* StatusBar1 = nullptr;
-    QTimer* Timer1 = nullptr; // readout, 50 ms
-    QTimer* Timer2 = nullptr; // first-time guide, 150 ms, once
+    QLabel* StatusText1 = nullptr; // the status bar's lasting text
+    QTimer* Timer1 = nullptr;      // readout, 50 ms
+    QTimer* Timer2 = nullptr;      // first-time guide, 150 ms, once
 
     // Header labels above the chart and the detail panel's labels, by their names.
     QLabel* Label(int number) const;

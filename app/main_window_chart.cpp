@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -89,10 +88,7 @@ void TForm1::PlotData() {
     // An empty title would still show its white background.
     Label(35)->setVisible(!Label(35)->text().isEmpty());
     Label(35)->adjustSize();
-    if (model_.statusText.empty())
-        StatusBar1->clearMessage();
-    else
-        StatusBar1->showMessage(ui::FromLatin1(model_.statusText));
+    StatusText1->setText(ui::FromLatin1(model_.statusText));
 }
 
 void TForm1::PlaceIndicatorTitle() {

@@ -91,6 +91,10 @@ void TForm1::setupCentralArea() {
     setCentralWidget(central);
 
     StatusBar1 = new QStatusBar(this);
+    // A widget, not a message: the passing messages of menu items (hovering
+    // one shows its empty status tip) hide it only while they last.
+    StatusText1 = new QLabel(StatusBar1);
+    StatusBar1->addWidget(StatusText1, 1);
     setStatusBar(StatusBar1);
 }
 
