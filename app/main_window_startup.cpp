@@ -59,8 +59,16 @@ void TForm1::FormShow() {
     if (ProgramDir_.isEmpty()) ProgramDir_ = QString::fromStdString(ProgramDirectory());
     if (!ProgramDir_.endsWith('/')) ProgramDir_ += '/';
     HelpRouter1.SetHelpFile(ProgramDir_ + ui::kHelpFileName);
-    if (DatabasePath.isEmpty())
-        DatabasePath = QString::fromStdString(DefaultDatabasePath(ProgramDir_.toStdString()));
+    if (DatabasePath.isEmpty()) {
+        try {
+            DatabasePath = QString::fromStdString(DefaultDatabasePath(ProgramDir_.toStdString()));
+        } catch (const DataLocationError& e) {
+            ui::Ui().ShowMessage(nullptr, QString::fromLocal8Bit(e.what()));
+            FormClose();
+            close();
+            return;
+        }
+    }
 
     ProgressCallbacks progress{[splash](const std::string& text) { splash->SetStatus(text); },
                                [] { QApplication::processEvents(); }};

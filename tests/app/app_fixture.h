@@ -57,6 +57,11 @@ public:
         options.DatabasePath =
             databasePath.isEmpty() ? QString::fromStdString(DatabaseFile()) : databasePath;
         options.ProgramDir = QString::fromStdString(Folder());
+        StartWith(options);
+    }
+
+    // Starts the program with exactly these options.
+    void StartWith(const TStartOptions& options) {
         windows_ = std::make_unique<TApplicationWindows>(options);
         QObject::connect(w().Form4, &TForm4::statusChanged,
                          [this](const QString& text) { SplashTexts << text; });
