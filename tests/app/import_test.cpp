@@ -1,6 +1,7 @@
 // Brevant Dira — importing through the update and progress windows, and the split list.
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,6 +50,7 @@ private slots:
     void DecimalSeparatorOutsideLatin1();
     void BrowseShowsChosenFiles();
     void SplitEntryWindowOnlyCancels();
+    void SplitEntryWindowShowsEveryControlWhole();
     void ReloadErrorStillEndsOnComplete();
 
 private:
@@ -257,6 +259,44 @@ void ImportTest::SplitEntryWindowOnlyCancels() {
     QVERIFY(entry.Button3->isEnabled());
     entry.Button3->click();
     QVERIFY(!entry.isVisible());
+}
+
+// At the default font every control of the window shows whole: inside the
+// window and no smaller than it needs.
+void ImportTest::SplitEntryWindowShowsEveryControlWhole() {
+    AppRun run;
+    run.Prefill({run.Write("q.txt", Quotes("ACM", "Acme Corp", 2))});
+    run.Start();
+    brevant::TForm9& entry = *run.w().Form9;
+    QStringList clipped;
+    QTimer::singleShot(0, [&] {
+        const QRect window = entry.rect();
+        for (QWidget* control : entry.findChildren<QWidget*>()) {
+            const bool own = qobject_cast<QLabel*>(control) || qobject_cast<QGroupBox*>(control) ||
+                             qobject_cast<QComboBox*>(control) ||
+                             qobject_cast<QAbstractSpinBox*>(control) ||
+                             qobject_cast<QPushButton*>(control);
+            if (!own || !control->isVisible()) continue;
+            const auto* label = qobject_cast<QLabel*>(control);
+            const QSize need = label && label->wordWrap()
+                                   ? QSize(0, label->heightForWidth(label->width()))
+                               : label ? label->sizeHint()
+                                       : control->minimumSizeHint();
+            const QRect place(control->mapTo(&entry, QPoint(0, 0)), control->size());
+            if (!window.contains(place) || control->width() < need.width() ||
+                control->height() < need.height()) {
+                const QString name = label ? label->text() : control->metaObject()->className();
+                clipped << name.left(40);
+            }
+        }
+        entry.Button3Click();
+    });
+    run.Main().ManageStockSplitDivident1Click();
+    QVERIFY(!entry.isVisible());
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(" | ")));
+    // Still a window of the size the user cannot change, with no close box.
+    QCOMPARE(entry.minimumSize(), entry.maximumSize());
+    QVERIFY(!(entry.windowFlags() & Qt::WindowCloseButtonHint));
 }
 
 void ImportTest::ReloadErrorStillEndsOnComplete() {
