@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPalette>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/start_options.h"
 #include "chart/chart_model.h"
@@ -258,6 +260,10 @@ private:
     StockSelection ChartSelection() const;
     OverlaySettings Overlays() const;
     void PlaceIndicatorTitle();
+    // Fills the detail panel's readout for the last mouse position over the
+    // chart, after the detail panel went back to its designed texts.
+    void RefreshReadout();
+    void ReadoutAt(int x);
     void ShowHeaderLabels(bool visible);
 
     TDataStore store_;
@@ -265,6 +271,15 @@ private:
     bool closing_ = false;
     bool stockListFilled_ = false;
     int lastMouseX_ = 0;
+    bool mouseMovedOverChart_ = false; // lastMouseX_ holds a position
+    // The detail panel's labels as designed, for a readout that has nothing
+    // to show.
+    struct DesignedLabel {
+        QLabel* label;
+        QString text;
+        QPalette palette;
+    };
+    std::vector<DesignedLabel> detailDesign_;
     QList<QWidget*> hiddenByMinimize_;
     std::map<int, QLabel*> labels_;
     // Kept for the run: a composition leaves what it does not set as it was.

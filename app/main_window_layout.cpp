@@ -152,6 +152,8 @@ void TForm1::setupDetailPanel(QWidget* parent) {
         if (row.Hint) v->setToolTip(row.Hint);
         ++r;
     }
+    for (QLabel* label : parent->findChildren<QLabel*>())
+        detailDesign_.push_back({label, label->text(), label->palette()});
 }
 
 void TForm1::setupStockLists(QWidget* parent) {
