@@ -11,15 +11,14 @@
 namespace brevant {
 namespace {
 
-// Set on the settings table between its creation and the commit of its
-// default rows. A creation cut off in between leaves the mark, and the next
-// start puts the rows in; a table emptied by hand carries no mark and stays
-// empty.
+// Set on the settings table in the transaction that creates it and taken off
+// in the one that commits its default rows. A creation cut off in between
+// leaves the mark, and the next start puts the rows in; a table emptied by
+// hand carries no mark and stays empty.
 constexpr const char* kMarkSettingsPending = "COMMENT ON TABLE INDICATOR IS 'defaults pending'";
 constexpr const char* kClearSettingsMark = "COMMENT ON TABLE INDICATOR IS NULL";
-constexpr const char* kCountSettingsMark =
-    "SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = 'INDICATOR' AND "
-    "CAST(RDB$DESCRIPTION AS VARCHAR(40)) = 'defaults pending'";
+
+constexpr const char* kQuoteIndexes[] = {"IDX0", "IDX1", "IDX2", "IDX3"};
 
 void Say(const ProgressCallbacks& p, const char* text) {
     if (p.status) p.status(text);
@@ -31,40 +30,27 @@ void Exec(TFBLDsql& sql, const char* text) {
     sql.ExecSQL();
 }
 
-// A count read with one text parameter.
-int Count(TFBLDsql& sql, const char* text, const std::string& name) {
-    sql.SetSQL(text);
-    sql.Prepare();
-    sql.ParamAsString(0, name);
-    sql.ExecSQL();
+// Every name the query's first column lists.
+std::set<std::string> Names(TFBLDsql& sql, const char* text) {
+    std::set<std::string> names;
+    Exec(sql, text);
+    for (sql.First(); !sql.Eof(); sql.Next()) names.insert(sql.FieldAsString(0));
+    return names;
+}
+
+int Count(TFBLDsql& sql, const char* text) {
+    Exec(sql, text);
     sql.First();
     return sql.FieldAsInteger(0);
 }
 
-// Each step looks and, when its part is missing, creates it in one
-// transaction on TR1: a start cut off anywhere leaves whole steps behind.
+// One transaction on TR1 for each change, so that a start cut off anywhere
+// leaves whole steps behind.
 template <class Work> void InTransaction(TDataStore& s, Work work) {
     s.TR1.StartTransaction();
     TransactionGuard guard(s.TR1);
     work(s.SQL1);
     guard.Commit();
-}
-
-bool TableExists(TFBLDsql& sql, const char* table) {
-    return Count(sql,
-                 "SELECT COUNT(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE "
-                 "(RDB$RELATION_NAME = ?) AND RDB$VIEW_SOURCE IS NULL",
-                 table) > 0;
-}
-
-bool IndexExists(TFBLDsql& sql, const char* index) {
-    return Count(sql, "SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$INDEX_NAME = ?", index) > 0;
-}
-
-void CreateTable(TDataStore& s, const char* table, const char* statement) {
-    InTransaction(s, [&](TFBLDsql& sql) {
-        if (!TableExists(sql, table)) Exec(sql, statement);
-    });
 }
 
 // --- The steps, in order ---
@@ -85,12 +71,27 @@ void Attach(BootstrapContext& c) {
     c.store.DB1.Connect();
 }
 
+// One look at what the file holds, for all the steps after it.
+void LookAtTheFile(BootstrapContext& c) {
+    FileParts& parts = c.parts;
+    InTransaction(c.store, [&](TFBLDsql& sql) {
+        parts.tables = Names(sql, "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE "
+                                  "RDB$VIEW_SOURCE IS NULL AND RDB$RELATION_NAME IN "
+                                  "('DATATABLE', 'SPLIT', 'INDICATOR', 'IMPORTGEN')");
+        parts.indexes = Names(sql, "SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE "
+                                   "RDB$INDEX_NAME IN ('IDX0', 'IDX1', 'IDX2', 'IDX3')");
+        parts.settingsPending =
+            Count(sql, "SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = "
+                       "'INDICATOR' AND RDB$DESCRIPTION = 'defaults pending'") > 0;
+        parts.importGenerationRow = parts.tables.contains("IMPORTGEN") &&
+                                    Count(sql, "SELECT COUNT(*) FROM IMPORTGEN WHERE ID = 1") > 0;
+    });
+}
+
 // A file without the quote table is new, or its creation was cut off before
 // that table: it gets the page cache the program creates files with.
 void StorePageCacheInNewFile(BootstrapContext& c) {
-    bool quoteTable = false;
-    InTransaction(c.store, [&](TFBLDsql& sql) { quoteTable = TableExists(sql, "DATATABLE"); });
-    if (quoteTable) return;
+    if (c.parts.tables.contains("DATATABLE")) return;
     // The embedded engine takes its page-cache size from the file's header
     // when the file is opened; store ours there and open the file again so
     // that the first import already runs with it.
@@ -103,41 +104,41 @@ void StorePageCacheInNewFile(BootstrapContext& c) {
     db.Connect();
 }
 
+void CreateTable(BootstrapContext& c, const char* table, const char* statement) {
+    if (c.parts.tables.contains(table)) return;
+    InTransaction(c.store, [&](TFBLDsql& sql) { Exec(sql, statement); });
+    c.parts.tables.insert(table);
+}
+
 void CreateQuoteTable(BootstrapContext& c) {
-    InTransaction(c.store, [&](TFBLDsql& sql) {
-        if (TableExists(sql, "DATATABLE")) return;
-        Say(c.progress, "Creating table...");
-        Exec(sql, schema::kCreateDataTable);
-    });
+    if (!c.parts.tables.contains("DATATABLE")) Say(c.progress, "Creating table...");
+    CreateTable(c, "DATATABLE", schema::kCreateDataTable);
 }
 
 template <int N> void CreateQuoteIndex(BootstrapContext& c) {
-    static constexpr const char* kNames[] = {"IDX0", "IDX1", "IDX2", "IDX3"};
-    static_assert(N >= 0 && N < 4);
-    InTransaction(c.store, [](TFBLDsql& sql) {
-        if (!IndexExists(sql, kNames[N])) Exec(sql, schema::kCreateIndexes[N]);
-    });
+    if (c.parts.indexes.contains(kQuoteIndexes[N])) return;
+    InTransaction(c.store, [](TFBLDsql& sql) { Exec(sql, schema::kCreateIndexes[N]); });
+    c.parts.indexes.insert(kQuoteIndexes[N]);
 }
 
 void CreateActionTable(BootstrapContext& c) {
-    CreateTable(c.store, "SPLIT", schema::kCreateSplit);
+    CreateTable(c, "SPLIT", schema::kCreateSplit);
 }
 
 void CreateSettingsTable(BootstrapContext& c) {
+    if (c.parts.tables.contains("INDICATOR")) return;
     InTransaction(c.store, [](TFBLDsql& sql) {
-        if (TableExists(sql, "INDICATOR")) return;
         Exec(sql, schema::kCreateIndicator);
         Exec(sql, kMarkSettingsPending);
     });
+    c.parts.tables.insert("INDICATOR");
+    c.parts.settingsPending = true;
 }
 
 // All fifteen rows and the end of the mark commit together.
 void InsertDefaultSettings(BootstrapContext& c) {
+    if (!c.parts.settingsPending) return;
     InTransaction(c.store, [](TFBLDsql& sql) {
-        sql.SetSQL(kCountSettingsMark);
-        sql.ExecSQL();
-        sql.First();
-        if (sql.FieldAsInteger(0) == 0) return;
         for (const IndicatorParamKey& k : kIndicatorParamKeys) {
             sql.SetSQL(schema::kInsertIndicator);
             sql.Prepare();
@@ -147,18 +148,20 @@ void InsertDefaultSettings(BootstrapContext& c) {
         }
         Exec(sql, kClearSettingsMark);
     });
+    c.parts.settingsPending = false;
 }
 
 void CreateImportGeneration(BootstrapContext& c) {
-    c.store.TR1.StartTransaction();
-    TransactionGuard guard(c.store.TR1);
-    EnsureImportGeneration(c.store.TR1);
-    guard.Commit();
+    if (c.parts.importGenerationRow) return;
+    InTransaction(c.store, [&](TFBLDsql&) { EnsureImportGeneration(c.store.TR1); });
+    c.parts.tables.insert("IMPORTGEN");
+    c.parts.importGenerationRow = true;
 }
 
 const BootstrapStep kSteps[] = {
     {"create the file when missing", CreateFileWhenMissing},
     {"attach", Attach},
+    {"look at the file", LookAtTheFile},
     {"page cache of a new file", StorePageCacheInNewFile},
     {"DATATABLE", CreateQuoteTable},
     {"IDX0", CreateQuoteIndex<0>},
@@ -181,7 +184,7 @@ bool CheckFirebird(TDataStore& store, const std::string& path, const ProgressCal
                    std::string* error) {
     if (store.DB1.Connected()) return true;
     try {
-        BootstrapContext context{store, path, progress};
+        BootstrapContext context{store, path, progress, {}};
         for (const BootstrapStep& step : BootstrapSteps()) step.run(context);
         if (progress.processMessages) progress.processMessages();
         return true;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <set>
 #include <span>
 #include <string>
 
@@ -25,24 +26,33 @@ struct ProgressCallbacks {
 bool CheckFirebird(TDataStore& store, const std::string& path, const ProgressCallbacks& progress,
                    std::string* error = nullptr);
 
+// What of its own a database file holds, as the bootstrap found it and has
+// added since.
+struct FileParts {
+    std::set<std::string> tables;  // DATATABLE, SPLIT, INDICATOR, IMPORTGEN
+    std::set<std::string> indexes; // IDX0 to IDX3
+    bool settingsPending = false;  // INDICATOR made, its default rows not yet in
+    bool importGenerationRow = false;
+};
+
 // What the steps of CheckFirebird work on.
 struct BootstrapContext {
     TDataStore& store;
     const std::string& path;
     const ProgressCallbacks& progress;
+    FileParts parts;
 };
 
-// One step of CheckFirebird. Each step after the attachment looks whether its
-// part of the file is there and, when it is not, creates it, looking and
-// creating in one transaction: a run cut off between or within steps leaves
-// whole steps behind, which the next run does not repeat.
+// One step of CheckFirebird. After the file, the attachment and one look at
+// what the file holds, each step creates its part of the file when that is
+// missing, in one transaction of its own: a run cut off between or within
+// steps leaves whole steps behind, and the next run does the rest.
 struct BootstrapStep {
     const char* name;
     void (*run)(BootstrapContext& context);
 };
 
-// The steps in the order CheckFirebird runs them: the file, the attachment,
-// then the file's contents.
+// The steps in the order CheckFirebird runs them.
 std::span<const BootstrapStep> BootstrapSteps();
 
 // The message shown when the database cannot be opened or created.

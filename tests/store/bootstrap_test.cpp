@@ -229,6 +229,10 @@ TEST_F(Bootstrap, MissingPartsAreAddedAndStoredRowsKept) {
             q.SetSQL(create);
             q.ExecSQL();
         }
+        // A long description of the user's own does not disturb the look.
+        const std::string comment = "COMMENT ON TABLE DATATABLE IS '" + std::string(100, 'x') + "'";
+        q.SetSQL(comment);
+        q.ExecSQL();
         tr.CommitRetaining();
         for (const char* insert :
              {"INSERT INTO DATATABLE VALUES('ABC','Abc Corp','05.03.2026',1,2,0.5,1.5,100)",

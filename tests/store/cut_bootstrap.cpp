@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     const std::size_t steps = std::strtoul(argv[2], nullptr, 10);
     brevant::TDataStore store;
     const brevant::ProgressCallbacks progress;
-    brevant::BootstrapContext context{store, path, progress};
+    brevant::BootstrapContext context{store, path, progress, {}};
     try {
         for (std::size_t i = 0; i < steps && i < brevant::BootstrapSteps().size(); ++i)
             brevant::BootstrapSteps()[i].run(context);
