@@ -1,6 +1,7 @@
 // Brevant Dira — the help viewer: the pages of the help folder in a window.
 #include "app/help_window.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -15,7 +16,7 @@
 
 namespace brevant {
 
-THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), home_(parent) {
     setWindowTitle("Brevant Dira Help");
     setWindowIcon(ApplicationIcon());
     resize(760, 560);
@@ -58,9 +59,21 @@ void THelpWindow::ShowPage(const QString& pageFile) {
                              .arg(page.fileName().toHtmlEscaped(),
                                   QUrl::fromLocalFile(contentsFile_).toString()));
     }
+    // A modal dialog blocks every window but its own: the help becomes one of
+    // them. Asked for with no dialog open, it goes back to its first parent.
+    QWidget* modal = QApplication::activeModalWidget();
+    BelongTo(modal && modal != this ? modal : home_);
     show();
     raise();
     activateWindow();
+}
+
+void THelpWindow::BelongTo(QWidget* owner) {
+    if (parentWidget() == owner) return;
+    const bool placed = isVisible();
+    const QRect place = geometry();
+    setParent(owner, windowFlags()); // hides the window
+    if (placed) setGeometry(place);
 }
 
 } // namespace brevant

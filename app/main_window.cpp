@@ -63,6 +63,8 @@ void TForm1::changeEvent(QEvent* event) {
     if (isMinimized() != wasMinimized) WMSysCommand(isMinimized());
 }
 
+// Installed on the application only: a second installation on the search box
+// would pass each of its key releases here twice, and search twice.
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Edit3 && event->type() == QEvent::KeyRelease) {
         Edit3KeyUp(static_cast<QKeyEvent*>(event)->key());

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPalette>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/start_options.h"
 #include "chart/chart_model.h"
@@ -192,8 +194,9 @@ public:
     QCustomPlot* Chart1 = nullptr;
     ChartRenderer* Renderer1 = nullptr; // draws the composed chart into Chart1
     QStatusBar* StatusBar1 = nullptr;
-    QTimer* Timer1 = nullptr; // readout, 50 ms
-    QTimer* Timer2 = nullptr; // first-time guide, 150 ms, once
+    QLabel* StatusText1 = nullptr; // the status bar's lasting text
+    QTimer* Timer1 = nullptr;      // readout, 50 ms
+    QTimer* Timer2 = nullptr;      // first-time guide, 150 ms, once
 
     // Header labels above the chart and the detail panel's labels, by their names.
     QLabel* Label(int number) const;
@@ -257,6 +260,10 @@ private:
     StockSelection ChartSelection() const;
     OverlaySettings Overlays() const;
     void PlaceIndicatorTitle();
+    // Fills the detail panel's readout for the last mouse position over the
+    // chart, after the detail panel went back to its designed texts.
+    void RefreshReadout();
+    void ReadoutAt(int x);
     void ShowHeaderLabels(bool visible);
 
     TDataStore store_;
@@ -264,6 +271,15 @@ private:
     bool closing_ = false;
     bool stockListFilled_ = false;
     int lastMouseX_ = 0;
+    bool mouseMovedOverChart_ = false; // lastMouseX_ holds a position
+    // The detail panel's labels as designed, for a readout that has nothing
+    // to show.
+    struct DesignedLabel {
+        QLabel* label;
+        QString text;
+        QPalette palette;
+    };
+    std::vector<DesignedLabel> detailDesign_;
     QList<QWidget*> hiddenByMinimize_;
     std::map<int, QLabel*> labels_;
     // Kept for the run: a composition leaves what it does not set as it was.

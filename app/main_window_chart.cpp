@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -85,10 +84,7 @@ void TForm1::PlotData() {
     // An empty title would still show its white background.
     Label(35)->setVisible(!Label(35)->text().isEmpty());
     Label(35)->adjustSize();
-    if (model_.statusText.empty())
-        StatusBar1->clearMessage();
-    else
-        StatusBar1->showMessage(ui::FromLatin1(model_.statusText));
+    StatusText1->setText(ui::FromLatin1(model_.statusText));
 }
 
 void TForm1::PlaceIndicatorTitle() {
@@ -105,6 +101,7 @@ void TForm1::SpeedButton5Click() {
 void TForm1::Chart1MouseMove(int x) {
     if (!Panel3->isVisible() || ListBox1->count() == 0) return;
     lastMouseX_ = x;
+    mouseMovedOverChart_ = true;
     // A running timer is not restarted: at most one readout per interval,
     // always for the latest position.
     if (!Timer1->isActive()) Timer1->start();
@@ -112,15 +109,32 @@ void TForm1::Chart1MouseMove(int x) {
 
 void TForm1::Timer1Timer() {
     Timer1->stop();
-    if (!ReadoutReadsX(lastMouseX_, Chart1->width())) return;
+    ReadoutAt(lastMouseX_);
+}
+
+void TForm1::ReadoutAt(int x) {
+    if (!ReadoutReadsX(x, Chart1->width())) return;
     try {
-        const int bar = ReadoutBarIndex(Renderer1->BottomAxisValueAt(lastMouseX_));
+        const int bar = ReadoutBarIndex(Renderer1->BottomAxisValueAt(x));
         ApplyReadoutTexts(
             Readout(Bars, bar, ComboBox1->currentIndex(), Overlays(), LocaleSettings_),
             [this](int number) { return Label(number); });
     } catch (...) {
         // A readout that fails only skips this tick; the next movement tries again.
     }
+}
+
+// After a view command the values of the earlier view (another indicator's
+// rows, a daily bar under monthly bars) must not stay: the panel starts from
+// its designed texts and the readout writes what the new view has at the
+// mouse's last position.
+void TForm1::RefreshReadout() {
+    Timer1->stop();
+    for (const DesignedLabel& designed : detailDesign_) {
+        designed.label->setText(designed.text);
+        designed.label->setPalette(designed.palette);
+    }
+    if (mouseMovedOverChart_) ReadoutAt(lastMouseX_);
 }
 
 } // namespace brevant

@@ -91,6 +91,10 @@ void TForm1::setupCentralArea() {
     setCentralWidget(central);
 
     StatusBar1 = new QStatusBar(this);
+    // A widget, not a message: the passing messages of menu items (hovering
+    // one shows its empty status tip) hide it only while they last.
+    StatusText1 = new QLabel(StatusBar1);
+    StatusBar1->addWidget(StatusText1, 1);
     setStatusBar(StatusBar1);
 }
 
@@ -148,6 +152,8 @@ void TForm1::setupDetailPanel(QWidget* parent) {
         if (row.Hint) v->setToolTip(row.Hint);
         ++r;
     }
+    for (QLabel* label : parent->findChildren<QLabel*>())
+        detailDesign_.push_back({label, label->text(), label->palette()});
 }
 
 void TForm1::setupStockLists(QWidget* parent) {
@@ -180,7 +186,6 @@ void TForm1::setupSearch(QWidget* parent) {
     row->setSpacing(1);
     Edit3 = new QLineEdit(parent);
     Edit3->setToolTip("Enter Stock Name");
-    Edit3->installEventFilter(this);
     Button2 = new QToolButton(parent);
     Button2->setToolTip("Search For Stock");
     Button2->setIcon(SearchIcon());

@@ -31,9 +31,12 @@ QString StartupMessage(const char* host) {
            "Update Database. Thank you.";
 }
 
-char FirstChar(const QString& text, char fallback) {
-    const std::string bytes = ui::ToLatin1(text);
-    return bytes.size() == 1 ? bytes.front() : fallback;
+// The program's texts are 8-bit: a separator outside Latin-1 (the Arabic
+// decimal separator) would turn into "?", and then no number with decimals
+// could be read from a quote file. Such a separator gives way to `fallback`.
+char SeparatorChar(const QString& text, char fallback) {
+    if (text.size() != 1 || text.front().unicode() > 0xFF) return fallback;
+    return char(text.front().unicode());
 }
 
 // Qt's format notation turned into the one LocaleSettings and the text
@@ -56,8 +59,16 @@ void TForm1::FormShow() {
     if (ProgramDir_.isEmpty()) ProgramDir_ = QString::fromStdString(ProgramDirectory());
     if (!ProgramDir_.endsWith('/')) ProgramDir_ += '/';
     HelpRouter1.SetHelpFile(ProgramDir_ + ui::kHelpFileName);
-    if (DatabasePath.isEmpty())
-        DatabasePath = QString::fromStdString(DefaultDatabasePath(ProgramDir_.toStdString()));
+    if (DatabasePath.isEmpty()) {
+        try {
+            DatabasePath = QString::fromStdString(DefaultDatabasePath(ProgramDir_.toStdString()));
+        } catch (const DataLocationError& e) {
+            ui::Ui().ShowMessage(nullptr, QString::fromLocal8Bit(e.what()));
+            FormClose();
+            close();
+            return;
+        }
+    }
 
     ProgressCallbacks progress{[splash](const std::string& text) { splash->SetStatus(text); },
                                [] { QApplication::processEvents(); }};
@@ -80,8 +91,9 @@ void TForm1::FormShow() {
 void TForm1::LoadOptions() {
     const QLocale locale;
     LocaleSettings settings;
-    settings.DecimalSeparator = FirstChar(locale.decimalPoint(), '.');
-    settings.ThousandSeparator = FirstChar(locale.groupSeparator(), ',');
+    settings.DecimalSeparator = SeparatorChar(locale.decimalPoint(), '.');
+    settings.ThousandSeparator =
+        SeparatorChar(locale.groupSeparator(), settings.DecimalSeparator == ',' ? '.' : ',');
     const QString shortDate = locale.dateFormat(QLocale::ShortFormat);
     for (const QChar c : shortDate) {
         if (!c.isLetter()) {

@@ -22,6 +22,7 @@ void TForm1::CheckIndicator() {
     for (int i = 0; i < StyleItems.size(); ++i)
         StyleItems[i]->setChecked(i == ComboBox2->currentIndex());
     PlotData();
+    RefreshReadout();
 }
 
 void TForm1::SetWindow(int index) {

@@ -19,14 +19,39 @@ TStockListBox::TStockListBox(QWidget* parent) : QListWidget(parent) {
     hintTimer_.setSingleShot(true);
     hintTimer_.setInterval(kHintPauseMs);
     connect(&hintTimer_, &QTimer::timeout, this, &TStockListBox::ShowHint);
-    connect(this, &QListWidget::itemClicked, this, &TStockListBox::userSelected);
-    connect(this, &QListWidget::itemDoubleClicked, this, &TStockListBox::userSelected);
+    connect(this, &QListWidget::itemClicked, this, &TStockListBox::ReportClick);
+    connect(this, &QListWidget::itemDoubleClicked, this, &TStockListBox::ReportClick);
+}
+
+int TStockListBox::SelectedRow() const {
+    const QListWidgetItem* item = currentItem();
+    return item && item->isSelected() ? currentRow() : -1;
+}
+
+void TStockListBox::ReportClick() {
+    clickReported_ = true;
+    emit userSelected();
 }
 
 void TStockListBox::keyPressEvent(QKeyEvent* event) {
-    const int before = currentRow();
+    const int before = SelectedRow();
     QListWidget::keyPressEvent(event);
-    if (currentRow() != before && currentItem() && currentItem()->isSelected()) emit userSelected();
+    if (SelectedRow() != before && SelectedRow() >= 0) emit userSelected();
+}
+
+void TStockListBox::mousePressEvent(QMouseEvent* event) {
+    rowAtPress_ = SelectedRow();
+    clickReported_ = false;
+    QListWidget::mousePressEvent(event);
+}
+
+// A press on one item and a release on another (a drag across the list)
+// moves the selection without a click: it reports at the release, once.
+void TStockListBox::mouseReleaseEvent(QMouseEvent* event) {
+    QListWidget::mouseReleaseEvent(event);
+    if (!clickReported_ && SelectedRow() != rowAtPress_ && SelectedRow() >= 0) emit userSelected();
+    clickReported_ = false;
+    rowAtPress_ = SelectedRow();
 }
 
 void TStockListBox::mouseMoveEvent(QMouseEvent* event) {

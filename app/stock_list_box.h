@@ -16,17 +16,28 @@ public:
     static constexpr int kHintHideMs = 10000;
 
 signals:
-    // The user clicked an item or moved the selection with the keyboard;
+    // The user clicked or double-clicked an item, or changed the selection
+    // in any other way (dragging the mouse across the list, the keyboard);
     // selections made by the program do not report.
     void userSelected();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
     void ShowHint();
+    void ReportClick();
+    // The selected row, or -1.
+    int SelectedRow() const;
+
+    // From a press to its release: the selection before it, and whether a
+    // click has reported already.
+    int rowAtPress_ = -1;
+    bool clickReported_ = false;
 
     QTimer hintTimer_;
     QPoint hintPos_;

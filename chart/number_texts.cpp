@@ -1,9 +1,10 @@
 // Brevant Dira — the number texts the chart and its readout show.
 #include "chart/number_texts.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
+#include <system_error>
 
 #include "ta/text_format.h"
 
@@ -47,9 +48,12 @@ std::string VolumeText(double volume) {
 }
 
 std::string AxisNumberText(double value, char decimalSeparator) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.3f", value);
-    std::string text = buffer;
+    // to_chars: the C library's numeric locale, which the toolkit sets from
+    // the user's environment, would write "47,500" and keep its zeros.
+    char buffer[400]; // the widest double in fixed notation with 3 decimals
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
+    std::string text(buffer, ec == std::errc() ? end : buffer);
     const std::size_t point = text.find('.');
     if (point != std::string::npos) {
         while (text.back() == '0') text.pop_back();

@@ -1,6 +1,8 @@
 // Brevant Dira — `brevant-cli bars TEXT ...`: one stock's bars as CSV.
+#include <charconv>
 #include <cstdio>
 #include <optional>
+#include <system_error>
 
 #include "cli/bar_calculations.h"
 #include "cli/command_line.h"
@@ -80,9 +82,16 @@ void PrintBars(const TBars& bars) {
         std::fwrite(kStockBarFields[i].name.data(), 1, kStockBarFields[i].name.size(), stdout);
     }
     std::fputc('\n', stdout);
+    // Every digit a double holds, with a "." whatever the C library's locale.
+    char number[64];
     for (const TStockBar& bar : bars) {
-        for (std::size_t i = 0; i < kStockBarFields.size(); ++i)
-            std::printf(i == 0 ? "%.17g" : ",%.17g", bar.*kStockBarFields[i].member);
+        for (std::size_t i = 0; i < kStockBarFields.size(); ++i) {
+            if (i > 0) std::fputc(',', stdout);
+            const auto [end, ec] =
+                std::to_chars(number, number + sizeof number, bar.*kStockBarFields[i].member,
+                              std::chars_format::general, 17);
+            std::fwrite(number, 1, ec == std::errc() ? std::size_t(end - number) : 0, stdout);
+        }
         std::fputc('\n', stdout);
     }
 }

@@ -71,10 +71,12 @@ int main(int argc, char** argv) {
     }
     const std::string name = argv[i++];
     for (; i < argc; ++i) ctx.args.emplace_back(argv[i]);
-    if (ctx.dbPath.empty()) ctx.dbPath = brevant::DefaultDatabasePath(brevant::ProgramDirectory());
     for (const Command& c : kCommands) {
         if (name != c.name) continue;
         try {
+            // Inside: with no folder for it, the error names --db.
+            if (ctx.dbPath.empty())
+                ctx.dbPath = brevant::DefaultDatabasePath(brevant::ProgramDirectory());
             return c.run(ctx);
         } catch (const std::exception& e) {
             std::fprintf(stderr, "brevant-cli: %s\n", e.what());

@@ -10,4 +10,8 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   qt6-base-dev libqt6printsupport6 libqcustomplot-dev \
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils \
   libgtest-dev libbenchmark-dev \
-  xvfb xauth openbox fonts-dejavu-core python3 sqlite3 bc >/dev/null
+  xvfb xauth openbox fonts-dejavu-core python3 sqlite3 bc locales >/dev/null
+# A comma-decimal locale: tests check that numbers keep their texts under it.
+if ! locale -a | grep -qix 'de_DE.utf8'; then
+  $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

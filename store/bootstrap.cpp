@@ -1,4 +1,4 @@
-// Brevant Dira — opening the database file, creating it on the first run.
+// Brevant Dira — opening the database file, creating or completing it.
 #include "store/bootstrap.h"
 
 #include <filesystem>
@@ -11,6 +11,15 @@
 namespace brevant {
 namespace {
 
+// Set on the settings table in the transaction that creates it and taken off
+// in the one that commits its default rows. A creation cut off in between
+// leaves the mark, and the next start puts the rows in; a table emptied by
+// hand carries no mark and stays empty.
+constexpr const char* kMarkSettingsPending = "COMMENT ON TABLE INDICATOR IS 'defaults pending'";
+constexpr const char* kClearSettingsMark = "COMMENT ON TABLE INDICATOR IS NULL";
+
+constexpr const char* kQuoteIndexes[] = {"IDX0", "IDX1", "IDX2", "IDX3"};
+
 void Say(const ProgressCallbacks& p, const char* text) {
     if (p.status) p.status(text);
     if (p.processMessages) p.processMessages();
@@ -21,92 +30,163 @@ void Exec(TFBLDsql& sql, const char* text) {
     sql.ExecSQL();
 }
 
+// Every name the query's first column lists.
+std::set<std::string> Names(TFBLDsql& sql, const char* text) {
+    std::set<std::string> names;
+    Exec(sql, text);
+    for (sql.First(); !sql.Eof(); sql.Next()) names.insert(sql.FieldAsString(0));
+    return names;
+}
+
 int Count(TFBLDsql& sql, const char* text) {
     Exec(sql, text);
     sql.First();
     return sql.FieldAsInteger(0);
 }
 
-// All fifteen rows in one transaction, committed by the caller.
-void InsertDefaultSettings(TFBLDsql& sql) {
-    for (const IndicatorParamKey& k : kIndicatorParamKeys) {
-        sql.SetSQL(schema::kInsertIndicator);
-        sql.Prepare();
-        sql.ParamAsString(0, std::string(k.key));
-        sql.ParamAsString(1, k.DefaultText());
-        sql.ExecSQL();
-    }
-}
-
-void OpenExisting(TDataStore& s, const std::string& path, const ProgressCallbacks& progress) {
-    Say(progress, "Checking existing database...");
-    s.DB1.DBFile = path;
-    s.DB1.Connect();
+// One transaction on TR1 for each change, so that a start cut off anywhere
+// leaves whole steps behind.
+template <class Work> void InTransaction(TDataStore& s, Work work) {
     s.TR1.StartTransaction();
     TransactionGuard guard(s.TR1);
-    if (Count(s.SQL1, schema::kCountSplit) == 0) Exec(s.SQL1, schema::kCreateSplit);
+    work(s.SQL1);
     guard.Commit();
-    s.TR1.StartTransaction();
-    if (Count(s.SQL1, schema::kCountIndicator) == 0) {
-        Exec(s.SQL1, schema::kCreateIndicator);
-        guard.Commit();
-        s.TR1.StartTransaction();
-        InsertDefaultSettings(s.SQL1);
-    }
-    guard.Commit();
-    s.TR1.StartTransaction();
-    EnsureImportGeneration(s.TR1);
-    guard.Commit();
-    if (progress.processMessages) progress.processMessages();
 }
 
-void CreateNew(TDataStore& s, const std::string& path, const ProgressCallbacks& progress) {
-    Say(progress, "Creating empty database...");
-    s.DB1.CreateDatabase(path, kDatabaseUser, kDatabasePassword, schema::kDialect,
-                         schema::kPageSize);
-    s.DB1.DBFile = path;
+// --- The steps, in order ---
+
+void CreateFileWhenMissing(BootstrapContext& c) {
+    std::error_code ec;
+    if (std::filesystem::exists(c.path, ec)) {
+        Say(c.progress, "Checking existing database...");
+        return;
+    }
+    Say(c.progress, "Creating empty database...");
+    c.store.DB1.CreateDatabase(c.path, kDatabaseUser, kDatabasePassword, schema::kDialect,
+                               schema::kPageSize);
+}
+
+void Attach(BootstrapContext& c) {
+    c.store.DB1.DBFile = c.path;
+    c.store.DB1.Connect();
+}
+
+// One look at what the file holds, for all the steps after it.
+void LookAtTheFile(BootstrapContext& c) {
+    FileParts& parts = c.parts;
+    InTransaction(c.store, [&](TFBLDsql& sql) {
+        parts.tables = Names(sql, "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE "
+                                  "RDB$VIEW_SOURCE IS NULL AND RDB$RELATION_NAME IN "
+                                  "('DATATABLE', 'SPLIT', 'INDICATOR', 'IMPORTGEN')");
+        parts.indexes = Names(sql, "SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE "
+                                   "RDB$INDEX_NAME IN ('IDX0', 'IDX1', 'IDX2', 'IDX3')");
+        parts.settingsPending =
+            Count(sql, "SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = "
+                       "'INDICATOR' AND RDB$DESCRIPTION = 'defaults pending'") > 0;
+        parts.importGenerationRow = parts.tables.contains("IMPORTGEN") &&
+                                    Count(sql, "SELECT COUNT(*) FROM IMPORTGEN WHERE ID = 1") > 0;
+    });
+}
+
+// A file without the quote table is new, or its creation was cut off before
+// that table: it gets the page cache the program creates files with.
+void StorePageCacheInNewFile(BootstrapContext& c) {
+    if (c.parts.tables.contains("DATATABLE")) return;
     // The embedded engine takes its page-cache size from the file's header
     // when the file is opened; store ours there and open the file again so
     // that the first import already runs with it.
-    s.DB1.SetPageBuffers = kDatabasePageBuffers;
-    s.DB1.Connect();
-    s.DB1.SetPageBuffers = 0;
-    s.DB1.Disconnect();
-    s.DB1.Connect();
-
-    Say(progress, "Creating table...");
-    s.TR1.StartTransaction();
-    TransactionGuard guard(s.TR1);
-    // Each definition is committed before the next one uses it.
-    Exec(s.SQL1, schema::kCreateDataTable);
-    s.TR1.CommitRetaining();
-    for (const char* index : schema::kCreateIndexes) {
-        Exec(s.SQL1, index);
-        s.TR1.CommitRetaining();
-    }
-    Exec(s.SQL1, schema::kCreateSplit);
-    s.TR1.CommitRetaining();
-    Exec(s.SQL1, schema::kCreateIndicator);
-    guard.Commit();
-    s.TR1.StartTransaction();
-    InsertDefaultSettings(s.SQL1);
-    guard.Commit();
-    s.TR1.StartTransaction();
-    EnsureImportGeneration(s.TR1);
-    guard.Commit();
+    TFBLDatabase& db = c.store.DB1;
+    db.Disconnect();
+    db.SetPageBuffers = kDatabasePageBuffers;
+    db.Connect();
+    db.SetPageBuffers = 0;
+    db.Disconnect();
+    db.Connect();
 }
 
+void CreateTable(BootstrapContext& c, const char* table, const char* statement) {
+    if (c.parts.tables.contains(table)) return;
+    InTransaction(c.store, [&](TFBLDsql& sql) { Exec(sql, statement); });
+    c.parts.tables.insert(table);
+}
+
+void CreateQuoteTable(BootstrapContext& c) {
+    if (!c.parts.tables.contains("DATATABLE")) Say(c.progress, "Creating table...");
+    CreateTable(c, "DATATABLE", schema::kCreateDataTable);
+}
+
+template <int N> void CreateQuoteIndex(BootstrapContext& c) {
+    if (c.parts.indexes.contains(kQuoteIndexes[N])) return;
+    InTransaction(c.store, [](TFBLDsql& sql) { Exec(sql, schema::kCreateIndexes[N]); });
+    c.parts.indexes.insert(kQuoteIndexes[N]);
+}
+
+void CreateActionTable(BootstrapContext& c) {
+    CreateTable(c, "SPLIT", schema::kCreateSplit);
+}
+
+void CreateSettingsTable(BootstrapContext& c) {
+    if (c.parts.tables.contains("INDICATOR")) return;
+    InTransaction(c.store, [](TFBLDsql& sql) {
+        Exec(sql, schema::kCreateIndicator);
+        Exec(sql, kMarkSettingsPending);
+    });
+    c.parts.tables.insert("INDICATOR");
+    c.parts.settingsPending = true;
+}
+
+// All fifteen rows and the end of the mark commit together.
+void InsertDefaultSettings(BootstrapContext& c) {
+    if (!c.parts.settingsPending) return;
+    InTransaction(c.store, [](TFBLDsql& sql) {
+        for (const IndicatorParamKey& k : kIndicatorParamKeys) {
+            sql.SetSQL(schema::kInsertIndicator);
+            sql.Prepare();
+            sql.ParamAsString(0, std::string(k.key));
+            sql.ParamAsString(1, k.DefaultText());
+            sql.ExecSQL();
+        }
+        Exec(sql, kClearSettingsMark);
+    });
+    c.parts.settingsPending = false;
+}
+
+void CreateImportGeneration(BootstrapContext& c) {
+    if (c.parts.importGenerationRow) return;
+    InTransaction(c.store, [&](TFBLDsql&) { EnsureImportGeneration(c.store.TR1); });
+    c.parts.tables.insert("IMPORTGEN");
+    c.parts.importGenerationRow = true;
+}
+
+const BootstrapStep kSteps[] = {
+    {"create the file when missing", CreateFileWhenMissing},
+    {"attach", Attach},
+    {"look at the file", LookAtTheFile},
+    {"page cache of a new file", StorePageCacheInNewFile},
+    {"DATATABLE", CreateQuoteTable},
+    {"IDX0", CreateQuoteIndex<0>},
+    {"IDX1", CreateQuoteIndex<1>},
+    {"IDX2", CreateQuoteIndex<2>},
+    {"IDX3", CreateQuoteIndex<3>},
+    {"SPLIT", CreateActionTable},
+    {"INDICATOR", CreateSettingsTable},
+    {"default settings", InsertDefaultSettings},
+    {"IMPORTGEN", CreateImportGeneration},
+};
+
 } // namespace
+
+std::span<const BootstrapStep> BootstrapSteps() {
+    return kSteps;
+}
 
 bool CheckFirebird(TDataStore& store, const std::string& path, const ProgressCallbacks& progress,
                    std::string* error) {
     if (store.DB1.Connected()) return true;
     try {
-        std::error_code ec;
-        if (std::filesystem::exists(path, ec))
-            OpenExisting(store, path, progress);
-        else
-            CreateNew(store, path, progress);
+        BootstrapContext context{store, path, progress, {}};
+        for (const BootstrapStep& step : BootstrapSteps()) step.run(context);
+        if (progress.processMessages) progress.processMessages();
         return true;
     } catch (const std::exception& e) {
         if (error) *error = e.what();

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <functional>
+#include <set>
+#include <span>
 #include <string>
 
 #include "store/data_store.h"
@@ -14,14 +16,44 @@ struct ProgressCallbacks {
     std::function<void()> processMessages;          // let the caller's UI breathe
 };
 
-// Attaches `path`, creating the file with its three tables, four indexes and
-// the default settings when it does not exist, and adding SPLIT or INDICATOR
-// to an older file that lacks them. Nothing is ever deleted. Returns true when
-// DB1 is attached; on any failure returns false (the caller shows
+// Attaches `path`, creating the file when it does not exist, and creates
+// whatever of the three tables, four indexes, default settings rows and the
+// import generation the file lacks: a new file, an older one, or one whose
+// creation was cut off at any point. Nothing is ever deleted. Returns true
+// when DB1 is attached; on any failure returns false (the caller shows
 // MissingFileMessage()) and, when `error` is given, stores the failure's text
 // there for logs and the command line.
 bool CheckFirebird(TDataStore& store, const std::string& path, const ProgressCallbacks& progress,
                    std::string* error = nullptr);
+
+// What of its own a database file holds, as the bootstrap found it and has
+// added since.
+struct FileParts {
+    std::set<std::string> tables;  // DATATABLE, SPLIT, INDICATOR, IMPORTGEN
+    std::set<std::string> indexes; // IDX0 to IDX3
+    bool settingsPending = false;  // INDICATOR made, its default rows not yet in
+    bool importGenerationRow = false;
+};
+
+// What the steps of CheckFirebird work on.
+struct BootstrapContext {
+    TDataStore& store;
+    const std::string& path;
+    const ProgressCallbacks& progress;
+    FileParts parts;
+};
+
+// One step of CheckFirebird. After the file, the attachment and one look at
+// what the file holds, each step creates its part of the file when that is
+// missing, in one transaction of its own: a run cut off between or within
+// steps leaves whole steps behind, and the next run does the rest.
+struct BootstrapStep {
+    const char* name;
+    void (*run)(BootstrapContext& context);
+};
+
+// The steps in the order CheckFirebird runs them.
+std::span<const BootstrapStep> BootstrapSteps();
 
 // The message shown when the database cannot be opened or created.
 std::string MissingFileMessage();

@@ -26,7 +26,9 @@ std::string DefaultDatabasePath(const std::string& programDir) {
     else if (const char* home = std::getenv("HOME"); home && *home)
         base = std::filesystem::path(home) / ".local" / "share";
     else
-        base = std::filesystem::temp_directory_path();
+        throw DataLocationError("no folder for the database: the program's folder " + programDir +
+                                " is not writable and neither XDG_DATA_HOME nor HOME is set; "
+                                "name the database file with --db FILE");
     const std::filesystem::path dir = base / "brevant-dira";
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);

@@ -22,10 +22,16 @@ bool TableExists(TFBLDsql& sql) {
 
 void EnsureImportGeneration(TFBLTransaction& t) {
     TFBLDsql sql(&t);
-    if (TableExists(sql)) return;
-    sql.SetSQL(kCreateImportGeneration);
+    if (!TableExists(sql)) {
+        sql.SetSQL(kCreateImportGeneration);
+        sql.ExecSQL();
+        t.CommitRetaining();
+    }
+    // Also when an earlier run was cut off between the table and its row.
+    sql.SetSQL("SELECT COUNT(*) FROM IMPORTGEN WHERE ID = 1");
     sql.ExecSQL();
-    t.CommitRetaining();
+    sql.First();
+    if (sql.FieldAsInteger(0) > 0) return;
     sql.SetSQL("INSERT INTO IMPORTGEN (ID, GENERATION) VALUES (1, 0)");
     sql.ExecSQL();
     t.CommitRetaining();

@@ -16,9 +16,9 @@ inline constexpr const char* kCreateImportGeneration =
     "CREATE TABLE IMPORTGEN (ID INTEGER NOT NULL PRIMARY KEY CHECK (ID = 1), "
     "GENERATION INTEGER NOT NULL)";
 
-// Creates the table with its row when the table is missing; does nothing
-// otherwise. Runs DDL on `t`, which must be started, and commits its work
-// with CommitRetaining (the table must exist before its row goes in).
+// Creates the table when it is missing, and its row when that is missing;
+// does nothing otherwise. Runs DDL on `t`, which must be started, and commits
+// its work with CommitRetaining (the table must exist before its row goes in).
 void EnsureImportGeneration(TFBLTransaction& t);
 
 // Raises the generation by one on `t`, the import's own transaction: the new

@@ -27,11 +27,14 @@ std::vector<TSplitGridRow> LoadSplitGrid(TDataStore& store, const LocaleSettings
 // form.
 std::string ActionText(const std::string& action, float item, char decimalSeparator);
 
-// The 15-significant-digit text of the amount cut after the third decimal
-// digit: 0.25 shows 0.25, 0.1 (stored as 0.100000001...) shows 0.100.
+// The 15-significant-digit text of the amount, rounded half away from zero at
+// the third decimal digit when it has more: 0.25 shows 0.25, 0.1 (stored as
+// 0.100000001...) shows 0.100, 0.35 (stored as 0.349999994...) shows 0.350.
+// An exponent stays: 1E-6 shows 1.000E-6.
 std::string DividendAmountText(float item, char decimalSeparator);
 
-// A ratio stored as "a.b" (2:1 as 2.1), rounded to one decimal: "2:1".
+// A ratio stored as "a.b" (2:1 as 2.1), rounded to one decimal: "2:1",
+// whatever the C library's numeric locale.
 std::string SplitAmountText(float item);
 
 } // namespace brevant

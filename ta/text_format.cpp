@@ -4,9 +4,9 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <system_error>
 
 #include "day_date.h"
 
@@ -256,11 +256,15 @@ std::string FloatToStr(double value, char decimalSeparator) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
     if (value == 0) return "0";
+    // 15 significant digits; to_chars, since the C library's numeric locale
+    // may have been changed by a toolkit.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", value); // 15 significant digits
-    std::string s(buf);
+    const auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    const std::string s(buf, ec == std::errc() ? end : buf);
     const std::size_t e = s.find('e');
-    const int exponent = std::atoi(s.c_str() + e + 1);
+    int exponent = 0;
+    std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), exponent);
     const bool negative = s[0] == '-';
     std::string digits;
     for (std::size_t i = negative ? 1 : 0; i < e; ++i)

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <clocale>
 #include <cstdio>
 #include <filesystem>
 #include <qcustomplot.h>
@@ -65,6 +66,8 @@ BENCHMARK(BM_WindowViewCommand)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     brevant::TApplication app(argc, argv);
+    // The toolkit took the user's numeric locale; the figures print with ".".
+    std::setlocale(LC_NUMERIC, "C");
     benchmark::Initialize(&argc, argv);
 
     std::string pattern = (std::filesystem::temp_directory_path() / "brevant-XXXXXX").string();

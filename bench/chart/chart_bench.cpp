@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <clocale>
 #include <cmath>
 #include <qcustomplot.h>
 
@@ -94,6 +95,8 @@ BENCHMARK(BM_ReadoutTick)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The toolkit took the user's numeric locale; the figures print with ".".
+    std::setlocale(LC_NUMERIC, "C");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -42,7 +42,6 @@ TForm9::TForm9(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Manage Stock Split/Dividend");
     // No close box: "Cancel" ends the window.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(405, 474);
     auto* layout = new QVBoxLayout(this);
     setupSplitGroup();
     setupDividendGroup();
@@ -64,6 +63,9 @@ TForm9::TForm9(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(Button3);
     layout->addLayout(buttons);
     connect(Button3, &QPushButton::clicked, this, &TForm9::Button3Click);
+    // The designed size, or as much more as the font in use needs: a size
+    // fixed without regard to the font clipped the steps' texts.
+    setFixedSize(sizeHint().expandedTo(QSize(405, 474)));
 }
 
 void TForm9::setupSplitGroup() {

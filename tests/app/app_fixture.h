@@ -8,7 +8,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <charconv>
 #include <memory>
+#include <system_error>
 
 #include "app/app_windows.h"
 #include "app/application.h"
@@ -57,6 +59,11 @@ public:
         options.DatabasePath =
             databasePath.isEmpty() ? QString::fromStdString(DatabaseFile()) : databasePath;
         options.ProgramDir = QString::fromStdString(Folder());
+        StartWith(options);
+    }
+
+    // Starts the program with exactly these options.
+    void StartWith(const TStartOptions& options) {
         windows_ = std::make_unique<TApplicationWindows>(options);
         QObject::connect(w().Form4, &TForm4::statusChanged,
                          [this](const QString& text) { SplashTexts << text; });
@@ -86,14 +93,21 @@ private:
     std::unique_ptr<TApplicationWindows> windows_;
 };
 
+// A price as a quote file writes it, with a "." whatever the C library's
+// numeric locale (std::to_string would follow it).
+inline std::string PriceText(double price) {
+    char text[64];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, price);
+    return std::string(text, ec == std::errc() ? end : text);
+}
+
 // A quote line for `symbol` named `name` on day `day` of January 2024.
 inline std::string Quote(const std::string& symbol, const std::string& name, int day,
                          double close = 10.0) {
     char date[16];
     std::snprintf(date, sizeof date, "%02d012024", day);
-    return symbol + "," + name + "," + date + "," + std::to_string(close) + "," +
-           std::to_string(close + 1) + "," + std::to_string(close - 1) + "," +
-           std::to_string(close) + ",1000\n";
+    return symbol + "," + name + "," + date + "," + PriceText(close) + "," + PriceText(close + 1) +
+           "," + PriceText(close - 1) + "," + PriceText(close) + ",1000\n";
 }
 
 // `days` quotes of one stock, from the 2nd of January on.

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -44,6 +46,15 @@ QList<int> CheckedItems(const TForm1& m) {
     return checked;
 }
 
+// What the status bar shows: a passing message, or else its lasting text.
+QString StatusText(const TForm1& m) {
+    if (!m.StatusBar1->currentMessage().isEmpty()) return m.StatusBar1->currentMessage();
+    QStringList shown;
+    for (const QLabel* label : m.StatusBar1->findChildren<QLabel*>())
+        if (label->isVisible() && !label->text().isEmpty()) shown << label->text();
+    return shown.join(' ');
+}
+
 QList<int> ComboIndexes(const TForm1& m) {
     return {m.ComboBox3->currentIndex(), m.ComboBox1->currentIndex(), m.ComboBox2->currentIndex()};
 }
@@ -66,6 +77,7 @@ private slots:
     void F12OpensTheFilterWindowOnce();
     void ShortHistoryNamedInStatusBar();
     void EmptyIndicatorPanelSaysWhy();
+    void StatusTextOutlivesHoveringAMenu();
     void EmptySeriesShowsDesignCaptions();
     void HeaderFromFilterResultWhenAllStockHasNoSelection();
     void BottomAxisLabelsFollowTheSelection();
@@ -240,12 +252,43 @@ void ChartCommandsTest::F12OpensTheFilterWindowOnce() {
 void ChartCommandsTest::ShortHistoryNamedInStatusBar() {
     Main().Bars.resize(30);
     Main().Month1Click();
-    QCOMPARE(Main().StatusBar1->currentMessage(), QString());
+    QCOMPARE(StatusText(Main()), QString());
     Main().Bars.resize(20);
     Main().Month1Click();
-    QCOMPARE(Main().StatusBar1->currentMessage(), kFirst + " has less than 1 Month data");
+    QCOMPARE(StatusText(Main()), kFirst + " has less than 1 Month data");
     Main().ViewAllDataClick();
-    QCOMPARE(Main().StatusBar1->currentMessage(), QString());
+    QCOMPARE(StatusText(Main()), QString());
+}
+
+// Moving the mouse over menu items (whose empty status tips are passing
+// messages) leaves the status bar's text as it was.
+void ChartCommandsTest::StatusTextOutlivesHoveringAMenu() {
+    Main().Bars.resize(20);
+    Main().Month1Click();
+    const QString text = kFirst + " has less than 1 Month data";
+    QCOMPARE(StatusText(Main()), text);
+
+    QMenuBar* bar = Main().MainMenu1;
+    QAction* data = nullptr;
+    for (QAction* title : bar->actions())
+        if (title->text() == "&Data") data = title;
+    QVERIFY(data);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(data).center());
+    QMenu* menu = data->menu();
+    QTRY_VERIFY(menu->isVisible());
+    QAction* last = nullptr;
+    for (QAction* item : menu->actions()) {
+        if (item->isSeparator()) continue;
+        QTest::mouseMove(menu, menu->actionGeometry(item).center());
+        last = item;
+    }
+    QCOMPARE(menu->activeAction(), last);
+    QCOMPARE(StatusText(Main()), text);
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QTRY_VERIFY(!menu->isVisible());
+    QCOMPARE(StatusText(Main()), text);
+    Main().ViewAllDataClick();
+    QCOMPARE(StatusText(Main()), QString());
 }
 
 // The drawn texts of the chart itself, as the panel shows them.
@@ -276,7 +319,7 @@ void ChartCommandsTest::EmptySeriesShowsDesignCaptions() {
                                                     {34, "Date"},       {35, ""}};
     for (const auto& [number, text] : captions) QCOMPARE(Main().Label(number)->text(), text);
     QVERIFY(Main().Label(35)->isHidden());
-    QCOMPARE(Main().StatusBar1->currentMessage(), QString());
+    QCOMPARE(StatusText(Main()), QString());
     Main().ListBox1DblClick();
     QVERIFY(!Main().Label(35)->isHidden());
 }

@@ -6,13 +6,18 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
+#include <QScopeGuard>
 #include <QToolButton>
 #include <qcustomplot.h>
 
 #include "app/stock_list_box.h"
 #include "app_fixture.h"
+#include "chart/indicator_views.h"
+#include "chart/number_texts.h"
 #include "chart/render/chart_renderer.h"
 #include "chart/ui/overlay_window.h"
+#include "ta/text_format.h"
 
 using brevant::TForm1;
 using brevant::testing::AppRun;
@@ -38,6 +43,9 @@ private slots:
     void LatestPositionWithinOneTick();
     void HiddenDetailPanelStartsNoTimer();
     void CrosshairToggleFollowsTheMouse();
+    void IndicatorKeyRefillsTheReadoutAtOnce();
+    void PeriodChangeReadsTheNewBarUnderTheMouse();
+    void WithoutAMousePositionTheReadoutShowsItsCaptions();
     void EscapeOnlyTurnsTheCrosshairOff_data();
     void EscapeOnlyTurnsTheCrosshairOff();
 
@@ -187,6 +195,67 @@ void ChartReadoutTest::CrosshairToggleFollowsTheMouse() {
     QVERIFY(!Main().CrossCursor);
     QVERIFY(!Main().SpeedButton5->isChecked());
     for (QCPItemLine* line : lines()) QVERIFY(!line->visible());
+}
+
+// A view command fills the readout again for where the mouse last was,
+// without waiting for the mouse to move: no MACD rows under RSI.
+void ChartReadoutTest::IndicatorKeyRefillsTheReadoutAtOnce() {
+    ReadAt(PixelOf(9.8));
+    QCOMPARE(QStringList({Text(19), Text(20), Text(21)}),
+             QStringList({"MACD Fast :", "MACD Slow :", "MACD Hist :"}));
+    QTest::keyClick(&Main(), Qt::Key_F6);
+    QCOMPARE(Main().ComboBox1->currentIndex(), int(brevant::kRsiView));
+    QVERIFY(!Main().Timer1->isActive());
+    QCOMPARE(QStringList({Text(19), Text(20), Text(21)}),
+             QStringList({"RSI  :", "None :", "None :"}));
+    QCOMPARE(Text(11), QString::fromStdString(brevant::Rounded4Text(Main().Bars[9].RSI, '.')));
+    QCOMPARE(QStringList({Text(12), Text(13)}), QStringList({"0.0000", "0.0000"}));
+    QCOMPARE(Text(10), QString(" 15 Jan 25"));
+}
+
+// After switching to monthly bars the date and prices are those of the
+// month under the mouse, not of the day read before.
+void ChartReadoutTest::PeriodChangeReadsTheNewBarUnderTheMouse() {
+    auto choosePeriod = [&](QAction* item) {
+        Main().SpeedButton6Click();
+        QMenu* popup = Main().PopupMenu1;
+        QTRY_VERIFY(popup->isVisible());
+        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(item).center());
+        QTRY_VERIFY(!popup->isVisible());
+    };
+    const auto daily = qScopeGuard([&] { Main().DailyData1Click(); });
+    choosePeriod(Main().MonthlyData1);
+    Main().Chart1->replot();
+    const int x = PixelOf(2.5); // the third month
+    choosePeriod(Main().DailyData1);
+    Main().Chart1->replot();
+    ReadAt(x);
+    const QString day = Text(10);
+
+    choosePeriod(Main().MonthlyData1);
+    QVERIFY(Main().Bars.size() > 3 && Main().Bars.size() < 20);
+    const brevant::TStockBar& month = Main().Bars[2];
+    const brevant::LocaleSettings& locale = Main().ProgramLocale();
+    const QString date =
+        " " + QString::fromStdString(brevant::FormatDateTime("dd mmm yy", month.Date, locale));
+    QVERIFY(date != day);
+    QCOMPARE(Text(10), date);
+    QCOMPARE(Text(6), " " + QString::fromStdString(brevant::Rounded2Text(month.Close, '.')));
+}
+
+// A readout with no position to read shows the panel as designed.
+void ChartReadoutTest::WithoutAMousePositionTheReadoutShowsItsCaptions() {
+    AppRun fresh;
+    fresh.Prefill({SAMPLE_QUOTES});
+    fresh.Start();
+    TForm1& main = fresh.Main();
+    for (int n : kReadoutLabels) main.Label(n)->setText("x");
+    main.ViewRSIClick();
+    const std::pair<int, const char*> designed[] = {
+        {10, "Date"},   {3, "Open"},    {6, "Close"},          {7, "Volume"},
+        {8, "MA 1"},    {38, "MA 1:"},  {43, "BB Upp"},        {40, "BB Upp:"},
+        {11, "Tech 1"}, {13, "Tech 3"}, {19, "TA Indicator:"}, {21, "TA Indicator:"}};
+    for (const auto& [number, text] : designed) QCOMPARE(main.Label(number)->text(), text);
 }
 
 void ChartReadoutTest::EscapeOnlyTurnsTheCrosshairOff_data() {

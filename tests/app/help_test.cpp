@@ -1,14 +1,18 @@
 // Brevant Dira — help requests, sample-data pages, the about box and the guide.
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "app/about_window.h"
 #include "app/first_time_guide.h"
+#include "app/help_window.h"
 #include "app_fixture.h"
+#include "screen/ui/filter_window.h"
 #include "store/ui/update_window.h"
 
 using brevant::testing::AppRun;
@@ -22,6 +26,8 @@ private slots:
     void ExchangeCaptionsOpenTheirPages();
     void GuideOpensOnceAndAboutCloses();
     void GuideRingsTheUpdateButtonAndNasdaq();
+    void HelpFromAModalDialogTakesInput_data();
+    void HelpFromAModalDialogTakesInput();
 };
 
 void HelpTest::HelpRequestsOpenPagesBesideTheProgram() {
@@ -121,6 +127,68 @@ void HelpTest::GuideRingsTheUpdateButtonAndNasdaq() {
     QCOMPARE(label->text(), QString("NASDAQ"));
     QCOMPARE(label->parentWidget()->childAt(nasdaq.center()), label);
     QVERIFY(update.ExchangeCaptionRect("No such exchange").isNull());
+}
+
+void HelpTest::HelpFromAModalDialogTakesInput_data() {
+    QTest::addColumn<bool>("filter"); // the filter dialog, or the update window
+    QTest::addColumn<int>("button");  // the filter dialog's "?" button; 0: "Help"
+    QTest::addColumn<QString>("page");
+    QTest::newRow("Help in the filter dialog") << true << 0 << "Filter_Database2.htm";
+    QTest::newRow("? beside the RSI filter") << true << 3 << "RSI_Filter.htm";
+    QTest::newRow("Help in the update window") << false << 0 << "Update_Database.htm";
+}
+
+// Help asked for from a modal dialog comes up in front and takes the mouse
+// and the keyboard while the dialog stays open.
+void HelpTest::HelpFromAModalDialogTakesInput() {
+    QFETCH(bool, filter);
+    QFETCH(int, button);
+    QFETCH(QString, page);
+    AppRun run;
+    run.InstallHelp();
+    run.Prefill({run.Write("q.txt", Quotes("ACM", "Acme Corp", 2))});
+    run.Start();
+    brevant::THelpWindow& help = *run.w().HelpWindow;
+    run.Ui.OnHelpPage = [&](const QString& file) { help.ShowPage(file); };
+    QDialog* dialog = filter ? static_cast<QDialog*>(run.w().Form2) : run.w().Form8;
+    QAbstractButton* ask = !filter ? run.w().Form8->Button5
+                           : button
+                               ? static_cast<QAbstractButton*>(run.w().Form2->SpeedButton(button))
+                               : run.w().Form2->Button5;
+    QVERIFY(ask);
+    QToolButton* contents = nullptr;
+    for (QToolButton* b : help.findChildren<QToolButton*>())
+        if (b->text() == "Contents") contents = b;
+    QVERIFY(contents);
+
+    QUrl shown, afterClick, afterKey;
+    bool dialogOpen = false, helpVisible = false;
+    QTimer::singleShot(0, [&] {
+        QCOMPARE(QApplication::activeModalWidget(), dialog);
+        QTest::mouseClick(ask, Qt::LeftButton);
+        helpVisible = help.isVisible();
+        shown = help.Browser->source();
+        // Through the window system, where a modal dialog blocks other windows.
+        QTest::mouseClick(help.windowHandle(), Qt::LeftButton, {},
+                          contents->mapTo(&help, contents->rect().center()));
+        afterClick = help.Browser->source();
+        help.Browser->setFocus();
+        QTest::keyClick(help.windowHandle(), Qt::Key_Left, Qt::AltModifier);
+        afterKey = help.Browser->source();
+        dialogOpen = dialog->isVisible();
+        dialog->reject();
+    });
+    if (filter)
+        run.Main().ScanNow1Click();
+    else
+        run.Main().UpdateData1Click();
+
+    QVERIFY(helpVisible);
+    QCOMPARE(shown.fileName(), page);
+    QCOMPARE(afterClick.fileName(), QString("index.htm"));
+    QCOMPARE(afterKey.fileName(), page); // Alt+Left: back
+    QVERIFY(dialogOpen);
+    help.close();
 }
 
 BREVANT_QTEST_MAIN(HelpTest)

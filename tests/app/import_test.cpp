@@ -1,9 +1,11 @@
 // Brevant Dira — importing through the update and progress windows, and the split list.
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -14,6 +16,7 @@
 #include "store/ui/split_entry_window.h"
 #include "store/ui/split_list_window.h"
 #include "store/ui/update_window.h"
+#include "support/numeric_locale.h"
 
 using brevant::testing::AppRun;
 using brevant::testing::Quote;
@@ -42,8 +45,12 @@ private slots:
     void CancelDuringSecondOfThreeFiles();
     void UnreadableThirdFileStopsWithoutReload();
     void SplitListAfterImport();
+    void SplitListUnderACommaDecimalLocale();
+    void DecimalSeparatorOutsideLatin1_data();
+    void DecimalSeparatorOutsideLatin1();
     void BrowseShowsChosenFiles();
     void SplitEntryWindowOnlyCancels();
+    void SplitEntryWindowShowsEveryControlWhole();
     void ReloadErrorStillEndsOnComplete();
 
 private:
@@ -134,19 +141,89 @@ void ImportTest::SplitListAfterImport() {
     text.insert(text.size() - 1, ",*Dividend,0.25,,:,");
     std::string split = Quote("ABC", "ABC HOLDINGS", 20);
     split.insert(split.size() - 1, ",,,*Split,2:1,");
-    run.Ui.FilesToOpen = {QString::fromStdString(run.Write("actions.txt", text + split))};
+    // Stored as 0.349999994: rounded, not cut, at the third decimal.
+    std::string rounded = Quote("ABC", "ABC HOLDINGS", 10);
+    rounded.insert(rounded.size() - 1, ",*Dividend,0.35,,:,");
+    run.Ui.FilesToOpen = {QString::fromStdString(run.Write("actions.txt", text + rounded + split))};
     run.w().Form8->Button2Click();
     run.w().Form8->Buttom1Click();
     QCOMPARE(run.w().Form3->Button1->text(), QString("Complete"));
 
     // Refilled on every showing, newest first.
     run.w().Form10->show();
-    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(grid->rowCount(), 3);
     QCOMPARE(Row(grid, 0), QStringList({"20.01.2024", "ABC", "ABC HOLDINGS", "Split ( 2:1 )"}));
-    QCOMPARE(Row(grid, 1), QStringList({"03.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0.25 )"}));
+    QCOMPARE(Row(grid, 1),
+             QStringList({"10.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0.350 )"}));
+    QCOMPARE(Row(grid, 2), QStringList({"03.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0.25 )"}));
     QCOMPARE(grid->horizontalHeaderItem(3)->text(), QString("Action"));
     run.w().Form10->Button2Click();
     QVERIFY(!run.w().Form10->isVisible());
+}
+
+// The window toolkit takes the C library's numeric locale from the user's
+// environment; the list's texts stay the same.
+void ImportTest::SplitListUnderACommaDecimalLocale() {
+    const brevant::testing::NumericLocale comma(brevant::testing::kCommaLocale);
+    QVERIFY2(comma.Installed(), "the comma-decimal locale is not installed");
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(previous); });
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    QCOMPARE(run.Main().DecimalSeparator(), ',');
+    run.Ui.FilesToOpen = {QString::fromStdString(
+        run.Write("actions.txt", "ABC,ABC HOLDINGS,03012024,10,11,9,10,1000,*Dividend,0.25,,:,\n"
+                                 "ABC,ABC HOLDINGS,20012024,10,11,9,10,1000,,,*Split,2:1,\n"))};
+    run.w().Form8->Button2Click();
+    run.w().Form8->Buttom1Click();
+    QCOMPARE(run.w().Form3->Button1->text(), QString("Complete"));
+    run.w().Form3->Button1Click();
+    run.w().Form8->Button3Click();
+
+    // The list as the Data menu opens it.
+    QStringList split, dividend;
+    QTimer::singleShot(0, [&] {
+        split = Row(run.w().Form10->JvStringGrid1, 0);
+        dividend = Row(run.w().Form10->JvStringGrid1, 1);
+        run.w().Form10->Button2Click();
+    });
+    run.Main().UndoStockSplitDividend1Click();
+    QCOMPARE(split, QStringList({"20.01.2024", "ABC", "ABC HOLDINGS", "Split ( 2:1 )"}));
+    QCOMPARE(dividend, QStringList({"03.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0,25 )"}));
+}
+
+void ImportTest::DecimalSeparatorOutsideLatin1_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("Arabic") << QLocale(QLocale::Arabic, QLocale::Egypt);
+    QTest::newRow("Persian") << QLocale(QLocale::Persian, QLocale::Iran);
+}
+
+// The program's texts are 8-bit; a separator it cannot hold gives way to ".",
+// and prices with decimals are read, not stored as -99999999.
+void ImportTest::DecimalSeparatorOutsideLatin1() {
+    QFETCH(QLocale, locale);
+    QVERIFY(locale.decimalPoint().front().unicode() > 0xFF);
+    const QLocale previous;
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(previous); });
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    QCOMPARE(run.Main().DecimalSeparator(), '.');
+    run.Ui.FilesToOpen = {QString::fromStdString(
+        run.Write("prices.txt", "ABC,ABC HOLDINGS,03012024,12.25,13.5,11.75,12.5,1000\n"))};
+    run.w().Form8->Button2Click();
+    run.w().Form8->Buttom1Click();
+    QCOMPARE(run.w().Form3->Button1->text(), QString("Complete"));
+    run.w().Form3->Button1Click();
+    run.w().Form8->Button3Click();
+    QCOMPARE(Items(run.Main().ListBox1), QStringList({"ABC HOLDINGS , ABC"}));
+    QCOMPARE(run.Main().Bars.size(), std::size_t(1));
+    const brevant::TStockBar& bar = run.Main().Bars.front();
+    QCOMPARE(QList<double>({bar.Open, bar.High, bar.Low, bar.Close}),
+             QList<double>({12.25, 13.5, 11.75, 12.5}));
 }
 
 void ImportTest::BrowseShowsChosenFiles() {
@@ -182,6 +259,44 @@ void ImportTest::SplitEntryWindowOnlyCancels() {
     QVERIFY(entry.Button3->isEnabled());
     entry.Button3->click();
     QVERIFY(!entry.isVisible());
+}
+
+// At the default font every control of the window shows whole: inside the
+// window and no smaller than it needs.
+void ImportTest::SplitEntryWindowShowsEveryControlWhole() {
+    AppRun run;
+    run.Prefill({run.Write("q.txt", Quotes("ACM", "Acme Corp", 2))});
+    run.Start();
+    brevant::TForm9& entry = *run.w().Form9;
+    QStringList clipped;
+    QTimer::singleShot(0, [&] {
+        const QRect window = entry.rect();
+        for (QWidget* control : entry.findChildren<QWidget*>()) {
+            const bool own = qobject_cast<QLabel*>(control) || qobject_cast<QGroupBox*>(control) ||
+                             qobject_cast<QComboBox*>(control) ||
+                             qobject_cast<QAbstractSpinBox*>(control) ||
+                             qobject_cast<QPushButton*>(control);
+            if (!own || !control->isVisible()) continue;
+            const auto* label = qobject_cast<QLabel*>(control);
+            const QSize need = label && label->wordWrap()
+                                   ? QSize(0, label->heightForWidth(label->width()))
+                               : label ? label->sizeHint()
+                                       : control->minimumSizeHint();
+            const QRect place(control->mapTo(&entry, QPoint(0, 0)), control->size());
+            if (!window.contains(place) || control->width() < need.width() ||
+                control->height() < need.height()) {
+                const QString name = label ? label->text() : control->metaObject()->className();
+                clipped << name.left(40);
+            }
+        }
+        entry.Button3Click();
+    });
+    run.Main().ManageStockSplitDivident1Click();
+    QVERIFY(!entry.isVisible());
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(" | ")));
+    // Still a window of the size the user cannot change, with no close box.
+    QCOMPARE(entry.minimumSize(), entry.maximumSize());
+    QVERIFY(!(entry.windowFlags() & Qt::WindowCloseButtonHint));
 }
 
 void ImportTest::ReloadErrorStillEndsOnComplete() {

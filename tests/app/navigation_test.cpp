@@ -11,6 +11,7 @@
 
 #include "app/stock_list_box.h"
 #include "app_fixture.h"
+#include "store/fbl.h"
 
 using brevant::TForm1;
 using brevant::testing::AppRun;
@@ -24,6 +25,21 @@ QString Caption(const QString& item) {
     return QString(TForm1::kCaption) + item;
 }
 
+// Rows the program's attachment has read by index so far: a stock's load
+// reads its rows so.
+qlonglong IndexReads(TForm1& main) {
+    brevant::TFBLTransaction t(&main.Store().DB1);
+    brevant::TFBLDsql q(&t);
+    t.StartTransaction();
+    q.SetSQL("SELECT R.MON$RECORD_IDX_READS FROM MON$ATTACHMENTS A JOIN MON$RECORD_STATS R ON "
+             "R.MON$STAT_ID = A.MON$STAT_ID WHERE A.MON$ATTACHMENT_ID = CURRENT_CONNECTION");
+    q.ExecSQL();
+    q.First();
+    const qlonglong reads = QString::fromStdString(q.FieldAsString(0)).toLongLong();
+    t.Commit();
+    return reads;
+}
+
 } // namespace
 
 class NavigationTest : public QObject {
@@ -35,6 +51,9 @@ private slots:
     void Search();
     void UpcaseSChangesOnlyAsciiLetters();
     void UserSelectionLoadsProgramSelectionDoesNot();
+    void MouseDragAcrossTheListLoadsTheStock_data();
+    void MouseDragAcrossTheListLoadsTheStock();
+    void KeyReleaseInTheSearchBoxSearchesOnce();
     void ViewChangeWithoutSelectionChangesNothing();
     void DetailPanelToggledTwice();
     void LongListTextShowsAsHint();
@@ -145,6 +164,57 @@ void NavigationTest::UserSelectionLoadsProgramSelectionDoesNot() {
     QCOMPARE(Main().windowTitle(), Caption("Acme Corp , ACM"));
     QCOMPARE(Main().Label(22)->text(), QString("Acme Corp , ACM"));
     QCOMPARE(int(Main().Bars.size()), 3);
+}
+
+void NavigationTest::MouseDragAcrossTheListLoadsTheStock_data() {
+    QTest::addColumn<QList<int>>("rows"); // pressed on the first, released on the last
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("bars");
+    QTest::newRow("down the list") << QList<int>{0, 1, 3} << "Zacme Ltd , ZAC" << 6;
+    QTest::newRow("up the list") << QList<int>{3, 1} << "acre Holdings , ACR" << 4;
+    QTest::newRow("away and back to the selected one") << QList<int>{2, 3, 2} << kBolt << 5;
+    QTest::newRow("back to where it began") << QList<int>{0, 1, 0} << "Acme Corp , ACM" << 3;
+}
+
+// A press on one item and a release on another is no click, yet the
+// selection moved: the selected stock is the one shown.
+void NavigationTest::MouseDragAcrossTheListLoadsTheStock() {
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, shown);
+    QFETCH(int, bars);
+    Main().Bars.clear(); // what is shown afterwards was loaded by the drag
+    QWidget* viewport = Main().ListBox1->viewport();
+    auto at = [&](int row) {
+        return Main().ListBox1->visualItemRect(Main().ListBox1->item(row)).center();
+    };
+    QTest::mousePress(viewport, Qt::LeftButton, {}, at(rows.first()));
+    for (int row : rows.mid(1)) QTest::mouseMove(viewport, at(row));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(rows.last()));
+
+    QCOMPARE(Main().ListBox1->currentItem()->text(), shown);
+    QVERIFY(Main().ListBox1->currentItem()->isSelected());
+    QCOMPARE(Main().windowTitle(), Caption(shown));
+    QCOMPARE(Main().Label(22)->text(), shown);
+    QCOMPARE(int(Main().Bars.size()), bars);
+}
+
+// The search box's key release searches once, so the stock found is read
+// once: as much as one search asked for directly reads.
+void NavigationTest::KeyReleaseInTheSearchBoxSearchesOnce() {
+    Main().Edit3->setText("z");
+    qlonglong before = IndexReads(Main());
+    Main().Button2Click();
+    const qlonglong oneSearch = IndexReads(Main()) - before;
+    QCOMPARE(Main().windowTitle(), Caption("Zacme Ltd , ZAC"));
+    QVERIFY(oneSearch > 0);
+
+    init();
+    Main().Edit3->setFocus();
+    before = IndexReads(Main());
+    QTest::keyClick(Main().Edit3, Qt::Key_Z);
+    QCOMPARE(Main().Edit3->text(), QString("z"));
+    QCOMPARE(Main().windowTitle(), Caption("Zacme Ltd , ZAC"));
+    QCOMPARE(IndexReads(Main()) - before, oneSearch);
 }
 
 void NavigationTest::ViewChangeWithoutSelectionChangesNothing() {

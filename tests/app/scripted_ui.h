@@ -32,7 +32,10 @@ public:
         Urls << url;
         return true;
     }
-    void ShowHelpPage(const QString& pageFile) override { HelpPages << pageFile; }
+    void ShowHelpPage(const QString& pageFile) override {
+        HelpPages << pageFile;
+        if (OnHelpPage) OnHelpPage(pageFile);
+    }
 
     QStringList Messages;
     std::function<void(const QString&)> OnMessage;
@@ -41,6 +44,7 @@ public:
     QString FileToSave;
     QList<QUrl> Urls;
     QStringList HelpPages;
+    std::function<void(const QString&)> OnHelpPage;
 
 private:
     ui::UserInterface* previous_;

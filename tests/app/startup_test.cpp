@@ -1,5 +1,6 @@
 // Brevant Dira — start-up, minimizing and shutdown of the program.
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QTabWidget>
 
 #include "app/help_window.h"
@@ -18,6 +19,7 @@ private slots:
     void FirstRunInEmptyFolder();
     void SecondRunAfterImport();
     void UnusableDatabaseEndsWithOneMessage();
+    void NoFolderForTheDatabaseEndsNamingTheOption();
     void MinimizeTakesEveryWindow();
     void CloseAndExitDisconnect_data();
     void CloseAndExitDisconnect();
@@ -70,6 +72,34 @@ void StartupTest::UnusableDatabaseEndsWithOneMessage() {
     QVERIFY(run.Main().Closing());
     QVERIFY(!run.Main().isVisible());
     QVERIFY(!run.w().Form4->isVisible());
+    QCOMPARE(run.GuideOpenings, 0);
+}
+
+// An installed program (its folder not writable) with neither HOME nor
+// XDG_DATA_HOME set: no database in a temporary folder that the next reboot
+// empties, but a message naming the option that names a file.
+void StartupTest::NoFolderForTheDatabaseEndsNamingTheOption() {
+    const QByteArray home = qgetenv("HOME"), xdg = qgetenv("XDG_DATA_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", home);
+        if (xdg.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", xdg);
+    });
+    qunsetenv("HOME");
+    qunsetenv("XDG_DATA_HOME");
+    AppRun run;
+    brevant::TStartOptions options;
+    // Not writable even for root: it does not exist.
+    options.ProgramDir = QString::fromStdString(run.Folder()) + "installed/";
+    run.StartWith(options);
+    QTest::qWait(400);
+    QCOMPARE(run.Ui.Messages.size(), 1);
+    QVERIFY2(run.Ui.Messages[0].contains("--db"), qPrintable(run.Ui.Messages[0]));
+    QVERIFY(run.Main().Closing());
+    QVERIFY(!run.Main().Store().DB1.Connected());
+    QVERIFY(!run.Main().isVisible());
     QCOMPARE(run.GuideOpenings, 0);
 }
 

@@ -56,6 +56,43 @@ std::vector<std::string> DefaultRows() {
 const char* kUserTables = "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE "
                           "RDB$SYSTEM_FLAG = 0 ORDER BY 1";
 
+// Every table, index, default row and the import generation of a file the
+// program made, with the page cache it creates files with.
+void ExpectCompleteFile(TDataStore& s) {
+    EXPECT_EQ(Column(s, kUserTables),
+              (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SPLIT"}));
+    // Each index of the quote table with its columns in order.
+    EXPECT_EQ(Column(s, "SELECT TRIM(S.RDB$INDEX_NAME), TRIM(S.RDB$FIELD_NAME) FROM "
+                        "RDB$INDEX_SEGMENTS S JOIN RDB$INDICES I ON I.RDB$INDEX_NAME = "
+                        "S.RDB$INDEX_NAME WHERE I.RDB$RELATION_NAME = 'DATATABLE' ORDER BY "
+                        "S.RDB$INDEX_NAME, S.RDB$FIELD_POSITION"),
+              (std::vector<std::string>{"IDX0=SYMBOL", "IDX0=DATA", "IDX0=OPN", "IDX0=HIGH",
+                                        "IDX0=LOW", "IDX0=CLS", "IDX0=VOL", "IDX1=SYMBOL",
+                                        "IDX2=STOCK", "IDX3=DATA"}));
+    EXPECT_EQ(Column(s, schema::kSelectIndicator), DefaultRows());
+    EXPECT_EQ(Column(s, "SELECT ID, GENERATION FROM IMPORTGEN"), std::vector<std::string>{"1=0"});
+    EXPECT_EQ(Column(s, "SELECT MON$PAGE_BUFFERS FROM MON$DATABASE"),
+              std::vector<std::string>{std::to_string(kDatabasePageBuffers)});
+    // No mark of an unfinished creation is left on the settings table.
+    EXPECT_EQ(Column(s, "SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$DESCRIPTION IS NOT NULL AND "
+                        "RDB$SYSTEM_FLAG = 0"),
+              std::vector<std::string>{"0"});
+}
+
+// Runs `steps` steps of the bootstrap on `path` in a process that then ends
+// at once, attached; returns its exit status.
+int CutBootstrapOff(const std::string& path, std::size_t steps) {
+    std::string helper = CUT_BOOTSTRAP_PATH;
+    std::string count = std::to_string(steps);
+    std::vector<char*> argv = {helper.data(), const_cast<char*>(path.c_str()), count.data(),
+                               nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, helper.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 } // namespace
 
 class Bootstrap : public ::testing::Test {
@@ -147,6 +184,96 @@ TEST_F(Bootstrap, EmptySettingsTableStaysEmpty) {
     TDataStore s;
     ASSERT_TRUE(CheckFirebird(s, path, {}));
     EXPECT_EQ(Column(s, "SELECT COUNT(*) FROM INDICATOR"), std::vector<std::string>{"0"});
+}
+
+// A first start killed after any step of the creation: the next start makes
+// the file whole, and one after that finds nothing more to do.
+TEST_F(Bootstrap, CreationCutOffAfterEachStepIsCompletedByTheNextStart) {
+    const std::size_t steps = BootstrapSteps().size();
+    ASSERT_GT(steps, 3u);
+    for (std::size_t done = 0; done < steps; ++done) {
+        SCOPED_TRACE(done == 0 ? std::string("nothing done")
+                               : std::string("cut after: ") + BootstrapSteps()[done - 1].name);
+        const TempDir folder;
+        const std::string path = folder.file("BREVDATA.BVD");
+        ASSERT_EQ(CutBootstrapOff(path, done), 0);
+        {
+            TDataStore s;
+            std::string error;
+            ASSERT_TRUE(CheckFirebird(s, path, {}, &error)) << error;
+            ExpectCompleteFile(s);
+        }
+        TDataStore s;
+        ASSERT_TRUE(CheckFirebird(s, path, {}));
+        EXPECT_EQ(Column(s, "SELECT COUNT(*) FROM INDICATOR"), std::vector<std::string>{"15"});
+    }
+}
+
+// A file made elsewhere with the quote tables' data but without the indexes,
+// the settings' defaults or the import generation: what is missing is
+// created; nothing stored is changed or deleted.
+TEST_F(Bootstrap, MissingPartsAreAddedAndStoredRowsKept) {
+    const std::string path = dir.file("BREVDATA.BVD");
+    {
+        TFBLDatabase db;
+        db.CreateDatabase(path, kDatabaseUser, kDatabasePassword, 3, 4096);
+        db.DBFile = path;
+        db.User = kDatabaseUser;
+        db.Password = kDatabasePassword;
+        db.Connect();
+        TFBLTransaction tr(&db);
+        TFBLDsql q(&tr);
+        tr.StartTransaction();
+        for (const char* create : {schema::kCreateDataTable, schema::kCreateSplit,
+                                   schema::kCreateIndicator, schema::kCreateIndexes[2]}) {
+            q.SetSQL(create);
+            q.ExecSQL();
+        }
+        // A long description of the user's own does not disturb the look.
+        const std::string comment = "COMMENT ON TABLE DATATABLE IS '" + std::string(100, 'x') + "'";
+        q.SetSQL(comment);
+        q.ExecSQL();
+        tr.CommitRetaining();
+        for (const char* insert :
+             {"INSERT INTO DATATABLE VALUES('ABC','Abc Corp','05.03.2026',1,2,0.5,1.5,100)",
+              "INSERT INTO SPLIT VALUES('ABC','Abc Corp','04.03.2026',2.1,'Split')",
+              "INSERT INTO INDICATOR VALUES('RSI','21')"}) {
+            q.SetSQL(insert);
+            q.ExecSQL();
+        }
+        tr.Commit();
+    }
+    Recorder progress;
+    TDataStore s;
+    ASSERT_TRUE(CheckFirebird(s, path, progress.callbacks()));
+    EXPECT_EQ(progress.texts, std::vector<std::string>{"Checking existing database..."});
+    EXPECT_EQ(Column(s, "SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE "
+                        "RDB$RELATION_NAME = 'DATATABLE' ORDER BY 1"),
+              (std::vector<std::string>{"IDX0", "IDX1", "IDX2", "IDX3"}));
+    EXPECT_EQ(Column(s, "SELECT SYMBOL, CLS, VOL FROM DATATABLE"),
+              std::vector<std::string>{"ABC=1.5=100"});
+    EXPECT_EQ(Column(s, "SELECT SYMBOLA, ACTIONA FROM SPLIT"),
+              std::vector<std::string>{"ABC=Split"});
+    // The user's settings table had rows: no defaults join them.
+    EXPECT_EQ(Column(s, schema::kSelectIndicator), std::vector<std::string>{"RSI=21"});
+    EXPECT_EQ(Column(s, "SELECT GENERATION FROM IMPORTGEN"), std::vector<std::string>{"0"});
+}
+
+// The file an older program left when its first creation was cut off before
+// the quote table: every later list or import failed with "Table unknown".
+TEST_F(Bootstrap, FileWithoutTheQuoteTableIsCompleted) {
+    const std::string path = dir.file("BREVDATA.BVD");
+    {
+        TFBLDatabase db;
+        db.CreateDatabase(path, kDatabaseUser, kDatabasePassword, 3, 4096);
+    }
+    Recorder progress;
+    TDataStore s;
+    std::string error;
+    ASSERT_TRUE(CheckFirebird(s, path, progress.callbacks(), &error)) << error;
+    EXPECT_EQ(progress.texts,
+              (std::vector<std::string>{"Checking existing database...", "Creating table..."}));
+    ExpectCompleteFile(s);
 }
 
 TEST_F(Bootstrap, DialectOneFileIsAdoptedAndReadsDatesAsMidnight) {

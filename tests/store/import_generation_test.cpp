@@ -74,4 +74,13 @@ TEST_F(ImportGenerationTest, AFileWithoutTheTableOrItsRowCountsAsChangedUntilReo
     EXPECT_EQ(Count("DATATABLE"), 3); // the quote tables are not touched
 }
 
+// A start cut off between the table and its row, or a row deleted by hand:
+// the next start puts the row back.
+TEST_F(ImportGenerationTest, AMissingRowIsPutBackWhenReopened) {
+    Exec("DELETE FROM IMPORTGEN");
+    EXPECT_EQ(Generation(), std::nullopt);
+    Reopen();
+    EXPECT_EQ(Generation(), 0);
+}
+
 } // namespace

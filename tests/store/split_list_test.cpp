@@ -2,35 +2,64 @@
 
 #include "store/split_list.h"
 #include "store_fixture.h"
+#include "support/numeric_locale.h"
 
 using namespace brevant;
 using namespace brevant::testing;
 
-TEST(ActionText, AmountTexts) {
-    struct Case {
-        const char* action;
-        float item;
-        char separator;
-        const char* text;
-    } cases[] = {
-        {"Dividend", 0.25f, '.', "Dividend ( 0.25 )"},
-        {"Dividend", 0.1f, '.', "Dividend ( 0.100 )"},
-        {"Dividend", 1500.0f, '.', "Dividend ( 1500 )"},
-        {"Dividend", 2.5f, ',', "Dividend ( 2,5 )"},
-        {"Dividend", 0.1f, ',', "Dividend ( 0,100 )"},
-        {"Dividend", -99999999.0f, '.', "Dividend ( -100000000 )"},
-        {"Dividend", 1e-6f, '.', "Dividend ( 9.999E-7 )"},
-        {"Split", 2.1f, '.', "Split ( 2:1 )"},
-        {"Split", 2.1f, ',', "Split ( 2:1 )"},
-        {"Split", 3.2f, '.', "Split ( 3:2 )"},
-        {"Split", 3.0f, '.', "Split ( 3:0 )"},
-        {"Split", 10.1f, '.', "Split ( 10:1 )"},
-        {"Split", 1.96f, '.', "Split ( 2:0 )"},
-    };
-    for (const Case& c : cases) {
+namespace {
+
+struct AmountCase {
+    const char* action;
+    float item;
+    char separator;
+    const char* text;
+};
+
+const AmountCase kAmountTexts[] = {
+    {"Dividend", 0.25f, '.', "Dividend ( 0.25 )"},
+    {"Dividend", 0.1f, '.', "Dividend ( 0.100 )"},
+    {"Dividend", 1500.0f, '.', "Dividend ( 1500 )"},
+    {"Dividend", 2.5f, ',', "Dividend ( 2,5 )"},
+    {"Dividend", 0.1f, ',', "Dividend ( 0,100 )"},
+    {"Dividend", -99999999.0f, '.', "Dividend ( -100000000 )"},
+    // Rounded, not cut, at the third decimal.
+    {"Dividend", 0.35f, '.', "Dividend ( 0.350 )"},
+    {"Dividend", 0.12f, ',', "Dividend ( 0,120 )"},
+    {"Dividend", 0.0625f, '.', "Dividend ( 0.063 )"},
+    {"Dividend", 0.9995f, '.', "Dividend ( 0.999 )"}, // 0.999499976...
+    {"Dividend", 0.9996f, '.', "Dividend ( 1.000 )"},
+    {"Dividend", 9.9999f, '.', "Dividend ( 10.000 )"},
+    {"Dividend", -0.35f, '.', "Dividend ( -0.350 )"},
+    {"Dividend", 1e-6f, '.', "Dividend ( 1.000E-6 )"}, // 9.99999997E-7
+    {"Dividend", 1.2345e-6f, '.', "Dividend ( 1.235E-6 )"},
+    {"Split", 2.1f, '.', "Split ( 2:1 )"},
+    {"Split", 2.1f, ',', "Split ( 2:1 )"},
+    {"Split", 3.2f, '.', "Split ( 3:2 )"},
+    {"Split", 3.0f, '.', "Split ( 3:0 )"},
+    {"Split", 10.1f, '.', "Split ( 10:1 )"},
+    {"Split", 1.96f, '.', "Split ( 2:0 )"},
+};
+
+void ExpectAmountTexts() {
+    for (const AmountCase& c : kAmountTexts) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(ActionText(c.action, c.item, c.separator), c.text);
     }
+}
+
+} // namespace
+
+TEST(ActionText, AmountTexts) {
+    ExpectAmountTexts();
+}
+
+// The window toolkit sets the C library's numeric locale from the user's
+// environment; the list shows the same texts whatever it is.
+TEST(ActionText, SameTextsUnderACommaDecimalCLocale) {
+    const NumericLocale comma(kCommaLocale);
+    ASSERT_TRUE(comma.Installed()) << kCommaLocale << " is not installed";
+    ExpectAmountTexts();
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/numeric_locale.h"
 #include "ta/day_date.h"
 #include "ta/text_format.h"
 
@@ -55,28 +56,46 @@ TEST(StrToDateTime, DateWithTime) {
     EXPECT_FALSE(TryStrToDateTime("05.03.2026 25:00", ProgramLocale(), v));
 }
 
+struct FloatTextCase {
+    double v;
+    const char* text;
+};
+
+const FloatTextCase kFloatTexts[] = {
+    {0, "0"},
+    {0.1, "0.1"},
+    {static_cast<double>(1.1f), "1.10000002384186"},
+    {123456792, "123456792"},
+    {-2.5, "-2.5"},
+    {1e20, "1E20"},
+    {1e15, "1E15"},
+    {1e14, "100000000000000"},
+    {0.00001, "0.00001"},
+    {0.000001, "1E-6"},
+    {static_cast<double>(0.1f), "0.100000001490116"},
+};
+
 TEST(FloatToStr, FifteenSignificantDigits) {
-    struct Case {
-        double v;
-        const char* text;
-    } cases[] = {
-        {0, "0"},
-        {0.1, "0.1"},
-        {static_cast<double>(1.1f), "1.10000002384186"},
-        {123456792, "123456792"},
-        {-2.5, "-2.5"},
-        {1e20, "1E20"},
-        {1e15, "1E15"},
-        {1e14, "100000000000000"},
-        {0.00001, "0.00001"},
-        {0.000001, "1E-6"},
-        {static_cast<double>(0.1f), "0.100000001490116"},
-    };
-    for (const Case& c : cases) {
+    for (const FloatTextCase& c : kFloatTexts) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(FloatToStr(c.v), c.text);
     }
     EXPECT_EQ(FloatToStr(2.5, ','), "2,5");
+}
+
+// The window toolkit sets the C library's numeric locale from the user's
+// environment; the texts follow only the separator they are given.
+TEST(FloatToStr, SameTextUnderACommaDecimalCLocale) {
+    const brevant::testing::NumericLocale comma(brevant::testing::kCommaLocale);
+    ASSERT_TRUE(comma.Installed()) << brevant::testing::kCommaLocale << " is not installed";
+    for (const FloatTextCase& c : kFloatTexts) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(FloatToStr(c.v), c.text);
+    }
+    EXPECT_EQ(FloatToStr(2.5, ','), "2,5");
+    double v = 0;
+    ASSERT_TRUE(TryStrToFloat("12.5", '.', v));
+    EXPECT_EQ(v, 12.5);
 }
 
 TEST(StrToFloat, StrictReading) {
