@@ -46,7 +46,8 @@ std::uint8_t Screen(StockBars& stock, const TIndicatorParams& params, const Scan
     if (f.rsi) {
         stock.In(f.rsiPeriod);
         CalRSI(stock.Work(), params);
-        if (ProFilter26(stock.Work(), f.rsiDirection, f.rsiLevel, f.rsiDays, counter)) return 1;
+        if (ProFilter26(stock.Work(), params, f.rsiDirection, f.rsiLevel, f.rsiDays, counter))
+            return 1;
     }
     if (f.volume && VOLFilter(stock.In(f.volumePeriod), f.volumeThreshold,
                               VolumeWindow(f.volumePeriod), counter))
