@@ -109,6 +109,10 @@ TEST_F(BarCacheTest, OnePassHoldsWhatEachStocksQueryLoads) {
     for (int d = 300; d < 600; d += 2) rows.push_back({"CLASH", kFirstDay + d, 999});
     for (int d = 0; d < 200; d += 2) rows.push_back({"OLDCLASH", kFirstDay + d, 999});
     std::shuffle(rows.begin(), rows.end(), random);
+    // Different rows of the oldest kept day (435) arriving last, right when
+    // the days before it are cut off: still the stock's query decides.
+    for (int d = 0; d < 785; ++d) rows.push_back({"LATE", kFirstDay + d, float(d % 50 + 1)});
+    for (int k = 0; k < 5; ++k) rows.push_back({"LATE", kFirstDay + 435, float(900 + k)});
     // Short ones, a symbol with a trailing blank beside the same without, and
     // rows with a missing value, which the stock's query reads as 0.
     for (int d = 0; d < 5; ++d) rows.push_back({"SHORT", kFirstDay + d, float(d)});
@@ -141,6 +145,25 @@ TEST_F(BarCacheTest, OnePassHoldsWhatEachStocksQueryLoads) {
     EXPECT_EQ(dups->size(), 350u);
     EXPECT_EQ(dups->front().day, kFirstDay + 250);
     EXPECT_GE(cache.MemoryBytes(), 4 * 350 * sizeof(CompactBar));
+}
+
+TEST_F(BarCacheTest, ALargeTableStoredDayByDayFillsAsEachStocksQuery) {
+    // 200 stocks over 760 days, stored a day at a time as daily downloads
+    // are: many batches of rows, and histories cut twice over. Every fifth
+    // day of some stocks is stored again, the same or different.
+    Exec("EXECUTE BLOCK AS DECLARE D INTEGER = 0; DECLARE S INTEGER; BEGIN "
+         "WHILE (D < 760) DO BEGIN S = 0; WHILE (S < 200) DO BEGIN "
+         "INSERT INTO DATATABLE VALUES ('S' || :S, 'Name', DATEADD(:D DAY TO DATE '2020-01-01'), "
+         ":S, :S + 1, :S - 1, MOD(:D * 7 + :S, 101), 1000 + :D); "
+         "IF (MOD(D, 5) = 0 AND MOD(S, 10) = 0) THEN "
+         "INSERT INTO DATATABLE VALUES ('S' || :S, 'Name', DATEADD(:D DAY TO DATE '2020-01-01'), "
+         ":S, :S + 1, :S - 1, MOD(:D * 7 + :S + MOD(:S, 20), 101), 1000 + :D); "
+         "S = S + 1; END D = D + 1; END END");
+    ASSERT_EQ(Count("DATATABLE"), 200 * 760 + 20 * 152);
+    TBarCache cache;
+    ASSERT_TRUE(Fill(cache));
+    EXPECT_EQ(cache.Stocks(), 200u);
+    ExpectCacheEqualsQueries(cache);
 }
 
 TEST_F(BarCacheTest, AFileImportedAgainFillsAsOnce) {
