@@ -14,11 +14,19 @@
 #include "screen/ui/filter_window.h"
 #include "screen/ui/scan_progress_window.h"
 #include "screening_fixture.h"
+#include "ta/day_date.h"
 #include "ui/clamping_spin_edit.h"
 
+using brevant::CheckFirebird;
+using brevant::EncodeDate;
+using brevant::ImportOutcome;
+using brevant::ImportResult;
+using brevant::TDataStore;
+using brevant::TFBLDsql;
 using brevant::TForm1;
 using brevant::TForm2;
 using brevant::TForm5;
+using brevant::TQuoteImport;
 using brevant::testing::AppRun;
 using brevant::testing::BuySignal;
 using brevant::testing::Line;
@@ -67,6 +75,7 @@ private slots:
     void EmptyStockListRefusesAndUnticks();
     void ADoubleClickRunsOnce();
     void AfterARunNothingNamesTheOldStock();
+    void ARunAfterAnImportSeesItsRows();
     void DatabaseErrorEndsTheRunVisibly();
 
 private:
@@ -331,6 +340,53 @@ void ScanWindowTest::AfterARunNothingNamesTheOldStock() {
     QCOMPARE(m.Label(22)->text(), QString("Stock Name"));
     QVERIFY(m.Label(22)->isVisible());
     QVERIFY2(volume->range().upper < 100, qPrintable(QString::number(volume->range().upper)));
+}
+
+// The first run fills the bar cache; whoever imports next, the run after it
+// screens the new rows.
+void ScanWindowTest::ARunAfterAnImportSeesItsRows() {
+    const QString kappa = "Kappa Short , KKK";
+    auto listed = [&](int threshold) {
+        Form2().ClearAllFilter();
+        Form2().CheckBox4->setChecked(true);
+        Form2().SpinEdit7->setValue(threshold);
+        ScanNow();
+        Form5().Button1->click(); // "Complete"
+        return Results().contains(kappa);
+    };
+    // Another program (or a nightly import) adds fifty days to Kappa, which
+    // then has enough of them for the volume filter.
+    QVERIFY(!listed(1000));
+    {
+        TDataStore other;
+        QVERIFY(CheckFirebird(other, run_->DatabaseFile(), {}));
+        TFBLDsql q(&other.tr3);
+        other.tr3.StartTransaction();
+        q.SetSQL("UPDATE IMPORTGEN SET GENERATION = GENERATION + 1");
+        q.ExecSQL();
+        for (int day = 1; day <= 50; ++day) {
+            q.SetSQL(
+                "INSERT INTO DATATABLE VALUES ('KKK', 'Kappa Short', ?, 20, 21, 19, 20, 5000)");
+            q.Prepare();
+            q.ParamAsDateTime(0, EncodeDate(2024, 1, 1) + day);
+            q.ExecSQL();
+        }
+        other.tr3.Commit();
+        other.DB1.Disconnect();
+    }
+    QVERIFY(listed(1000));
+    // This program's own import: twenty days of heavy trading lift Kappa's
+    // average volume above 6000.
+    QVERIFY(!listed(6000));
+    std::string file;
+    for (int day = 2; day <= 29; ++day)
+        if (QDate(2024, 6, day).dayOfWeek() <= 5)
+            file += "KKK,Kappa Short," + QDate(2024, 6, day).toString("ddMMyyyy").toStdString() +
+                    ",20,21,19,20,100000\n";
+    const ImportResult imported =
+        TQuoteImport(Main().Store(), '.').Run({run_->Write("heavy.txt", file)});
+    QCOMPARE(int(imported.Outcome), int(ImportOutcome::Completed));
+    QVERIFY(listed(6000));
 }
 
 // Last: the database goes away under the run.
