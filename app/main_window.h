@@ -152,6 +152,7 @@ public:
     void ImportFinished() override;
 
     // --- TScanHost (Store and ProgramDir above serve both) ---
+    TBarCache& BarCache() override { return barCache_; }
     const TIndicatorParams& IndicatorParams() const override { return Params; }
     QStringList StockListItems() const override;
     void BeginScan() override;
@@ -267,6 +268,9 @@ private:
     void ShowHeaderLabels(bool visible);
 
     TDataStore store_;
+    // Bars read this session, for screening again and for going back to a
+    // stock; checked against the database before every use.
+    TBarCache barCache_;
     const TAppWindows* windows_ = nullptr;
     bool closing_ = false;
     bool stockListFilled_ = false;

@@ -34,6 +34,9 @@ QStringList TForm1::StockListItems() const {
 }
 
 void TForm1::BeginScan() {
+    // The chart empties for the run and stays so until a stock is picked:
+    // the title names no stock either.
+    setWindowTitle(kCaption);
     Bars.clear();
     ComboBox3->setCurrentIndex(kThreeMonths);
     for (int i = 0; i < WindowItems.size(); ++i) WindowItems[i]->setChecked(i == kThreeMonths);

@@ -42,7 +42,9 @@ void TForm1::FillStockList() {
 }
 
 void TForm1::LoadDataForName(const QString& text, bool manageTransaction) {
-    brevant::LoadDataForName(store_, ui::ToLatin1(text), manageTransaction, Bars);
+    // A caller's own transaction was never checked against the cache.
+    brevant::LoadDataForName(store_, ui::ToLatin1(text), manageTransaction, Bars,
+                             manageTransaction ? &barCache_ : nullptr);
 }
 
 TStockListBox* TForm1::VisibleList() const {
@@ -102,6 +104,9 @@ void TForm1::Edit3KeyUp(int key) {
 }
 
 void TForm1::ImportFinished() {
+    // The import changed the rows; the cache would notice, but its memory
+    // is better given back now.
+    barCache_.Drop();
     PageControl1->setCurrentWidget(TabSheet1);
     LoadStockList();
 }

@@ -159,6 +159,10 @@ void ComposeChart(ChartModel& chart, const ChartInputs& in) {
     if (n == 0) {
         ComposeEmpty(chart);
         ComputeDataRanges(chart);
+        // An axis whose shown series got no zero point (the volume bars of a
+        // narrow layout) must not keep the previous stock's range.
+        for (ChartAxis a : {ChartAxis::Indicator, ChartAxis::Right, ChartAxis::Left})
+            if (!chart.axis(a).dataRange) chart.axis(a).dataRange = AxisRange{0, 0};
         return;
     }
     if (n < window) {

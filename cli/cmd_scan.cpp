@@ -1,122 +1,136 @@
-// Brevant Dira — `brevant-cli scan`: screen the database with the filters.
-#include <unistd.h>
-
+// Brevant Dira — `brevant-cli scan`: screen the database with the filters,
+// one screen from the command line or many from a screens file.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "cli/command_line.h"
 #include "cli/open_store.h"
-#include "cli/option_values.h"
+#include "cli/scan_options.h"
+#include "cli/scan_progress.h"
 #include "screen/result_file.h"
 #include "screen/scan_run.h"
+#include "store/bar_cache.h"
 #include "store/stock_list.h"
 
 namespace brevant::cli {
 namespace {
 
-// A whole number inside the filter dialog's limits for that value.
-bool ReadValue(const std::string& text, const FilterValueRange& range, int& out) {
-    return ReadWholeNumber(text, range.min, range.max, out);
+void PrintLine(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
 }
 
-std::string RangeText(const FilterValueRange& r) {
-    return std::to_string(r.min) + " to " + std::to_string(r.max);
+void PrintCounters(const char* prefix, const ScanCounters& c) {
+    std::fprintf(stderr,
+                 "%sprocessed %d from %d, successful %d, unsuccessful %d, insufficient %d\n",
+                 prefix, c.processed, c.total, c.successful, c.unsuccessful, c.insufficient);
 }
 
-// `required` values, then an optional period, which is read into `period`.
-bool HasValues(const std::vector<std::string>& parts, std::size_t required, BarPeriod& period) {
-    if (parts.size() == required) return true;
-    return parts.size() == required + 1 && ParseBarPeriod(parts.back(), period);
+// What every run reports: the progress line on a terminal. A stop request
+// (say, a signal's flag) is to be set as `stopRequested`: the run then ends
+// after the current stock, or at once while the prices are still read.
+ScanCallbacks RunCallbacks(ScanProgressLine& progress) {
+    ScanCallbacks cb;
+    cb.reading = [&progress](long rows, long expected) { progress.Reading(rows, expected); };
+    cb.progress = [&progress](const ScanCounters& c) { progress.Stocks(c.processed, c.total); };
+    return cb;
 }
 
-std::string ReadMacd(const std::string& value, ScanFilters& f) {
-    f.macd = true;
-    const std::vector<std::string> p = SplitList(value);
-    if (!HasValues(p, 1, f.macdPeriod) || !ReadValue(p[0], kMacdDaysRange, f.macdDays))
-        return "--macd N[,P]: N from " + RangeText(kMacdDaysRange) + ", P daily, weekly or monthly";
-    return {};
+// The stock list, read as the window reads it at start-up.
+std::vector<std::string> StockListItems(TDataStore& store, TIndicatorParams& params) {
+    TStockList list;
+    LoadStockList(store, list, params, ProgressCallbacks{});
+    return std::move(list.Items);
 }
 
-std::string ReadMovingAverage(const std::string& value, ScanFilters& f) {
-    f.movingAverage = true;
-    const std::vector<std::string> p = SplitList(value);
-    if (!HasValues(p, 3, f.maPeriod) || !ReadValue(p[0], kMaPeriod1Range, f.maPeriod1) ||
-        !ReadValue(p[1], kMaPeriod2Range, f.maPeriod2) || !ReadValue(p[2], kMaDaysRange, f.maDays))
-        return "--ma P1,P2,N[,P]: P1 from " + RangeText(kMaPeriod1Range) + ", P2 from " +
-               RangeText(kMaPeriod2Range) + ", N from " + RangeText(kMaDaysRange);
-    return {};
+int ScanOnce(Context& ctx, const ScanFilters& filters, const std::string& out) {
+    TDataStore store;
+    if (!OpenStore(ctx, store, false)) return 1;
+    TIndicatorParams params;
+    const std::vector<std::string> items = StockListItems(store, params);
+
+    // One pass over the quote table reads every stock faster than a query
+    // per stock; the cache lives as long as the command.
+    TBarCache cache;
+    ScanResult result;
+    {
+        ScanProgressLine progress;
+        ScanCallbacks cb = RunCallbacks(progress);
+        cb.passed = PrintLine;
+        result = brevant::RunScan(store, items, params, filters, cb, &cache);
+    }
+    if (result.outcome == ScanOutcome::EmptyDatabase) {
+        std::fprintf(stderr, "brevant-cli: %s\n", kScanEmptyDatabaseMessage);
+        return 1;
+    }
+    if (result.outcome == ScanOutcome::Failed)
+        std::fprintf(stderr, "brevant-cli: %s\n", result.error.c_str());
+    if (!out.empty()) WriteScanResult(out, result.passed);
+    PrintCounters("", result.counters);
+    store.DB1.Disconnect();
+    return result.outcome == ScanOutcome::Failed ? 1 : 0;
 }
 
-std::string ReadRsi(const std::string& value, ScanFilters& f) {
-    f.rsi = true;
-    const std::vector<std::string> p = SplitList(value);
-    if (!HasValues(p, 3, f.rsiPeriod) || (p[0] != "above" && p[0] != "below") ||
-        !ReadValue(p[1], kRsiLevelRange, f.rsiLevel) || !ReadValue(p[2], kRsiDaysRange, f.rsiDays))
-        return "--rsi above|below,L,N[,P]: L from " + RangeText(kRsiLevelRange) + ", N from " +
-               RangeText(kRsiDaysRange);
-    f.rsiDirection = p[0] == "above" ? 0 : 1;
-    return {};
-}
+int ScanScreens(Context& ctx, const std::vector<ScreenLine>& lines) {
+    TDataStore store;
+    if (!OpenStore(ctx, store, false)) return 1;
+    TIndicatorParams params;
+    const std::vector<std::string> items = StockListItems(store, params);
 
-std::string ReadVolume(const std::string& value, ScanFilters& f) {
-    f.volume = true;
-    const std::vector<std::string> p = SplitList(value);
-    if (!HasValues(p, 1, f.volumePeriod) || !ReadValue(p[0], kVolumeRange, f.volumeThreshold))
-        return "--volume V[,P]: V from " + RangeText(kVolumeRange);
-    return {};
+    std::vector<ScanFilters> screens;
+    for (const ScreenLine& line : lines) screens.push_back(line.filters);
+    TBarCache cache;
+    ScreensResult result;
+    {
+        ScanProgressLine progress;
+        result = RunScreens(store, items, params, screens, RunCallbacks(progress), &cache);
+    }
+    if (result.outcome == ScanOutcome::EmptyDatabase) {
+        std::fprintf(stderr, "brevant-cli: %s\n", kScanEmptyDatabaseMessage);
+        return 1;
+    }
+    if (result.outcome == ScanOutcome::Failed)
+        std::fprintf(stderr, "brevant-cli: %s\n", result.error.c_str());
+    // Each screen under a header naming its line; "#" keeps the output a
+    // valid screens file's comment.
+    for (std::size_t s = 0; s < lines.size(); ++s) {
+        const std::string header =
+            "# line " + std::to_string(lines[s].number) + ": " + lines[s].text;
+        PrintLine(header);
+        for (const std::string& text : result.screens[s].passed) PrintLine(text);
+        PrintCounters(("line " + std::to_string(lines[s].number) + ": ").c_str(),
+                      result.screens[s].counters);
+    }
+    store.DB1.Disconnect();
+    return result.outcome == ScanOutcome::Failed ? 1 : 0;
 }
 
 } // namespace
 
 int RunScan(Context& ctx) {
     ScanFilters filters;
-    std::string out;
-    const CommandSyntax syntax{
-        "scan",
-        OptionWords::Every,
-        {
-            {"--macd", [&](const std::string& v) { return ReadMacd(v, filters); }},
-            {"--ma", [&](const std::string& v) { return ReadMovingAverage(v, filters); }},
-            {"--rsi", [&](const std::string& v) { return ReadRsi(v, filters); }},
-            {"--volume", [&](const std::string& v) { return ReadVolume(v, filters); }},
-            {"--out", TextValue(out)},
-        },
-        nullptr};
+    std::string out, screensFile;
+    std::vector<CommandOption> options = FilterOptions(filters);
+    options.push_back({"--out", TextValue(out)});
+    options.push_back({"--screens", TextValue(screensFile)});
+    const CommandSyntax syntax{"scan", OptionWords::Every, options, nullptr};
     if (const std::string error = ReadCommandLine(syntax, ctx.args); !error.empty())
         return UsageError(error);
-    if (!filters.Any()) return UsageError(kScanNoFilterMessage);
 
-    TDataStore store;
-    if (!OpenStore(ctx, store, false)) return 1;
-    TStockList list;
-    TIndicatorParams params;
-    LoadStockList(store, list, params, ProgressCallbacks{});
-
-    const bool terminal = isatty(STDERR_FILENO);
-    ScanCallbacks cb;
-    cb.passed = [](const std::string& text) {
-        std::fwrite(text.data(), 1, text.size(), stdout);
-        std::fputc('\n', stdout);
-    };
-    if (terminal)
-        cb.progress = [](const ScanCounters& c) {
-            std::fprintf(stderr, "\r%d from %d", c.processed, c.total);
-        };
-    const ScanResult result = brevant::RunScan(store, list.Items, params, filters, cb);
-    if (terminal) std::fputc('\n', stderr);
-    if (result.outcome == ScanOutcome::EmptyDatabase) {
-        std::fprintf(stderr, "brevant-cli: %s\n", kScanEmptyDatabaseMessage);
-        return 1;
+    if (screensFile.empty()) {
+        if (!filters.Any()) return UsageError(kScanNoFilterMessage);
+        return ScanOnce(ctx, filters, out);
     }
-    const ScanCounters& c = result.counters;
-    if (result.outcome == ScanOutcome::Failed)
-        std::fprintf(stderr, "brevant-cli: %s\n", result.error.c_str());
-    if (!out.empty()) WriteScanResult(out, result.passed);
-    std::fprintf(stderr, "processed %d from %d, successful %d, unsuccessful %d, insufficient %d\n",
-                 c.processed, c.total, c.successful, c.unsuccessful, c.insufficient);
-    store.DB1.Disconnect();
-    return result.outcome == ScanOutcome::Failed ? 1 : 0;
+    if (filters.Any())
+        return UsageError("scan: --screens takes every filter from its file; give none beside it");
+    if (!out.empty())
+        return UsageError("scan: --out saves one screen's result; it cannot go with --screens");
+    // Every line is read before anything runs: a bad one stops the command.
+    std::vector<ScreenLine> lines;
+    if (const std::string error = ReadScreensFile(screensFile, lines); !error.empty())
+        return UsageError(error);
+    return ScanScreens(ctx, lines);
 }
 
 } // namespace brevant::cli

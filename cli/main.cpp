@@ -34,7 +34,7 @@ const Command kCommands[] = {
     {"splits", "splits", RunSplits},
     {"scan",
      "scan [--macd N[,P]] [--ma P1,P2,N[,P]] [--rsi above|below,L,N[,P]] "
-     "[--volume V[,P]] [--out FILE]   (P: daily|weekly|monthly)",
+     "[--volume V[,P]] [--out FILE] | scan --screens FILE   (P: daily|weekly|monthly)",
      RunScan},
     {"chart",
      "chart TEXT --png FILE [--indicator NAME] [--style NAME] [--window NAME] "

@@ -17,6 +17,11 @@ int Last(const TBars& bars) {
     return static_cast<int>(bars.size()) - 1;
 }
 
+// CalMACD computes nothing with a period below 1.
+bool HasMacd(const TIndicatorParams& p) {
+    return p.MACD1 >= 1 && p.MACD2 >= 1 && p.MACD3 >= 1;
+}
+
 } // namespace
 
 std::uint8_t InsufficientData::Reject() {
@@ -40,17 +45,22 @@ std::uint8_t MACDFilter(const TBars& bars, const TIndicatorParams& params, int n
                         InsufficientData& counter) {
     const int last = Last(bars);
     const int k = last - n;
-    if (last < params.MACD1 + params.MACD2 + params.MACD3 + 2 || k < 0) return counter.Reject();
+    const long long firstSignal = 0LL + params.MACD1 + params.MACD2 + params.MACD3;
+    if (last < firstSignal + 2 || k < firstSignal || !HasMacd(params)) return counter.Reject();
     const TStockBar& then = bars[static_cast<std::size_t>(k)];
     if (then.MacdLine >= then.MacdSignal) return 1;
     const TStockBar& now = bars[static_cast<std::size_t>(last)];
     return now.MacdLine > now.MacdSignal ? 0 : 1;
 }
 
-std::uint8_t ProFilter26(const TBars& bars, int direction, int level, int n,
-                         InsufficientData& counter) {
+std::uint8_t ProFilter26(const TBars& bars, const TIndicatorParams& params, int direction,
+                         int level, int n, InsufficientData& counter) {
     const int last = Last(bars);
     if (last < n + 2 || n < 0) return counter.Reject();
+    // The same 0.0-is-no-value rule that the length rule applies before the
+    // first bar applies before the first RSI.
+    const long long firstRsi = params.RSI + 1LL;
+    if (params.RSI < 1 || last < params.RSI + 2LL || last - n < firstRsi) return counter.Reject();
     const double then = bars[static_cast<std::size_t>(last - n)].RSI;
     const double now = bars[static_cast<std::size_t>(last)].RSI;
     const double l = level;

@@ -34,15 +34,20 @@ std::uint8_t MAFilter(const TBars& bars, int p1, int p2, int n, InsufficientData
 
 // MACD line below its signal line at bar last - n and above it at the last
 // bar; reads MacdLine and MacdSignal as CalMACD left them. Short of data when
-// last < MACD1 + MACD2 + MACD3 + 2 or when bar last - n is before the first.
+// last < MACD1 + MACD2 + MACD3 + 2, or when bar last - n has no signal value
+// (CalMACD's first is bar MACD1 + MACD2 + MACD3): its 0.0 is no value to
+// compare.
 std::uint8_t MACDFilter(const TBars& bars, const TIndicatorParams& params, int n,
                         InsufficientData& counter);
 
 // RSI crossing the level within the last n bars: direction 0 ("Above"): below
 // the level at bar last - n and above it at the last bar; 1 ("Below"): the
-// reverse; any other direction rejects. Short of data when last < n + 2.
-std::uint8_t ProFilter26(const TBars& bars, int direction, int level, int n,
-                         InsufficientData& counter);
+// reverse; any other direction rejects. Reads RSI as CalRSI (period
+// params.RSI) left it. Short of data when last < n + 2, or when bar last - n
+// or the last bar has no RSI value (CalRSI's first is bar RSI + 1, and it
+// computes none on fewer than RSI + 3 bars): its 0.0 is no value to compare.
+std::uint8_t ProFilter26(const TBars& bars, const TIndicatorParams& params, int direction,
+                         int level, int n, InsufficientData& counter);
 
 // Average Volume of the last w bars above v. Short of data when last < w.
 std::uint8_t VOLFilter(const TBars& bars, int v, int w, InsufficientData& counter);

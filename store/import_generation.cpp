@@ -1,6 +1,8 @@
 // Brevant Dira — the import generation.
 #include "store/import_generation.h"
 
+#include <atomic>
+
 namespace brevant {
 namespace {
 
@@ -10,6 +12,8 @@ constexpr const char* kRaise =
     "UPDATE OR INSERT INTO IMPORTGEN (ID, GENERATION) VALUES (1, "
     "COALESCE((SELECT GENERATION FROM IMPORTGEN WHERE ID = 1), 0) + 1) MATCHING (ID)";
 constexpr const char* kRead = "SELECT GENERATION FROM IMPORTGEN WHERE ID = 1";
+
+std::atomic<long> importsStarted{0};
 
 bool TableExists(TFBLDsql& sql) {
     sql.SetSQL(kCountTable);
@@ -38,6 +42,7 @@ void EnsureImportGeneration(TFBLTransaction& t) {
 }
 
 void RaiseImportGeneration(TFBLTransaction& t) {
+    ++importsStarted;
     TFBLDsql sql(&t);
     sql.SetSQL(kRaise);
     sql.ExecSQL();
@@ -51,6 +56,10 @@ std::optional<int> ReadImportGeneration(TFBLTransaction& t) {
     sql.First();
     if (sql.Eof()) return std::nullopt;
     return sql.FieldAsInteger(0);
+}
+
+long ImportsStartedInThisProcess() {
+    return importsStarted.load();
 }
 
 } // namespace brevant

@@ -33,4 +33,9 @@ void RaiseImportGeneration(TFBLTransaction& t);
 // caller must then treat the database as changed.
 std::optional<int> ReadImportGeneration(TFBLTransaction& t);
 
+// How often this process has called RaiseImportGeneration: whatever it holds
+// in memory from the database can be dropped after any import of its own,
+// committed or not.
+long ImportsStartedInThisProcess();
+
 } // namespace brevant

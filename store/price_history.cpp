@@ -1,11 +1,11 @@
 // Brevant Dira — loading one stock's recent daily bars.
 #include "store/price_history.h"
 
-#include <array>
+#include <algorithm>
 #include <cmath>
 #include <optional>
-#include <string>
 
+#include "store/bar_cache.h"
 #include "store/quote_line.h"
 #include "store/stock_list.h"
 #include "store/transaction_guard.h"
@@ -13,8 +13,10 @@
 namespace brevant {
 namespace {
 
-// The symbol is bound, so any symbol the import stored loads.
-constexpr const char* kHistorySql = "SELECT FIRST (350) DATA, OPN, HIGH, LOW, CLS, VOL FROM "
+// The symbol is bound, so any symbol the import stored loads. No row limit:
+// the reading stops at the first row of a day beyond the limit, however many
+// duplicate rows came before it.
+constexpr const char* kHistorySql = "SELECT DATA, OPN, HIGH, LOW, CLS, VOL FROM "
                                     "DATATABLE WHERE SYMBOL=? order by DATA DESC";
 
 // Trailing blanks do not count in SQL comparisons of text.
@@ -23,68 +25,75 @@ bool FitsSymbolColumn(const std::string& symbol) {
     return last == std::string::npos || last < kSymbolWidth;
 }
 
-struct Row {
-    double date;
-    float open, high, low, close, volume;
-};
+CompactBar RowAt(const TFBLDsql& sql) {
+    return {static_cast<std::int32_t>(std::trunc(sql.FieldAsDateTime(0))),
+            sql.FieldAsFloat(1),
+            sql.FieldAsFloat(2),
+            sql.FieldAsFloat(3),
+            sql.FieldAsFloat(4),
+            sql.FieldAsFloat(5)};
+}
 
-// The newest rows first. One execution: the counting and the filling pass
-// both walk this buffer instead of running the query twice.
-int FetchRows(TFBLDsql& sql, const std::string& symbol, std::array<Row, kMaxHistoryRows>& rows) {
+} // namespace
+
+CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol) {
+    CompactBars rows;
+    // A bound text is cut to the column width, which could match another
+    // stock; a symbol longer than any stored one has no rows.
+    if (!FitsSymbolColumn(symbol)) return rows;
     sql.SetSQL(kHistorySql);
     sql.Prepare();
     sql.ParamAsString(0, symbol);
     sql.ExecSQL();
     sql.First();
-    int n = 0;
-    while (!sql.Eof() && n < kMaxHistoryRows) {
-        rows[n++] = {sql.FieldAsDateTime(0), sql.FieldAsFloat(1), sql.FieldAsFloat(2),
-                     sql.FieldAsFloat(3),    sql.FieldAsFloat(4), sql.FieldAsFloat(5)};
-        sql.Next();
+    // Newest first; the rows of one day are adjacent and the first of them
+    // is the day's bar.
+    for (; !sql.Eof(); sql.Next()) {
+        const CompactBar row = RowAt(sql);
+        if (!rows.empty() && rows.back().day == row.day) continue;
+        if (rows.size() == kMaxHistoryDays) break;
+        rows.push_back(row);
     }
-    return n;
+    std::reverse(rows.begin(), rows.end());
+    return rows;
 }
 
-void FillBars(const std::array<Row, kMaxHistoryRows>& rows, int n, TBars& bars) {
-    int count = 0;
-    for (int i = 0; i < n; ++i) {
-        if (i == 0 || rows[i].date != rows[i - 1].date) ++count;
-    }
-    bars.assign(static_cast<std::size_t>(count), TStockBar{});
-    // Newest row to the last bar, backwards; rows of one day are adjacent.
-    for (int i = 0; i < n; ++i) {
-        if (i > 0 && rows[i].date == rows[i - 1].date) continue;
-        TStockBar& bar = bars[static_cast<std::size_t>(--count)];
-        bar.Date = std::trunc(rows[i].date);
-        bar.Open = rows[i].open;
-        bar.High = rows[i].high;
-        bar.Low = rows[i].low;
-        bar.Close = rows[i].close;
-        bar.Volume = rows[i].volume;
-    }
+std::string HistoryKey(std::string_view text) {
+    std::string symbol = SymbolFromListText(text);
+    symbol.erase(symbol.find_last_not_of(' ') + 1);
+    return symbol;
 }
 
-} // namespace
-
-void LoadDataForName(TDataStore& store, std::string_view text, bool manageTransaction,
-                     TBars& bars) {
+std::span<const CompactBar> DailyRowsForName(TDataStore& store, std::string_view text,
+                                             TBarCache* cache, CompactBars& scratch) {
+    scratch.clear();
     const std::string symbol = SymbolFromListText(text);
-    if (symbol.empty()) return;
+    if (symbol.empty()) return scratch;
+    const std::string key = HistoryKey(text);
+    if (cache) {
+        if (const CompactBars* held = cache->Find(key)) return *held;
+    }
+    scratch = ReadDailyRows(store.SQL1, symbol);
+    if (!cache) return scratch;
+    cache->Put(key, std::move(scratch));
+    scratch.clear();
+    return *cache->Find(key);
+}
+
+void LoadDataForName(TDataStore& store, std::string_view text, bool manageTransaction, TBars& bars,
+                     TBarCache* cache) {
+    // Cleared before anything else: a text without a symbol must not leave
+    // the previous stock's bars to be taken for this one's.
+    bars.clear();
+    if (SymbolFromListText(text).empty()) return;
     std::optional<TransactionGuard> guard;
     if (manageTransaction) {
         StartTransactionRecovering(store.TR1);
         guard.emplace(store.TR1);
+        if (cache) cache->Validate(store.TR1);
     }
-    bars.clear();
-    // A bound text is cut to the column width, which could match another
-    // stock; a symbol longer than any stored one has no rows.
-    if (!FitsSymbolColumn(symbol)) {
-        if (guard) guard->Commit();
-        return;
-    }
-    std::array<Row, kMaxHistoryRows> rows;
-    const int n = FetchRows(store.SQL1, symbol, rows);
-    FillBars(rows, n, bars);
+    CompactBars scratch;
+    ExpandBars(DailyRowsForName(store, text, cache, scratch), bars);
     if (guard) guard->Commit();
 }
 

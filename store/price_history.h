@@ -1,25 +1,51 @@
 // Brevant Dira — loading one stock's recent daily bars.
 #pragma once
 
+#include <span>
+#include <string>
 #include <string_view>
 
+#include "store/compact_bars.h"
 #include "store/data_store.h"
 #include "ta/stock_bar.h"
 
 namespace brevant {
 
-// Most quote rows read per stock; duplicates of a day count too.
-inline constexpr int kMaxHistoryRows = 350;
+class TBarCache;
+
+// Most distinct days loaded per stock.
+inline constexpr int kMaxHistoryDays = 350;
+
+// The stock's kMaxHistoryDays newest distinct days, oldest first, read on
+// `sql`'s transaction (which must be started): of several rows of one day the
+// first the server returns is used, and rows of a day already held do not
+// count toward the limit, so a file imported twice costs no history.
+// `symbol` is bound as it is; a symbol longer than the column has no rows.
+CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol);
+
+// The symbol a stock is looked up by: the list text's symbol without trailing
+// blanks, which SQL comparisons of text ignore as well.
+std::string HistoryKey(std::string_view text);
+
+// The rows LoadDataForName loads for `text`, read on TR1, which the caller
+// has started (and validated `cache` on, when given): from the cache when it
+// can answer, otherwise from the database and then kept in the cache. The
+// rows live in the cache, or in `scratch` when no cache keeps them. None for
+// a text without a symbol.
+std::span<const CompactBar> DailyRowsForName(TDataStore& store, std::string_view text,
+                                             TBarCache* cache, CompactBars& scratch);
 
 // Replaces `bars` with the stock whose symbol is in `text` (a list text, see
-// SymbolFromListText): one bar per distinct day of its kMaxHistoryRows newest
-// rows, oldest first, Date a whole day number, Open..Volume set, every other
-// field 0. Of several rows of one day the first the server returns is used.
-// An empty symbol returns at once with `bars` unchanged; an unknown symbol
-// leaves `bars` empty.
+// SymbolFromListText): the rows of ReadDailyRows as bars, Date a whole day
+// number, Open..Volume set, every other field 0. `bars` is emptied first, so
+// a text without a symbol and an unknown symbol both leave it empty.
 // With `manageTransaction` the call runs in its own TR1 transaction (a
 // transaction left started by a failed unit is rolled back first, and an
 // error rolls this one back); otherwise the caller must have started TR1.
-void LoadDataForName(TDataStore& store, std::string_view text, bool manageTransaction, TBars& bars);
+// With a `cache`, the bars come from it when it holds the stock for TR1's
+// snapshot, and are put into it otherwise; with `manageTransaction` false the
+// caller must have validated the cache on TR1 (TBarCache::Validate).
+void LoadDataForName(TDataStore& store, std::string_view text, bool manageTransaction, TBars& bars,
+                     TBarCache* cache = nullptr);
 
 } // namespace brevant

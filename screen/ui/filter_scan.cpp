@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 
@@ -31,6 +32,37 @@ void ProcessMessages() {
     QApplication::processEvents();
 }
 
+// A run from memory screens thousands of stocks a second; the progress
+// window repaints and "Stop" is noticed a few dozen times a second, which is
+// all the eye and the hand can tell, instead of after every stock.
+class MessagePump {
+public:
+    void Breathe() {
+        if (since_.isValid() && since_.elapsed() < kIntervalMs) return;
+        ProcessMessages();
+        since_.start();
+    }
+    bool Due() const { return !since_.isValid() || since_.elapsed() >= kIntervalMs; }
+
+private:
+    static constexpr int kIntervalMs = 20;
+    QElapsedTimer since_;
+};
+
+// Set while a run lasts: a second "Scan Now!" (the second click of a
+// double click, delivered while the first run lets messages through) must
+// not start a run inside it.
+class RunningFlag {
+public:
+    explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunningFlag() { flag_ = false; }
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+
+private:
+    bool& flag_;
+};
+
 } // namespace
 
 ScanFilters TForm2::Filters() const {
@@ -55,6 +87,10 @@ ScanFilters TForm2::Filters() const {
 }
 
 void TForm2::RunScan() {
+    // One run at a time; while "Complete" waits, the dialog is hidden and
+    // only a click queued before it went can reach it.
+    if (running_ || (form5_ && form5_->isVisible())) return;
+    const RunningFlag running(running_);
     const QStringList stocks = host_.StockListItems();
     if (stocks.isEmpty()) {
         ui::Ui().ShowMessage(this, kScanEmptyDatabaseMessage);
@@ -74,16 +110,21 @@ void TForm2::RunScan() {
     std::vector<std::string> list;
     list.reserve(std::size_t(stocks.size()));
     for (const QString& text : stocks) list.push_back(ui::ToLatin1(text));
+    MessagePump pump;
     ScanCallbacks cb;
-    cb.processMessages = ProcessMessages;
+    cb.processMessages = [&pump] { pump.Breathe(); };
     cb.stopRequested = [this] { return form5_->StopRequested(); };
     cb.passed = [this](const std::string& text) { host_.AddScanResult(ui::FromLatin1(text)); };
-    cb.progress = [this](const ScanCounters& c) { form5_->ShowProgress(c); };
+    cb.progress = [this, &pump](const ScanCounters& c) {
+        // The labels follow the pump; the last counts are shown at the end.
+        if (pump.Due()) form5_->ShowProgress(c);
+    };
     cb.insufficientChanged = [this](const std::string& count) {
         form5_->ShowInsufficientCount(QString::fromStdString(count));
     };
-    const ScanResult result =
-        brevant::RunScan(host_.Store(), list, host_.IndicatorParams(), Filters(), cb);
+    const ScanResult result = brevant::RunScan(host_.Store(), list, host_.IndicatorParams(),
+                                               Filters(), cb, &host_.BarCache());
+    if (result.counters.processed > 0) form5_->ShowProgress(result.counters);
 
     form5_->EndRun();
     ProcessMessages();

@@ -106,6 +106,7 @@ private:
 
     TScanHost& host_;
     TForm5* form5_ = nullptr;
+    bool running_ = false;
     QMap<int, QToolButton*> speedButtons_;
     QMap<QString, QGroupBox*> groups_;
 };

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "store/bar_cache.h"
 #include "store/data_store.h"
 #include "ta/indicator_params.h"
 
@@ -17,6 +18,8 @@ public:
     virtual ~TScanHost() = default;
 
     virtual TDataStore& Store() = 0;
+    // The session's bar cache, shared by every run and by stock loads.
+    virtual TBarCache& BarCache() = 0;
     virtual const TIndicatorParams& IndicatorParams() const = 0;
     // The program's folder, ending in "/"; the help is found there.
     virtual QString ProgramDir() const = 0;

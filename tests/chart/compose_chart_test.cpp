@@ -47,6 +47,23 @@ TEST(ComposeChart, EmptySeriesDrawsOneZeroPointAndTheCaptions) {
     EXPECT_EQ(m.statusText, "");
 }
 
+TEST(ComposeChart, EmptySeriesAfterANarrowChartKeepsNoRangeOfIt) {
+    // Three months of bars draw the volume as bars, which the empty chart
+    // gives no point; the volume axis must still leave the old stock's range.
+    Composer c;
+    c.bars = WaveBars(100);
+    c.view.window = "3 Months";
+    ASSERT_TRUE(c.Compose().narrowLayout());
+    ASSERT_TRUE(c.chart.axis(ChartAxis::Left).dataRange.has_value());
+    ASSERT_GT(c.chart.axis(ChartAxis::Left).dataRange->max, 0);
+    c.bars.clear();
+    const ChartModel& m = c.Compose();
+    for (ChartAxis a : {ChartAxis::Indicator, ChartAxis::Right, ChartAxis::Left}) {
+        SCOPED_TRACE(static_cast<int>(a));
+        EXPECT_EQ(m.axis(a).dataRange, (std::optional<AxisRange>{AxisRange{0, 0}}));
+    }
+}
+
 struct WindowCase {
     const char* name;
     int bars;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "screen/filters.h"
+#include "ta/calculations.h"
 
 using namespace brevant;
 
@@ -87,7 +88,11 @@ TEST(MACDFilter, Cases) {
         {"equal at the last bar rejects", 50, -1, 0, 0, 0, 1, 1, false},
         {"49 bars are short", 49, -1, 0, 1, 0, 1, 1, true},
         {"look-back before the first bar", 50, -1, 0, 1, 0, 50, 1, true},
-        {"look-back to the first bar", 50, -1, 0, 1, 0, 49, 0, false},
+        // The signal line starts at bar 12 + 26 + 9 = 47: an earlier bar's
+        // 0.0 is no value, whatever the line there.
+        {"look-back to the first bar", 50, -1, 0, 1, 0, 49, 1, true},
+        {"comparison bar before the first signal", 50, -1, 0, 1, 0, 3, 1, true},
+        {"comparison bar on the first signal", 50, -1, 0, 1, 0, 2, 0, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -106,6 +111,10 @@ TEST(MACDFilter, Cases) {
 }
 
 TEST(ProFilter26, Cases) {
+    // RSI period 1: a value on every bar from bar 2, so only the filter's own
+    // rules are tried here.
+    TIndicatorParams p;
+    p.RSI = 1;
     struct Case {
         const char* name;
         int size;
@@ -130,18 +139,38 @@ TEST(ProFilter26, Cases) {
         if (last - c.n >= 0) bars[static_cast<std::size_t>(last - c.n)].RSI = c.then;
         bars.back().RSI = c.now;
         Counted k;
-        EXPECT_EQ(ProFilter26(bars, c.direction, c.level, c.n, k.counter), c.answer);
+        EXPECT_EQ(ProFilter26(bars, p, c.direction, c.level, c.n, k.counter), c.answer);
         EXPECT_EQ(k.counter.count, c.shortOfData ? 1 : 0);
     }
 }
 
-TEST(ProFilter26, UncomputedRsiIsRejectedButNotShort) {
-    // 10 bars with an RSI period of 14: RSI stays 0.0; the filter's own rule
-    // (at least N + 3 bars) holds, so the stock is simply unsuccessful.
-    TBars bars(10);
-    Counted k;
-    EXPECT_EQ(ProFilter26(bars, 0, 30, 1, k.counter), 1);
-    EXPECT_EQ(k.counter.count, 0);
+TEST(ProFilter26, BarsWithoutAnRsiValueAreShortOfData) {
+    // A steady rise: CalRSI (period 14) gives 100 from bar 15 on and leaves
+    // 0.0 before it, which once passed "above 99" as if RSI had been 0.
+    TIndicatorParams p;
+    struct Case {
+        const char* name;
+        int size;
+        int direction, level, n;
+        int answer;
+        bool shortOfData;
+    } cases[] = {
+        {"30 bars, above 99 within 20", 30, 0, 99, 20, 1, true},
+        {"30 bars, above 99 within 15: bar 14 has none", 30, 0, 99, 15, 1, true},
+        {"30 bars, within 14: bar 15 is 100, not below 99", 30, 0, 99, 14, 1, false},
+        {"30 bars, below 101 within 14: 100 then 100", 30, 1, 101, 14, 1, false},
+        {"10 bars: no RSI at all", 10, 0, 30, 1, 1, true},
+        {"16 bars, one short of a value", 16, 0, 30, 1, 1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TBars bars(static_cast<std::size_t>(c.size));
+        for (std::size_t i = 0; i < bars.size(); ++i) bars[i].Close = 10.0 + static_cast<double>(i);
+        CalRSI(bars, p);
+        Counted k;
+        EXPECT_EQ(ProFilter26(bars, p, c.direction, c.level, c.n, k.counter), c.answer);
+        EXPECT_EQ(k.counter.count, c.shortOfData ? 1 : 0);
+    }
 }
 
 TEST(VOLFilter, Cases) {

@@ -149,3 +149,26 @@ TEST_F(ScanRun, DatabaseErrorEndsTheRunAndRollsBack) {
     EXPECT_NE(result.error.find("DATATABLE"), std::string::npos) << result.error;
     EXPECT_FALSE(store.TR1.InTransaction());
 }
+
+TEST_F(ScanRun, ATextWithoutSymbolIsNotScreenedWithThePreviousStocksBars) {
+    // Once, the text after the passing stock kept its bars and was listed too.
+    list = {"Beta Turning , BBB", "Broken Entry , "};
+    Recorder r;
+    const ScanResult result = RunScan(store, list, params, MacdOnly(), r.callbacks());
+    EXPECT_EQ(result.passed, std::vector<std::string>{"Beta Turning , BBB"});
+    EXPECT_EQ(result.counters.insufficient, 1);
+}
+
+TEST_F(ScanRun, RsiBeforeItsFirstValueIsNoValue) {
+    // 30 rising bars: RSI 100 from bar 15 on. Looking back 20 bars reaches a
+    // bar without RSI, which once compared as 0 and let the stock through.
+    InsertCloses("UPP", "Up Steadily", Line(10, 40, 30));
+    ScanFilters rsi;
+    rsi.rsi = true;
+    rsi.rsiLevel = 99;
+    rsi.rsiDays = 20;
+    const ScanResult result = RunScan(store, {"Up Steadily , UPP"}, params, rsi, {});
+    EXPECT_TRUE(result.passed.empty());
+    EXPECT_EQ(result.counters.insufficient, 1);
+    EXPECT_EQ(result.counters.unsuccessful, 0);
+}

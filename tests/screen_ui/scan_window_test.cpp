@@ -4,19 +4,29 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include "app/app_fixture.h"
 #include "app/stock_list_box.h"
+#include "chart/render/chart_renderer.h"
 #include "screen/ui/filter_window.h"
 #include "screen/ui/scan_progress_window.h"
 #include "screening_fixture.h"
+#include "ta/day_date.h"
 #include "ui/clamping_spin_edit.h"
 
+using brevant::CheckFirebird;
+using brevant::EncodeDate;
+using brevant::ImportOutcome;
+using brevant::ImportResult;
+using brevant::TDataStore;
+using brevant::TFBLDsql;
 using brevant::TForm1;
 using brevant::TForm2;
 using brevant::TForm5;
+using brevant::TQuoteImport;
 using brevant::testing::AppRun;
 using brevant::testing::BuySignal;
 using brevant::testing::Line;
@@ -63,6 +73,9 @@ private slots:
     void SecondRunCountsFromZero();
     void ResultClickedIsCharted();
     void EmptyStockListRefusesAndUnticks();
+    void ADoubleClickRunsOnce();
+    void AfterARunNothingNamesTheOldStock();
+    void ARunAfterAnImportSeesItsRows();
     void DatabaseErrorEndsTheRunVisibly();
 
 private:
@@ -272,6 +285,108 @@ void ScanWindowTest::EmptyStockListRefusesAndUnticks() {
     QVERIFY(Form2().FilterSelected());
     QVERIFY(Form2().isVisible());
     QVERIFY(!Form5().isVisible());
+}
+
+void ScanWindowTest::ADoubleClickRunsOnce() {
+    // A real double click on "Scan Now!": press, release, double-click press,
+    // release, queued together. The first release starts the run; the rest
+    // arrive while the run lets messages through, and once started a second
+    // run inside the first (which then failed on its busy transaction).
+    Form2().CheckBox2->setChecked(true);
+    Form2().show();
+    QPushButton* button = Form2().Button1;
+    const QPointF at = button->rect().center();
+    const QPointF global = button->mapToGlobal(at.toPoint());
+    int runs = 0; // every run starts by emptying the result list
+    const auto starts = QObject::connect(Main().ListBox2->model(), &QAbstractItemModel::modelReset,
+                                         [&] { ++runs; });
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QCoreApplication::postEvent(
+            button, new QMouseEvent(type, at, global, Qt::LeftButton, held, Qt::NoModifier));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(Form5().Button1->text(), QString("Complete"), 20000);
+    QTest::qWait(50);
+    QObject::disconnect(starts);
+
+    QCOMPARE(runs, 1);
+    QVERIFY(run_->Ui.Messages.isEmpty());
+    QCOMPARE(Results(), QStringList{kTurning});
+    QCOMPARE(Counters(), QStringList({"10 from 10", "1", "8", "1"}));
+    QVERIFY(!Main().Store().TR1.InTransaction());
+}
+
+void ScanWindowTest::AfterARunNothingNamesTheOldStock() {
+    // A stock charted on three months: volume drawn as bars up to 5000.
+    TForm1& m = Main();
+    m.PageControl1->setCurrentWidget(m.TabSheet1);
+    const QRect first = m.ListBox1->visualItemRect(m.ListBox1->item(0));
+    QTest::mouseClick(m.ListBox1->viewport(), Qt::LeftButton, {}, first.center());
+    const QString stock = m.ListBox1->item(0)->text();
+    QCOMPARE(m.windowTitle(), QString(TForm1::kCaption) + stock);
+    QCPAxis* volume = m.Renderer1->axis(brevant::ChartAxis::Left);
+    QVERIFY(volume->range().upper >= 5000);
+
+    Form2().CheckBox4->setChecked(true);
+    ScanNow();
+    Form5().Button1->click(); // "Complete"
+    QApplication::processEvents();
+
+    // The chart is empty, and so are the title, the header and the axes.
+    QVERIFY(m.Bars.empty());
+    QCOMPARE(m.windowTitle(), QString(TForm1::kCaption));
+    QCOMPARE(m.Label(22)->text(), QString("Stock Name"));
+    QVERIFY(m.Label(22)->isVisible());
+    QVERIFY2(volume->range().upper < 100, qPrintable(QString::number(volume->range().upper)));
+}
+
+// The first run fills the bar cache; whoever imports next, the run after it
+// screens the new rows.
+void ScanWindowTest::ARunAfterAnImportSeesItsRows() {
+    const QString kappa = "Kappa Short , KKK";
+    auto listed = [&](int threshold) {
+        Form2().ClearAllFilter();
+        Form2().CheckBox4->setChecked(true);
+        Form2().SpinEdit7->setValue(threshold);
+        ScanNow();
+        Form5().Button1->click(); // "Complete"
+        return Results().contains(kappa);
+    };
+    // Another program (or a nightly import) adds fifty days to Kappa, which
+    // then has enough of them for the volume filter.
+    QVERIFY(!listed(1000));
+    {
+        TDataStore other;
+        QVERIFY(CheckFirebird(other, run_->DatabaseFile(), {}));
+        TFBLDsql q(&other.tr3);
+        other.tr3.StartTransaction();
+        q.SetSQL("UPDATE IMPORTGEN SET GENERATION = GENERATION + 1");
+        q.ExecSQL();
+        for (int day = 1; day <= 50; ++day) {
+            q.SetSQL(
+                "INSERT INTO DATATABLE VALUES ('KKK', 'Kappa Short', ?, 20, 21, 19, 20, 5000)");
+            q.Prepare();
+            q.ParamAsDateTime(0, EncodeDate(2024, 1, 1) + day);
+            q.ExecSQL();
+        }
+        other.tr3.Commit();
+        other.DB1.Disconnect();
+    }
+    QVERIFY(listed(1000));
+    // This program's own import: twenty days of heavy trading lift Kappa's
+    // average volume above 6000.
+    QVERIFY(!listed(6000));
+    std::string file;
+    for (int day = 2; day <= 29; ++day)
+        if (QDate(2024, 6, day).dayOfWeek() <= 5)
+            file += "KKK,Kappa Short," + QDate(2024, 6, day).toString("ddMMyyyy").toStdString() +
+                    ",20,21,19,20,100000\n";
+    const ImportResult imported =
+        TQuoteImport(Main().Store(), '.').Run({run_->Write("heavy.txt", file)});
+    QCOMPARE(int(imported.Outcome), int(ImportOutcome::Completed));
+    QVERIFY(listed(6000));
 }
 
 // Last: the database goes away under the run.

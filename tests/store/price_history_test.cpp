@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "store/price_history.h"
 #include "store/stock_list.h"
 #include "store_fixture.h"
@@ -63,7 +65,7 @@ TEST_F(PriceHistoryRows, KeepsThe350NewestDaysOldestFirst) {
     EXPECT_FALSE(store.TR1.InTransaction());
 }
 
-TEST_F(PriceHistoryRows, DuplicateDaysGiveOneBarAndCountTowardTheLimit) {
+TEST_F(PriceHistoryRows, DuplicateDaysGiveOneBarAndCostNoHistory) {
     std::vector<double> days = Days(10);
     days.push_back(kFirstDay + 3);
     days.push_back(kFirstDay + 9);
@@ -73,13 +75,14 @@ TEST_F(PriceHistoryRows, DuplicateDaysGiveOneBarAndCountTowardTheLimit) {
     ASSERT_EQ(bars.size(), 10u);
     for (std::size_t i = 0; i < bars.size(); ++i) EXPECT_EQ(bars[i].Date, kFirstDay + i);
 
-    // 360 days with the newest 5 doubled: 350 rows hold only 345 days.
+    // 360 days with the newest 5 doubled: still the 350 newest days.
     std::vector<double> many = Days(360);
     for (int i = 355; i < 360; ++i) many.push_back(kFirstDay + i);
     InsertMany("LIM", many);
     LoadDataForName(store, " , LIM", true, bars);
-    ASSERT_EQ(bars.size(), 345u);
-    EXPECT_EQ(bars.front().Date, kFirstDay + 15);
+    ASSERT_EQ(bars.size(), 350u);
+    EXPECT_EQ(bars.front().Date, kFirstDay + 10);
+    EXPECT_EQ(bars.back().Date, kFirstDay + 359);
 }
 
 TEST_F(PriceHistoryRows, OneDayGivesOneBar) {
@@ -91,14 +94,14 @@ TEST_F(PriceHistoryRows, OneDayGivesOneBar) {
     EXPECT_EQ(bars[0].Close, 1);
 }
 
-TEST_F(PriceHistoryTest, TextWithoutSymbolLeavesTheBarsAlone) {
-    TBars bars(3);
-    bars[0].Close = 42;
+TEST_F(PriceHistoryTest, TextWithoutSymbolEmptiesTheBars) {
+    // The bars of the stock loaded before must not stand for this text.
     for (const char* text : {"", "X", "Acme ,", "Acme , "}) {
         SCOPED_TRACE(text);
+        TBars bars(3);
+        bars[0].Close = 42;
         LoadDataForName(store, text, true, bars);
-        EXPECT_EQ(bars.size(), 3u);
-        EXPECT_EQ(bars[0].Close, 42);
+        EXPECT_TRUE(bars.empty());
     }
     EXPECT_FALSE(store.TR1.InTransaction());
 }
@@ -141,4 +144,49 @@ TEST_F(PriceHistoryTest, DatabaseErrorRollsBackItsOwnTransaction) {
     TBars bars;
     EXPECT_THROW(LoadDataForName(store, " , ACM", true, bars), EFBLError);
     EXPECT_FALSE(store.TR1.InTransaction());
+}
+
+namespace {
+
+// A quote file of `days` weekdays for two stocks, ending Friday 4 December 2026.
+std::string QuoteFile(int days) {
+    std::vector<double> dates;
+    for (double d = EncodeDate(2026, 12, 4); static_cast<int>(dates.size()) < days; --d)
+        if (DayOfTheWeek(d) <= 5) dates.insert(dates.begin(), d);
+    std::string text;
+    for (const char* symbol : {"AAA", "BBB"}) {
+        for (std::size_t i = 0; i < dates.size(); ++i) {
+            char line[128];
+            const CivilDate date = DecodeDate(dates[i]);
+            const double c = 20 + static_cast<double>(i % 37) * 0.25;
+            std::snprintf(line, sizeof line, "%s,%s Corp,%02d%02d%04d,%.2f,%.2f,%.2f,%.2f,%zu\n",
+                          symbol, symbol, date.day, date.month, date.year, c - 0.5, c + 1, c - 1, c,
+                          1000 + i);
+            text += line;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+TEST_F(PriceHistoryTest, AFileImportedAgainKeepsEveryDayOfHistory) {
+    const std::string file = QuoteFile(400);
+    ASSERT_EQ(Import({file}).Outcome, ImportOutcome::Completed);
+    TBars once;
+    LoadDataForName(store, "AAA Corp , AAA", true, once);
+    ASSERT_EQ(once.size(), 350u);
+    for (int imports = 2; imports <= 3; ++imports) {
+        SCOPED_TRACE(imports);
+        ASSERT_EQ(Import({file}).Outcome, ImportOutcome::Completed);
+        EXPECT_EQ(Count("DATATABLE"), imports * 800); // the rows stay stored
+        TBars again;
+        LoadDataForName(store, "AAA Corp , AAA", true, again);
+        ASSERT_EQ(again.size(), once.size());
+        for (std::size_t i = 0; i < once.size(); ++i) {
+            ASSERT_EQ(again[i].Date, once[i].Date) << i;
+            ASSERT_EQ(again[i].Close, once[i].Close) << i;
+            ASSERT_EQ(again[i].Volume, once[i].Volume) << i;
+        }
+    }
 }

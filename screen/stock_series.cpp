@@ -1,0 +1,46 @@
+// Brevant Dira — one stock's bars in each period.
+#include "screen/stock_series.h"
+
+#include "ta/calculations.h"
+
+namespace brevant {
+
+void StockSeries::Reset(std::span<const CompactBar> daily) {
+    daily_ = daily;
+    // The vectors keep their memory for the next stock.
+    for (Series& s : series_) s.made = s.macd = s.rsi = false;
+}
+
+StockSeries::Series& StockSeries::Made(BarPeriod period) {
+    Series& s = series_[static_cast<std::size_t>(period)];
+    if (!s.made) {
+        ExpandBars(daily_, s.bars);
+        ConvertToPeriod(s.bars, period);
+        s.made = true;
+    }
+    return s;
+}
+
+const TBars& StockSeries::Bars(BarPeriod period) {
+    return Made(period).bars;
+}
+
+const TBars& StockSeries::WithMacd(BarPeriod period, const TIndicatorParams& params) {
+    Series& s = Made(period);
+    if (!s.macd) {
+        CalMACD(s.bars, params);
+        s.macd = true;
+    }
+    return s.bars;
+}
+
+const TBars& StockSeries::WithRsi(BarPeriod period, const TIndicatorParams& params) {
+    Series& s = Made(period);
+    if (!s.rsi) {
+        CalRSI(s.bars, params);
+        s.rsi = true;
+    }
+    return s.bars;
+}
+
+} // namespace brevant
