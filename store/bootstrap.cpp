@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "store/import_generation.h"
+#include "store/quote_indexes.h"
 #include "store/schema.h"
 #include "store/transaction_guard.h"
 #include "ta/indicator_params.h"
@@ -57,6 +58,7 @@ void OpenExisting(TDataStore& s, const std::string& path, const ProgressCallback
     s.TR1.StartTransaction();
     EnsureImportGeneration(s.TR1);
     guard.Commit();
+    ReactivateQuoteIndexes(s.TR1);
     if (progress.processMessages) progress.processMessages();
 }
 
