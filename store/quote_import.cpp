@@ -173,6 +173,9 @@ void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult
     TQuoteLine quote;
     std::string line;
     while (file.ReadLine(line)) {
+        // Skipped lines count too: a file of nothing but them must not
+        // freeze the window.
+        Tick(false);
         if (Asked(callbacks_.abandonRequested)) {
             result.Abandoned = result.Stopped = true;
             file_ = nullptr;
@@ -197,7 +200,6 @@ void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult
         ++progress_.Lines;
         if (!StoreQuote(quote)) ++counts.BadNumbers;
         if (quote.HasDividend || quote.HasSplit) StoreActions(quote);
-        Tick(false);
     }
     // A failed commit would lose the file's rows: it ends the import as an error.
     guard.Commit();

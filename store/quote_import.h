@@ -28,8 +28,9 @@ struct ImportCallbacks {
     // Honoured at the next file: the current file is still read to its end.
     std::function<bool()> stopRequested;
     // Ends the current file at once: its quote rows are rolled back and no
-    // further file is read (its action rows already stored stay). Asked
-    // before every line; cheap enough for a flag that a signal handler sets.
+    // further file is read (its action rows already stored stay); the
+    // indexes and statistics are refreshed as after a stop. Asked before
+    // every line: a flag that a signal handler sets is seen at once.
     std::function<bool()> abandonRequested;
     std::function<void()> finishingFile; // the stop was seen; the current file is finished
     std::function<void()> organizing;    // files read; indexes and statistics are refreshed
