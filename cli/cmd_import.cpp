@@ -11,43 +11,33 @@
 namespace brevant::cli {
 namespace {
 
-// A one-line progress display on stderr, redrawn at most ten times a second.
+// A one-line progress display on stderr when it is a terminal: the file, the
+// percent of bytes read, lines per second and the time left. The import
+// reports at most ten times a second.
 class ProgressLine {
 public:
-    explicit ProgressLine(std::size_t files) : files_(files), enabled_(isatty(2) == 1) {}
-    ~ProgressLine() {
-        if (drawn_) std::fputc('\n', stderr);
-    }
-    void File(int number) {
-        file_ = number;
-        Draw(true);
-    }
-    void Line(long number) {
-        line_ = number;
-        Draw(false);
+    ProgressLine() : enabled_(isatty(2) == 1) {}
+    ~ProgressLine() { End(); }
+    void Show(const ImportProgress& p) {
+        if (!enabled_) return;
+        std::fprintf(stderr, "\r\033[Kfile %d of %d  %s", p.File, p.Files,
+                     ProgressFigures(p).c_str());
+        drawn_ = true;
     }
     void Say(const char* text) {
         if (!enabled_) return;
         std::fprintf(stderr, "\r\033[K%s", text);
         drawn_ = true;
     }
-
-private:
-    void Draw(bool force) {
-        if (!enabled_) return;
-        const auto now = std::chrono::steady_clock::now();
-        if (!force && now - last_ < std::chrono::milliseconds(100)) return;
-        last_ = now;
-        std::fprintf(stderr, "\r\033[Kfile %d of %zu, line %ld", file_, files_, line_);
-        drawn_ = true;
+    // Leaves the line so that what follows starts on a line of its own.
+    void End() {
+        if (drawn_) std::fprintf(stderr, "\r\033[K");
+        drawn_ = false;
     }
 
-    std::size_t files_;
+private:
     bool enabled_;
     bool drawn_ = false;
-    int file_ = 0;
-    long line_ = 0;
-    std::chrono::steady_clock::time_point last_{};
 };
 
 } // namespace
@@ -67,19 +57,23 @@ int RunImport(Context& ctx) {
 
     ImportResult result;
     {
-        ProgressLine progress(files.size());
+        ProgressLine progress;
         ImportCallbacks callbacks;
-        callbacks.fileNumber = [&](int n) { progress.File(n); };
-        callbacks.lineNumber = [&](long n) { progress.Line(n); };
+        callbacks.progress = [&](const ImportProgress& p) { progress.Show(p); };
         callbacks.organizing = [&] { progress.Say("Organizing Data.."); };
         TQuoteImport import(store, CliLocale().DecimalSeparator, callbacks);
         result = import.Run(files);
     }
+    // What each file gave, then what is stored, also when the import failed
+    // part-way: the files before the failure stay stored.
+    for (const FileCounts& counts : result.Files)
+        std::fprintf(stderr, "%s\n", FileSummary(counts).c_str());
+    std::printf("files %d lines %ld\n", result.FilesRead, result.LinesStored);
+    std::fflush(stdout);
     if (result.Outcome != ImportOutcome::Completed) {
         std::fprintf(stderr, "%s\n", result.Message.c_str());
         return 1;
     }
-    std::printf("files %d lines %ld\n", result.FilesRead, result.LinesStored);
     store.DB1.Disconnect();
     return 0;
 }

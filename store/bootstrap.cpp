@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "store/import_generation.h"
+#include "store/quote_indexes.h"
 #include "store/schema.h"
 #include "store/transaction_guard.h"
 #include "ta/indicator_params.h"
@@ -83,6 +84,7 @@ void LookAtTheFile(BootstrapContext& c) {
         parts.settingsPending =
             Count(sql, "SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = "
                        "'INDICATOR' AND RDB$DESCRIPTION = 'defaults pending'") > 0;
+        parts.inactiveIndexes = !InactiveQuoteIndexes(c.store.TR1).empty();
         parts.importGenerationRow = parts.tables.contains("IMPORTGEN") &&
                                     Count(sql, "SELECT COUNT(*) FROM IMPORTGEN WHERE ID = 1") > 0;
     });
@@ -119,6 +121,14 @@ template <int N> void CreateQuoteIndex(BootstrapContext& c) {
     if (c.parts.indexes.contains(kQuoteIndexes[N])) return;
     InTransaction(c.store, [](TFBLDsql& sql) { Exec(sql, schema::kCreateIndexes[N]); });
     c.parts.indexes.insert(kQuoteIndexes[N]);
+}
+
+// An import killed while the indexes were off for a bulk load leaves them
+// off: switch them on again (unless another attachment may be importing).
+void ReactivateIndexes(BootstrapContext& c) {
+    if (!c.parts.inactiveIndexes) return;
+    ReactivateQuoteIndexes(c.store.TR1);
+    c.parts.inactiveIndexes = false;
 }
 
 void CreateActionTable(BootstrapContext& c) {
@@ -168,6 +178,7 @@ const BootstrapStep kSteps[] = {
     {"IDX1", CreateQuoteIndex<1>},
     {"IDX2", CreateQuoteIndex<2>},
     {"IDX3", CreateQuoteIndex<3>},
+    {"indexes left off", ReactivateIndexes},
     {"SPLIT", CreateActionTable},
     {"INDICATOR", CreateSettingsTable},
     {"default settings", InsertDefaultSettings},

@@ -33,6 +33,7 @@ struct FileParts {
     std::set<std::string> indexes; // IDX0 to IDX3
     bool settingsPending = false;  // INDICATOR made, its default rows not yet in
     bool importGenerationRow = false;
+    bool inactiveIndexes = false; // some of IDX0 to IDX3 left off by a killed import
 };
 
 // What the steps of CheckFirebird work on.

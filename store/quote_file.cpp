@@ -1,6 +1,7 @@
 // Brevant Dira — reading a quote file line by line as 8-bit text.
 #include "store/quote_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -21,6 +22,7 @@ TQuoteFile::TQuoteFile(const std::string& path) : buffer_(kBufferSize) {
         std::fclose(file_);
         throw std::runtime_error(path + ": not a file");
     }
+    size_ = static_cast<std::uint64_t>(st.st_size);
 }
 
 TQuoteFile::~TQuoteFile() {
@@ -29,6 +31,7 @@ TQuoteFile::~TQuoteFile() {
 
 bool TQuoteFile::Fill() {
     if (finished_) return false;
+    consumed_ += end_;
     end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
     pos_ = 0;
     if (end_ == 0) {
@@ -40,18 +43,23 @@ bool TQuoteFile::Fill() {
 
 bool TQuoteFile::ReadLine(std::string& line) {
     line.clear();
+    cut_ = false;
     while (pos_ < end_ || Fill()) {
         const char* begin = buffer_.data() + pos_;
         const char* stop = begin;
         const char* limit = buffer_.data() + end_;
         while (stop < limit && *stop != '\n' && *stop != '\r' && *stop != kEndOfFile) ++stop;
-        line.append(begin, stop);
+        const std::size_t room = kMaxLineLength - line.size();
+        const std::size_t length = static_cast<std::size_t>(stop - begin);
+        if (length > room) cut_ = true;
+        line.append(begin, std::min(length, room));
         pos_ = static_cast<std::size_t>(stop - buffer_.data());
         if (stop == limit) continue;
         ++pos_;
         if (*stop == '\n') return true;
         if (*stop == kEndOfFile) {
             finished_ = true;
+            consumed_ += pos_;
             pos_ = end_ = 0;
             return !line.empty();
         }

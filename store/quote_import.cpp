@@ -1,11 +1,13 @@
 // Brevant Dira — importing end-of-day quote files into the database.
 #include "store/quote_import.h"
 
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 
 #include "store/import_generation.h"
 #include "store/quote_file.h"
+#include "store/quote_indexes.h"
 #include "store/schema.h"
 #include "store/to_float.h"
 #include "store/transaction_guard.h"
@@ -18,11 +20,46 @@ constexpr const char* kCountDividendSql =
 constexpr const char* kCountSplitSql =
     "Select Count(STOCKA) FROM SPLIT WHERE (SYMBOLA=?) AND (DATAA=? AND ACTIONA='Split')";
 
+// What an unreadable number is stored as.
+const float kStoredNotANumber = NarrowToFloat(kNotANumber);
+
 void Call(const std::function<void()>& f) {
     if (f) f();
 }
 
+bool Asked(const std::function<bool()>& f) {
+    return f && f();
+}
+
+std::uint64_t FileSize(const std::string& path) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    return ec ? 0 : static_cast<std::uint64_t>(size);
+}
+
+std::string Counted(long n, const char* one, const char* many) {
+    return GroupedNumber(static_cast<double>(n)) + " " + (n == 1 ? one : many);
+}
+
 } // namespace
+
+std::string FileSummary(const FileCounts& c) {
+    std::string text = std::filesystem::path(c.Path).filename().string() + ": ";
+    if (c.Committed)
+        text += Counted(c.Lines, "line stored", "lines stored");
+    else
+        text += "nothing stored (" + Counted(c.Lines, "line", "lines") + " rolled back)";
+    text += ", " + Counted(c.Headers, "header line skipped", "header lines skipped");
+    text += ", " + Counted(c.BadDates, "line", "lines") +
+            " with an unreadable date (stored under the previous date)";
+    text += ", " + Counted(c.BadNumbers, "line", "lines") +
+            " with an unreadable number (stored as -99999999)";
+    if (c.Skipped > 0)
+        text += ", " + Counted(c.Skipped, "other line", "other lines") +
+                " skipped (not in the quote format)";
+    if (c.Cut > 0) text += ", " + Counted(c.Cut, "line", "lines") + " cut at 1 MB";
+    return text;
+}
 
 TQuoteImport::TQuoteImport(TDataStore& store, char decimalSeparator, ImportCallbacks callbacks)
     : store_(store), decimalSeparator_(decimalSeparator), callbacks_(std::move(callbacks)) {}
@@ -30,86 +67,174 @@ TQuoteImport::TQuoteImport(TDataStore& store, char decimalSeparator, ImportCallb
 ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
     ImportResult result;
     currentDate_ = 0;
+    start_ = lastMessages_ = lastProgress_ = Clock::now();
+    progress_ = ImportProgress{};
+    progress_.Files = static_cast<int>(files.size());
+    for (const std::string& f : files) progress_.BytesTotal += FileSize(f);
+    bytesBefore_ = 0;
+    // What a failed import of ours left started must not hold the table.
+    RollbackQuietly(store_.tr3);
     try {
+        indexesOff_ = SwitchIndexesOffWhenWorthIt(progress_.BytesTotal);
         for (std::size_t i = 0; i < files.size(); ++i) {
-            if (callbacks_.stopRequested && callbacks_.stopRequested()) {
+            if (Asked(callbacks_.stopRequested)) {
                 result.Stopped = true;
                 break;
             }
+            progress_.File = static_cast<int>(i) + 1;
+            progress_.FileLines = 0;
+            if (callbacks_.fileNumber) callbacks_.fileNumber(progress_.File);
             Call(callbacks_.processMessages);
-            if (callbacks_.fileNumber) callbacks_.fileNumber(static_cast<int>(i) + 1);
             std::optional<TQuoteFile> file;
             try {
                 file.emplace(files[i]);
             } catch (const std::runtime_error&) {
                 result.Outcome = ImportOutcome::CannotOpenFile;
                 result.Message = "->ERROR: CANNOT OPEN FILE " + files[i];
-                return result;
+                break;
             }
-            ImportFile(*file, result);
-            ++result.FilesRead;
+            result.Files.push_back(FileCounts{files[i]});
+            ImportFile(*file, result.Files.back(), result);
+            if (result.Abandoned) break;
+            bytesBefore_ += file->Size();
         }
-        Call(callbacks_.organizing);
-        Call(callbacks_.processMessages);
-        RefreshStatistics();
+        if (result.Outcome == ImportOutcome::Completed) {
+            Call(callbacks_.organizing);
+            Call(callbacks_.processMessages);
+        }
+        if (indexesOff_) SwitchIndexesOn();
+        if (result.Outcome == ImportOutcome::Completed) RefreshStatistics();
     } catch (const std::exception& e) {
         // The unit that failed has rolled its transaction back.
+        file_ = nullptr;
         result.Outcome = ImportOutcome::Failed;
         result.Message = e.what();
+    }
+    if (indexesOff_) {
+        // Left off by the failure: try once more; the next open does it otherwise.
+        try {
+            SwitchIndexesOn();
+        } catch (const std::exception&) {
+        }
     }
     return result;
 }
 
-void TQuoteImport::ImportFile(TQuoteFile& file, ImportResult& result) {
+bool TQuoteImport::SwitchIndexesOffWhenWorthIt(std::uint64_t bytes) {
+    const std::uint64_t newRows = EstimatedRows(bytes);
+    if (newRows == 0) return false;
+    TFBLTransaction& t = store_.Tindex;
+    StartTransactionRecovering(t);
+    TransactionGuard guard(t);
+    try {
+        // Counting stops where the answer is known: cheap on a large table.
+        const std::uint64_t limit = BulkLoadTableLimit(newRows);
+        if (CountQuoteRowsUpTo(t, limit + 1) > limit) return false;
+        if (OtherAttachmentsPresent(t)) return false;
+        SetQuoteIndexesActive(t, false);
+        return true;
+    } catch (const EFBLError&) {
+        // In use, or not ours to change: load row by row as always.
+        return false;
+    }
+}
+
+void TQuoteImport::SwitchIndexesOn() {
+    TFBLTransaction& t = store_.Tindex;
+    StartTransactionRecovering(t);
+    TransactionGuard guard(t);
+    SetQuoteIndexesActive(t, true);
+    indexesOff_ = false;
+}
+
+void TQuoteImport::Tick(bool force) {
+    const Clock::time_point now = Clock::now();
+    if (force || now - lastProgress_ >= kProgressInterval) {
+        lastProgress_ = now;
+        if (callbacks_.progress) {
+            progress_.BytesRead = bytesBefore_ + (file_ ? file_->BytesRead() : 0);
+            progress_.Seconds = std::chrono::duration<double>(now - start_).count();
+            callbacks_.progress(progress_);
+        }
+    }
+    if (now - lastMessages_ >= kMessageInterval) {
+        lastMessages_ = now;
+        Call(callbacks_.processMessages);
+    }
+}
+
+void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult& result) {
+    file_ = &file;
     StartTransactionRecovering(store_.tr3);
     TransactionGuard guard(store_.tr3);
+    // First in the file's transaction, before any row (see import_generation.h).
     RaiseImportGeneration(store_.tr3);
-    long counter = 0;
     bool stopSeen = false;
     TQuoteLine quote;
     std::string line;
     while (file.ReadLine(line)) {
-        if (!stopSeen && callbacks_.stopRequested && callbacks_.stopRequested()) {
+        // Skipped lines count too: a file of nothing but them must not
+        // freeze the window.
+        Tick(false);
+        if (Asked(callbacks_.abandonRequested)) {
+            result.Abandoned = result.Stopped = true;
+            file_ = nullptr;
+            return; // the guard rolls the file's quote rows back
+        }
+        if (!stopSeen && Asked(callbacks_.stopRequested)) {
             stopSeen = true; // the file is still read to its end
             Call(callbacks_.finishingFile);
+            Call(callbacks_.processMessages);
         }
-        if (!ParseQuoteLine(line, decimalSeparator_, quote)) continue;
-        if (quote.DateValid) currentDate_ = quote.Date;
-        ++counter;
-        Call(callbacks_.processMessages);
-        if (callbacks_.lineNumber) callbacks_.lineNumber(counter);
-        StoreQuote(quote);
-        ++result.LinesStored;
+        if (file.LineWasCut()) ++counts.Cut;
+        if (!ParseQuoteLine(line, decimalSeparator_, quote)) {
+            if (!line.empty()) ++(line.front() == '<' ? counts.Headers : counts.Skipped);
+            continue;
+        }
+        if (quote.DateValid)
+            currentDate_ = quote.Date;
+        else
+            ++counts.BadDates;
+        ++counts.Lines;
+        ++progress_.FileLines;
+        ++progress_.Lines;
+        if (!StoreQuote(quote)) ++counts.BadNumbers;
         if (quote.HasDividend || quote.HasSplit) StoreActions(quote);
     }
     // A failed commit would lose the file's rows: it ends the import as an error.
     guard.Commit();
+    counts.Committed = true;
+    ++result.FilesRead;
+    result.LinesStored += counts.Lines;
+    Tick(true);
+    file_ = nullptr;
 }
 
-void TQuoteImport::StoreQuote(const TQuoteLine& line) {
+// False when a number of the line could not be read (it is stored as
+// -99999999).
+bool TQuoteImport::StoreQuote(const TQuoteLine& line) {
     TFBLDsql& sql = store_.sql3;
     sql.SetSQL(schema::kInsertQuote);
     sql.Prepare();
     sql.ParamAsString(0, line.Symbol);
     sql.ParamAsString(1, line.StockName);
     sql.ParamAsDateTime(2, currentDate_);
-    sql.ParamAsFloat(3, NarrowToFloat(line.Open));
-    sql.ParamAsFloat(4, NarrowToFloat(line.High));
-    sql.ParamAsFloat(5, NarrowToFloat(line.Low));
-    sql.ParamAsFloat(6, NarrowToFloat(line.Close));
-    sql.ParamAsFloat(7, NarrowToFloat(line.Volume));
+    const double numbers[] = {line.Open, line.High, line.Low, line.Close, line.Volume};
+    bool readable = true;
+    for (int i = 0; i < 5; ++i) {
+        const float value = NarrowToFloat(numbers[i]);
+        readable = readable && value != kStoredNotANumber;
+        sql.ParamAsFloat(3 + i, value);
+    }
     sql.ExecSQL();
+    return readable;
 }
 
 void TQuoteImport::StoreActions(const TQuoteLine& line) {
-    // The quote rows so far are committed before every action row.
-    if (store_.tr3.InTransaction()) store_.tr3.Commit();
+    // Action rows have a transaction of their own; the quote rows of the
+    // file stay in theirs until the file ends.
     if (line.HasDividend) StoreAction(line, "Dividend", line.Dividend);
     if (line.HasSplit) StoreAction(line, "Split", line.SplitRatio);
-    if (!store_.tr3.InTransaction()) {
-        store_.tr3.StartTransaction();
-        RaiseImportGeneration(store_.tr3);
-    }
 }
 
 void TQuoteImport::StoreAction(const TQuoteLine& line, const char* action, double item) {

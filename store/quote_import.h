@@ -1,30 +1,62 @@
 // Brevant Dira — importing end-of-day quote files into the database.
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "store/data_store.h"
+#include "store/import_progress.h"
 #include "store/quote_line.h"
 
 namespace brevant {
 
 class TQuoteFile;
 
-// What the progress window shows while an import runs. Every callback may be
-// left empty.
+// What the progress displays and the stop requests hook into. Every callback
+// may be left empty. The import asks on a clock, not per line, so that a
+// window's repainting never slows it down.
 struct ImportCallbacks {
-    std::function<void(int)> fileNumber;  // ordinal of the file being read, from 1
-    std::function<void(long)> lineNumber; // lines stored from the current file so far
+    std::function<void(int)> fileNumber; // ordinal of the file about to be read, from 1
+    // At most every kProgressInterval, and once at the end of every file
+    // with its final count.
+    std::function<void(const ImportProgress&)> progress;
+    // Lets a window run its pending messages: every kMessageInterval.
     std::function<void()> processMessages;
-    std::function<bool()> stopRequested; // honoured before the next file
+    // Honoured at the next file: the current file is still read to its end.
+    std::function<bool()> stopRequested;
+    // Ends the current file at once: its quote rows are rolled back and no
+    // further file is read (its action rows already stored stay); the
+    // indexes and statistics are refreshed as after a stop. Asked before
+    // every line: a flag that a signal handler sets is seen at once.
+    std::function<bool()> abandonRequested;
     std::function<void()> finishingFile; // the stop was seen; the current file is finished
-    std::function<void()> organizing;    // all files read; statistics are refreshed
+    std::function<void()> organizing;    // files read; indexes and statistics are refreshed
 };
 
+inline constexpr std::chrono::milliseconds kMessageInterval{25};
+inline constexpr std::chrono::milliseconds kProgressInterval{100};
+
+// What one file gave. Empty lines are not counted.
+struct FileCounts {
+    std::string Path;
+    long Lines = 0;   // quote lines accepted (stored when Committed)
+    long Headers = 0; // lines starting with "<", skipped
+    long BadDates =
+        0; // accepted lines whose date could not be read: stored under the previous date
+    long BadNumbers = 0; // accepted lines with a number that could not be read: stored as -99999999
+    long Skipped = 0;    // other lines not in the quote format, skipped
+    long Cut = 0;        // lines longer than kMaxLineLength, cut there
+    bool Committed = false; // the file's quote rows are stored
+};
+
+// "a.txt: 175,000 lines stored, 1 header line skipped, ..." for a person.
+std::string FileSummary(const FileCounts& counts);
+
 enum class ImportOutcome {
-    Completed,      // files read (or stopped) and statistics refreshed: reload the stock list
+    Completed,      // files read (or stopped) and statistics refreshed
     CannotOpenFile, // Message is "->ERROR: CANNOT OPEN FILE " + path
     Failed,         // a database or read error; Message is its text
 };
@@ -32,17 +64,22 @@ enum class ImportOutcome {
 struct ImportResult {
     ImportOutcome Outcome = ImportOutcome::Completed;
     std::string Message;
-    int FilesRead = 0;    // files read to their end
-    long LinesStored = 0; // quote rows stored, all files
-    bool Stopped = false; // a stop request skipped the remaining files
+    int FilesRead = 0;             // files whose quote rows are stored
+    long LinesStored = 0;          // quote rows stored, all files
+    bool Stopped = false;          // a stop request skipped the remaining files
+    bool Abandoned = false;        // the file being read when the request came was rolled back
+    std::vector<FileCounts> Files; // every file opened, in order
 };
 
 // Reads quote files (see quote_line.h for the line format) and stores one
 // DATATABLE row per accepted line and one SPLIT row per new dividend or split.
-// Quote rows are committed per file and before each action row; action rows
-// one by one. Rows of files read before a failure stay stored: a file that
-// cannot be opened, or a database error, ends the import there with every
-// transaction of the import rolled back or committed, the files closed.
+// Each file's quote rows go in one transaction: a file cut off by a failure
+// or a killed process leaves none of them. Action rows are committed one by
+// one as they come (their duplicate check keeps a second import from adding
+// them again). Files stored before a failure stay stored. When the files are
+// large against the table and no other attachment is on the database, the
+// four indexes are switched off during the load and rebuilt after it, also
+// when the import fails.
 class TQuoteImport {
 public:
     // `decimalSeparator` is the user's, for ToFloat. `store.DB1` must be attached.
@@ -51,11 +88,16 @@ public:
     ImportResult Run(const std::vector<std::string>& files);
 
 private:
-    void ImportFile(TQuoteFile& file, ImportResult& result);
-    void StoreQuote(const TQuoteLine& line);
+    using Clock = std::chrono::steady_clock;
+
+    bool SwitchIndexesOffWhenWorthIt(std::uint64_t bytes);
+    void SwitchIndexesOn();
+    void ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult& result);
+    bool StoreQuote(const TQuoteLine& line);
     void StoreActions(const TQuoteLine& line);
     void StoreAction(const TQuoteLine& line, const char* action, double item);
     void RefreshStatistics();
+    void Tick(bool force);
 
     TDataStore& store_;
     char decimalSeparator_;
@@ -63,6 +105,11 @@ private:
     // Carried from line to line and file to file; lines without a valid date
     // take it. Day 0 until the first valid date.
     double currentDate_ = 0;
+    bool indexesOff_ = false;
+    ImportProgress progress_;
+    std::uint64_t bytesBefore_ = 0; // of the files before the current one
+    const TQuoteFile* file_ = nullptr;
+    Clock::time_point start_, lastMessages_, lastProgress_;
 };
 
 } // namespace brevant

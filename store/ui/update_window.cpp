@@ -78,7 +78,10 @@ void TForm8::setupUpdateGroup() {
     updateGroup_ = group;
     auto* grid = new QGridLayout(group);
     grid->addWidget(new QLabel("Select file to update", group), 0, 0, 1, 4);
+    // It only shows the files of the last "Browse...": typing there would
+    // import something else than what is shown.
     Edit13 = new QLineEdit(group);
+    Edit13->setReadOnly(true);
     grid->addWidget(Edit13, 1, 0, 1, 3);
     Button2 = new QPushButton("Browse...", group);
     grid->addWidget(Button2, 1, 3);
@@ -149,6 +152,7 @@ void TForm8::Button2Click() {
     if (chosen.isEmpty() || !QFileInfo::exists(chosen.constFirst())) return;
     files_ = chosen;
     Edit13->setText(chosen.join(QString()));
+    Edit13->setToolTip(chosen.join('\n'));
 }
 
 void TForm8::Buttom1Click() {
@@ -158,9 +162,11 @@ void TForm8::Buttom1Click() {
     form3_->BeginImport();
     QApplication::processEvents();
 
+    // The import reports on a clock (see ImportCallbacks): the window keeps
+    // up with it however fast the lines go.
     ImportCallbacks callbacks;
     callbacks.fileNumber = [this](int n) { form3_->ShowFileNumber(n); };
-    callbacks.lineNumber = [this](long n) { form3_->ShowLineNumber(n); };
+    callbacks.progress = [this](const ImportProgress& p) { form3_->ShowProgress(p); };
     callbacks.processMessages = [] { QApplication::processEvents(); };
     callbacks.stopRequested = [this] { return host_.StopRequest(); };
     callbacks.finishingFile = [this] { form3_->ShowFinishingFile(); };
@@ -176,6 +182,12 @@ void TForm8::Buttom1Click() {
 
     if (result.Outcome != ImportOutcome::Completed) {
         ui::Ui().ShowMessage(form3_, QString::fromLocal8Bit(result.Message.c_str()));
+        // The files before the failure are stored: the stock list shows them.
+        try {
+            host_.ImportFinished();
+        } catch (const std::exception&) {
+            // The import's own error is the one reported.
+        }
         ShowAgainAfterImport();
         return;
     }
@@ -186,7 +198,7 @@ void TForm8::Buttom1Click() {
         // button must still lead back to the update window.
         ui::Ui().ShowMessage(form3_, QString::fromLocal8Bit(e.what()));
     }
-    form3_->EndImport();
+    form3_->EndImport(result.Files);
 }
 
 void TForm8::ShowAgainAfterImport() {

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSpinBox>
@@ -43,7 +44,10 @@ class ImportTest : public QObject {
     Q_OBJECT
 private slots:
     void CancelDuringSecondOfThreeFiles();
-    void UnreadableThirdFileStopsWithoutReload();
+    void UnreadableThirdFileStopsAndReloadsTheStoredFiles();
+    void FailedImportReloadsTheStoredFiles();
+    void FileBoxIsReadOnlyAndListsTheFilesInItsTooltip();
+    void CompleteShowsWhatEachFileGave();
     void SplitListAfterImport();
     void SplitListUnderACommaDecimalLocale();
     void DecimalSeparatorOutsideLatin1_data();
@@ -107,25 +111,135 @@ void ImportTest::CancelDuringSecondOfThreeFiles() {
     update.Button3Click();
 }
 
-void ImportTest::UnreadableThirdFileStopsWithoutReload() {
+// The files before the failure are stored: the stock list shows them.
+void ImportTest::UnreadableThirdFileStopsAndReloadsTheStoredFiles() {
     AppRun run;
     run.Start();
     QTRY_COMPARE(run.GuideOpenings, 1);
     QStringList files = ThreeFiles(run);
     files[2] = QString::fromStdString(run.Folder()) + "missing.txt";
     run.Ui.FilesToOpen = files;
-    run.w().Form8->Button2Click();
-    run.w().Form8->Buttom1Click();
+    brevant::TForm8& update = *run.w().Form8;
+    update.show();
+    QTest::mouseClick(update.Button2, Qt::LeftButton);
+    QTest::mouseClick(update.Button1, Qt::LeftButton);
 
     QCOMPARE(run.Ui.Messages.size(), 2);
     QCOMPARE(run.Ui.Messages[1], "->ERROR: CANNOT OPEN FILE " + files[2]);
-    QVERIFY(run.w().Form8->isVisible());
+    QVERIFY(update.isVisible());
     QVERIFY(!run.w().Form3->isVisible());
-    QCOMPARE(run.Main().ListBox1->count(), 0);
-    // The first two files were stored.
-    run.Main().LoadStockList();
     QCOMPARE(Items(run.Main().ListBox1), QStringList({"Alpha , AAA", "Bravo , BBB"}));
-    run.w().Form8->Button3Click();
+    update.Button3Click();
+}
+
+// A database error in the second file, and a statistics failure after every
+// file was stored: the message, then the stock list of what is stored.
+void ImportTest::FailedImportReloadsTheStoredFiles() {
+    struct Case {
+        const char* name;
+        const char* breakage;
+        const char* inMessage;
+        QStringList listed;
+    } cases[] = {
+        {"second file fails", "DROP TABLE SPLIT", "SPLIT", {"Alpha , AAA"}},
+        {"statistics fail",
+         "DROP INDEX IDX1",
+         "IDX1",
+         {"Alpha , AAA", "Bravo , BBB", "Charlie , CCC"}},
+    };
+    for (const Case& c : cases) {
+        AppRun run;
+        run.Start();
+        QTRY_COMPARE(run.GuideOpenings, 1);
+        QStringList files = ThreeFiles(run);
+        std::string withDividend = Quotes("BBB", "Bravo", 3);
+        withDividend.insert(withDividend.size() - 1, ",*Dividend,0.25,,:,");
+        files[1] = QString::fromStdString(run.Write("b.txt", withDividend));
+        {
+            brevant::TFBLTransaction t(&run.Main().Store().DB1);
+            brevant::TFBLDsql q(&t);
+            t.StartTransaction();
+            q.SetSQL(c.breakage);
+            q.ExecSQL();
+            t.Commit();
+        }
+        run.Ui.FilesToOpen = files;
+        brevant::TForm8& update = *run.w().Form8;
+        update.show();
+        QTest::mouseClick(update.Button2, Qt::LeftButton);
+        QTest::mouseClick(update.Button1, Qt::LeftButton);
+
+        QVERIFY2(run.Ui.Messages.size() == 2, c.name);
+        QVERIFY2(run.Ui.Messages[1].contains(c.inMessage), qPrintable(run.Ui.Messages[1]));
+        QVERIFY2(update.isVisible(), c.name);
+        QVERIFY2(!run.w().Form3->isVisible(), c.name);
+        QCOMPARE(Items(run.Main().ListBox1), c.listed);
+        update.Button3Click();
+    }
+}
+
+// The box only shows what "Browse..." chose; typing there changes nothing.
+void ImportTest::FileBoxIsReadOnlyAndListsTheFilesInItsTooltip() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    brevant::TForm8& update = *run.w().Form8;
+    update.show();
+    QTest::keyClicks(update.Edit13, "/tmp/typed.txt");
+    QCOMPARE(update.Edit13->text(), QString());
+    QTest::mouseClick(update.Button1, Qt::LeftButton);
+    QCOMPARE(run.w().Form3->Button1->text(), QString("Done")); // nothing started
+
+    const QStringList files = ThreeFiles(run);
+    run.Ui.FilesToOpen = files;
+    QTest::mouseClick(update.Button2, Qt::LeftButton);
+    QTest::keyClick(update.Edit13, Qt::Key_End);
+    QTest::keyClicks(update.Edit13, "more");
+    QTest::keyClick(update.Edit13, Qt::Key_Backspace);
+    QCOMPARE(update.Edit13->text(), files.join(QString()));
+    QCOMPARE(update.Edit13->toolTip(), files.join('\n'));
+    update.Button3Click();
+}
+
+void ImportTest::CompleteShowsWhatEachFileGave() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    const std::string odd = "<ticker>,<name>\n" + Quote("BBB", "Bravo", 2) +
+                            "BBB,Bravo,31022024,1,2,0.5,1.5,100\n" +
+                            "BBB,Bravo,05012024,x,2,0.5,1.5,100\n" + "not a quote line\n";
+    run.Ui.FilesToOpen = {QString::fromStdString(run.Write("a.txt", Quotes("AAA", "Alpha", 20))),
+                          QString::fromStdString(run.Write("b.txt", odd))};
+    brevant::TForm8& update = *run.w().Form8;
+    brevant::TForm3& progress = *run.w().Form3;
+    update.show();
+    QTest::mouseClick(update.Button2, Qt::LeftButton);
+    QTest::mouseClick(update.Button1, Qt::LeftButton);
+
+    QCOMPARE(progress.Button1->text(), QString("Complete"));
+    QVERIFY(progress.Summary->isVisible());
+    QCOMPARE(progress.Summary->toPlainText(),
+             QString("a.txt: 20 lines stored, 0 header lines skipped, 0 lines with an "
+                     "unreadable date (stored under the previous date), 0 lines with an "
+                     "unreadable number (stored as -99999999)\n"
+                     "b.txt: 3 lines stored, 1 header line skipped, 1 line with an unreadable "
+                     "date (stored under the previous date), 1 line with an unreadable number "
+                     "(stored as -99999999), 1 other line skipped (not in the quote format)"));
+    QCOMPARE(progress.Label5->text(), QString("2"));
+    QCOMPARE(progress.Label6->text(), QString("3"));
+    QVERIFY2(progress.Label7->text().startsWith("100%  "), qPrintable(progress.Label7->text()));
+    QVERIFY(progress.Label7->text().contains(" lines/s"));
+    // Every figure shows in full.
+    QVERIFY(progress.Label7->width() >= progress.Label7->sizeHint().width());
+
+    QTest::mouseClick(progress.Button1, Qt::LeftButton);
+    QVERIFY(update.isVisible());
+    // The next import starts without the last one's figures.
+    QTest::mouseClick(update.Button1, Qt::LeftButton);
+    QCOMPARE(progress.Button1->text(), QString("Complete"));
+    QVERIFY(progress.Summary->toPlainText().startsWith("a.txt: 20 lines stored"));
+    progress.Button1Click();
+    update.Button3Click();
 }
 
 void ImportTest::SplitListAfterImport() {

@@ -82,6 +82,57 @@ TEST(QuoteFile, VeryLongLine) {
     EXPECT_EQ(lines[1], "end");
 }
 
+// A file without line feeds cannot grow a line without bound: the rest of
+// a line past the limit is skipped and the file goes on.
+TEST(QuoteFile, LinesPastTheLimitAreCutAndTheFileGoesOn) {
+    TempDir dir;
+    const std::string head(kMaxLineLength, 'x');
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> lines;
+        std::vector<bool> cut;
+    } cases[] = {
+        {"cut, then the next line",
+         head + std::string(3 << 20, 'y') + "\r\nnext\n",
+         {head, "next"},
+         {true, false}},
+        {"no line feed at all", head + std::string(5 << 20, 'z'), {head}, {true}},
+        {"carriage returns do not count", head + "\r\r\n", {head}, {false}},
+        {"cut at a ctrl-z", head + "tail\x1a" + "after\n", {head}, {true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TQuoteFile file(dir.write("f.txt", c.bytes));
+        std::vector<std::string> lines;
+        std::vector<bool> cut;
+        std::string line;
+        while (file.ReadLine(line)) {
+            lines.push_back(line);
+            cut.push_back(file.LineWasCut());
+        }
+        EXPECT_EQ(lines, c.lines);
+        EXPECT_EQ(cut, c.cut);
+    }
+}
+
+TEST(QuoteFile, BytesReadFollowTheLines) {
+    TempDir dir;
+    const std::string bytes = "ab\r\n" + std::string(200000, 'c') + "\nd";
+    TQuoteFile file(dir.write("f.txt", bytes));
+    EXPECT_EQ(file.Size(), bytes.size());
+    EXPECT_EQ(file.BytesRead(), 0u);
+    std::string line;
+    ASSERT_TRUE(file.ReadLine(line));
+    EXPECT_EQ(file.BytesRead(), 4u);
+    ASSERT_TRUE(file.ReadLine(line));
+    EXPECT_EQ(file.BytesRead(), 4u + 200001u);
+    ASSERT_TRUE(file.ReadLine(line));
+    EXPECT_EQ(file.BytesRead(), bytes.size());
+    EXPECT_FALSE(file.ReadLine(line));
+    EXPECT_EQ(file.BytesRead(), bytes.size());
+}
+
 TEST(QuoteFile, CannotOpenMissingFileOrFolder) {
     TempDir dir;
     EXPECT_THROW(TQuoteFile(dir.file("missing.txt")), std::runtime_error);

@@ -65,19 +65,90 @@ TEST_F(ImportTest, StoresQuoteAndActionRowsOfTheExampleLines) {
     }
 }
 
-TEST_F(ImportTest, CountsOnlyStoredLinesPerFile) {
-    std::vector<std::pair<int, long>> seen; // (file, line) as the progress window would show
-    int file = 0;
+TEST_F(ImportTest, CountsWhatEachFileGave) {
+    const std::string cut =
+        "CUT,Cut Corp,03012006,1,2,3,4,5" + std::string(kMaxLineLength, '9') + "\n";
+    struct Case {
+        const char* name;
+        std::string text;
+        FileCounts expected; // Path and Committed are checked apart
+    } cases[] = {
+        {"header only", "<header only>\n", {"", 0, 1}},
+        {"headers, empty and malformed lines",
+         "<a>\n\n" + Line("A", "03012006") + "garbage\n,X,1\n<b>\n" + Line("B", "04012006"),
+         {"", 2, 2, 0, 0, 2}},
+        {"unreadable dates",
+         Line("A", "31022006") + Line("A", "xx") + Line("A", "03012006"),
+         {"", 3, 0, 2}},
+        {"unreadable numbers, counted once a line",
+         "A,N,03012006,x,y,1,1,1\nB,N,03012006,1,1e40,1,1,1\nC,N,03012006,1,1,1,1, \n" +
+             Line("D", "03012006"),
+         {"", 4, 0, 0, 3}},
+        {"a line cut at its limit", cut + Line("A", "03012006"), {"", 2, 0, 0, 1, 0, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ImportResult r = Import({c.text});
+        ASSERT_EQ(r.Files.size(), 1u);
+        const FileCounts& got = r.Files[0];
+        EXPECT_TRUE(got.Committed);
+        EXPECT_EQ(got.Lines, c.expected.Lines);
+        EXPECT_EQ(got.Headers, c.expected.Headers);
+        EXPECT_EQ(got.BadDates, c.expected.BadDates);
+        EXPECT_EQ(got.BadNumbers, c.expected.BadNumbers);
+        EXPECT_EQ(got.Skipped, c.expected.Skipped);
+        EXPECT_EQ(got.Cut, c.expected.Cut);
+        EXPECT_EQ(r.LinesStored, c.expected.Lines);
+    }
+}
+
+TEST_F(ImportTest, SummaryOfAFile) {
+    FileCounts c{"/some/folder/eod.txt", 175000, 1, 2, 1};
+    c.Committed = true;
+    EXPECT_EQ(FileSummary(c),
+              "eod.txt: 175,000 lines stored, 1 header line skipped, 2 lines with an unreadable "
+              "date (stored under the previous date), 1 line with an unreadable number (stored "
+              "as -99999999)");
+    c.Committed = false;
+    c.Skipped = 3;
+    c.Cut = 1;
+    EXPECT_EQ(FileSummary(c),
+              "eod.txt: nothing stored (175,000 lines rolled back), 1 header line skipped, 2 "
+              "lines with an unreadable date (stored under the previous date), 1 line with an "
+              "unreadable number (stored as -99999999), 3 other lines skipped (not in the quote "
+              "format), 1 line cut at 1 MB");
+}
+
+// The displays hear from the import on a clock, and once at the end of every
+// file with its final count.
+TEST_F(ImportTest, ProgressEndsEveryFileWithItsCount) {
+    std::vector<ImportProgress> seen;
     ImportCallbacks cb;
-    cb.fileNumber = [&](int n) { file = n; };
-    cb.lineNumber = [&](long n) { seen.emplace_back(file, n); };
-    const ImportResult r =
-        Import({"<header only>\n",
-                "\n" + Line("A", "03012006") + "garbage\n,X,1\n" + Line("B", "04012006")},
-               cb);
-    EXPECT_EQ(r.FilesRead, 2);
-    EXPECT_EQ(r.LinesStored, 2);
-    EXPECT_EQ(seen, (std::vector<std::pair<int, long>>{{2, 1}, {2, 2}}));
+    cb.progress = [&](const ImportProgress& p) { seen.push_back(p); };
+    std::string big;
+    for (int i = 0; i < 3000; ++i) big += Line("S" + std::to_string(i % 50), "03012006");
+    const ImportResult r = Import({"<header only>\n", big, Line("A", "03012006")}, cb);
+    ASSERT_EQ(r.LinesStored, 3001);
+    ASSERT_GE(seen.size(), 3u);
+    // Time goes on, bytes are read in order, the file's count never falls back
+    // within a file.
+    for (std::size_t i = 1; i < seen.size(); ++i) {
+        EXPECT_GE(seen[i].Seconds, seen[i - 1].Seconds);
+        EXPECT_GE(seen[i].BytesRead, seen[i - 1].BytesRead);
+        EXPECT_GE(seen[i].Lines, seen[i - 1].Lines);
+    }
+    std::vector<std::pair<int, long>> ends; // the last report of each file
+    for (const ImportProgress& p : seen) {
+        if (!ends.empty() && ends.back().first == p.File)
+            ends.back().second = p.FileLines;
+        else
+            ends.emplace_back(p.File, p.FileLines);
+    }
+    EXPECT_EQ(ends, (std::vector<std::pair<int, long>>{{1, 0}, {2, 3000}, {3, 1}}));
+    EXPECT_EQ(seen.back().Files, 3);
+    EXPECT_EQ(seen.back().Lines, 3001);
+    EXPECT_EQ(seen.back().BytesRead, seen.back().BytesTotal);
+    EXPECT_DOUBLE_EQ(seen.back().Fraction(), 1.0);
 }
 
 TEST_F(ImportTest, InvalidDateTakesTheLastValidDateAcrossFiles) {
@@ -173,6 +244,7 @@ TEST_F(ImportTest, StopDuringSecondFileFinishesItAndSkipsTheRest) {
     EXPECT_EQ(r.Outcome, ImportOutcome::Completed);
     EXPECT_TRUE(r.Stopped);
     EXPECT_EQ(r.FilesRead, 2);
+    EXPECT_EQ(r.Files.size(), 2u);
     EXPECT_EQ(file, 2);
     EXPECT_TRUE(finishing);
     EXPECT_TRUE(organizing);
@@ -215,6 +287,8 @@ TEST_F(ImportTest, StatisticsAreRefreshedAfterTheImport) {
     EXPECT_FLOAT_EQ(q.FieldAsFloat(0), 0.25f); // four distinct symbols
 }
 
+// A file cut off by a failure leaves none of its quote rows; the files
+// before it stay.
 TEST_F(ImportTest, DatabaseErrorEndsTheImportInOrder) {
     Exec("DROP TABLE SPLIT");
     bool organizing = false;
@@ -227,14 +301,49 @@ TEST_F(ImportTest, DatabaseErrorEndsTheImportInOrder) {
     EXPECT_EQ(r.Outcome, ImportOutcome::Failed);
     EXPECT_NE(r.Message.find("SPLIT"), std::string::npos) << r.Message;
     EXPECT_EQ(r.FilesRead, 1);
+    EXPECT_EQ(r.LinesStored, 1);
+    ASSERT_EQ(r.Files.size(), 2u);
+    EXPECT_TRUE(r.Files[0].Committed);
+    EXPECT_FALSE(r.Files[1].Committed);
     EXPECT_FALSE(organizing);
     EXPECT_FALSE(store.tr3.InTransaction());
     EXPECT_FALSE(store.TSplit.InTransaction());
     EXPECT_FALSE(store.Tindex.InTransaction());
-    // Quote rows are committed before an action row is written.
-    EXPECT_EQ(Count("DATATABLE"), 3);
+    EXPECT_EQ(QuoteSymbols(), std::vector<std::string>{"A"});
+    EXPECT_TRUE(InactiveIndexes().empty());
     // The store is usable afterwards.
     EXPECT_EQ(Import({Line("C", "03012006")}).Outcome, ImportOutcome::Completed);
+}
+
+// An action row is stored as its line comes; when the file's quote rows are
+// rolled back, importing the file again adds no second action row.
+TEST_F(ImportTest, AbandonedFileRollsBackItsQuotesAndKeepsItsActions) {
+    const std::string second =
+        Line("B", "03012006", ",*Dividend,0.5,,:,") + Line("B", "04012006") + Line("B", "05012006");
+    long lines = 0;
+    int file = 0;
+    ImportCallbacks cb;
+    cb.fileNumber = [&](int n) { file = n; };
+    cb.abandonRequested = [&] { return file == 2 && ++lines > 2; };
+    bool organizing = false;
+    cb.organizing = [&] { organizing = true; };
+    const ImportResult r = Import({Line("A", "03012006"), second, Line("C", "03012006")}, cb);
+    EXPECT_EQ(r.Outcome, ImportOutcome::Completed);
+    EXPECT_TRUE(r.Abandoned);
+    EXPECT_TRUE(r.Stopped);
+    EXPECT_EQ(r.FilesRead, 1);
+    EXPECT_EQ(r.LinesStored, 1);
+    ASSERT_EQ(r.Files.size(), 2u);
+    EXPECT_FALSE(r.Files[1].Committed);
+    EXPECT_EQ(file, 2);
+    EXPECT_TRUE(organizing);
+    EXPECT_EQ(QuoteSymbols(), std::vector<std::string>{"A"});
+    EXPECT_EQ(Count("SPLIT"), 1);
+    EXPECT_FALSE(store.tr3.InTransaction());
+
+    Import({second});
+    EXPECT_EQ(QuoteSymbols(), (std::vector<std::string>{"A", "B", "B", "B"}));
+    EXPECT_EQ(Count("SPLIT"), 1);
 }
 
 TEST_F(ImportTest, HostileFilesImportWithoutErrorAndStoreOnlyAcceptedLines) {
@@ -251,7 +360,7 @@ TEST_F(ImportTest, HostileFilesImportWithoutErrorAndStoreOnlyAcceptedLines) {
         garbage += c == '\x1a' ? 'z' : c; // Ctrl-Z would end the file here
     }
     const std::string longLine =
-        "LONG," + std::string(1 << 20, 'L') + ",03012006,1,2,3,4,5\n" + std::string(1 << 20, ',');
+        "LONG," + std::string(1 << 19, 'L') + ",03012006,1,2,3,4,5\n" + std::string(1 << 20, ',');
     const std::vector<std::string> files = {garbage, longLine, std::string(1000, '\r'),
                                             std::string(1000, '\x1a')};
     std::vector<std::string> paths;

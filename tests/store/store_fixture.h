@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/quote_import.h"
+#include "store/quote_indexes.h"
 #include "support/db_fixture.h"
 
 namespace brevant::testing {
@@ -84,6 +85,20 @@ protected:
                             q.FieldAsFloat(3), q.FieldAsFloat(4), q.FieldAsFloat(5),
                             q.FieldAsFloat(6), q.FieldAsFloat(7)});
         return rows;
+    }
+
+    // The symbol of every quote row, in the order of Quotes().
+    std::vector<std::string> QuoteSymbols() {
+        std::vector<std::string> symbols;
+        for (const QuoteRow& q : Quotes()) symbols.push_back(q.symbol);
+        return symbols;
+    }
+
+    // Those of the four quote indexes that are inactive.
+    std::vector<std::string> InactiveIndexes() {
+        TFBLTransaction t(&store.DB1);
+        t.StartTransaction();
+        return InactiveQuoteIndexes(t);
     }
 
     // Every action row ordered by date, then dividends before splits.

@@ -1,0 +1,39 @@
+// Test helper for the crash test: opens a database as the program does (the
+// bootstrap repairs what a killed import left) and prints what it holds.
+// usage: crash_check DB
+// prints: "inactive N", then "rows PREFIX COUNT" for each two-character
+// symbol prefix, then "actions COUNT"; exit 1 when the database cannot be opened.
+#include <cstdio>
+
+#include "store/bootstrap.h"
+#include "store/quote_indexes.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) return 2;
+    brevant::TDataStore store;
+    std::string error;
+    if (!brevant::CheckFirebird(store, argv[1], {}, &error)) {
+        std::fprintf(stderr, "cannot open: %s\n", error.c_str());
+        return 1;
+    }
+    try {
+        brevant::TFBLTransaction& t = store.TR1;
+        t.StartTransaction();
+        std::printf("inactive %zu\n", brevant::InactiveQuoteIndexes(t).size());
+        brevant::TFBLDsql q(&t);
+        q.SetSQL("SELECT SUBSTRING(SYMBOL FROM 1 FOR 2), COUNT(*) FROM DATATABLE GROUP BY 1 "
+                 "ORDER BY 1");
+        q.ExecSQL();
+        for (; !q.Eof(); q.Next())
+            std::printf("rows %s %d\n", q.FieldAsString(0).c_str(), q.FieldAsInteger(1));
+        q.SetSQL("SELECT COUNT(*) FROM SPLIT");
+        q.ExecSQL();
+        std::printf("actions %d\n", q.FieldAsInteger(0));
+        t.Commit();
+        store.DB1.Disconnect();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
