@@ -3,8 +3,11 @@
 #pragma once
 
 #include <ibase.h>
+#include <signal.h>
 
 #include <string>
+
+#include "store/fbl.h"
 
 namespace brevant::fbl {
 
@@ -41,11 +44,41 @@ struct ClientApi {
     decltype(&::isc_encode_sql_date) encode_sql_date;
     decltype(&::isc_encode_sql_time) encode_sql_time;
     decltype(&::isc_encode_timestamp) encode_timestamp;
+    decltype(&::fb_shutdown) shutdown;
 };
 
 // Loads the library on first use and returns its entry points; it stays
 // loaded until the program ends. Throws LibraryError.
 const ClientApi& Api();
+// The entry points when the library is loaded already; nullptr otherwise
+// (never loads it).
+const ClientApi* LoadedApi();
+
+// Puts back, when the scope ends, the SIGINT and SIGTERM dispositions in
+// effect when it began: the client library installs handlers of its own on
+// its first call (see fbl_engine.h). Put one around every call that may be
+// the first: attaching and creating.
+class KeepSignalDispositions {
+public:
+    KeepSignalDispositions();
+    ~KeepSignalDispositions();
+    KeepSignalDispositions(const KeepSignalDispositions&) = delete;
+    KeepSignalDispositions& operator=(const KeepSignalDispositions&) = delete;
+
+private:
+    struct sigaction interrupt_ {};
+    struct sigaction terminate_ {};
+};
+
+// Attachments by the thread that made them, for the engine shutdown.
+void RegisterAttachment(TFBLDatabase* database);
+void UnregisterAttachment(TFBLDatabase* database);
+// Disconnects every attachment the calling thread made; errors are ignored.
+void DisconnectThreadAttachments();
+// Registers the exit guard once (see fbl_engine.h); called after an attach,
+// when the engine's own libraries are loaded, so that the guard runs before
+// their exit handlers.
+void GuardProcessExit();
 
 // Library names tried in order: the embedded engine first. The environment
 // variable BREVANT_FBCLIENT names one library to try instead.

@@ -1,0 +1,174 @@
+// Brevant Dira — ending the embedded database engine that runs inside this
+// process.
+#include "store/fbl_engine.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "store/fbl.h"
+#include "store/fbl_library.h"
+
+namespace brevant {
+namespace fbl {
+namespace {
+
+bool SameDisposition(const struct sigaction& a, const struct sigaction& b) {
+    return a.sa_handler == b.sa_handler && a.sa_flags == b.sa_flags;
+}
+
+void PutBack(int signal, const struct sigaction& before) {
+    struct sigaction now {};
+    sigaction(signal, nullptr, &now);
+    if (!SameDisposition(now, before)) sigaction(signal, &before, nullptr);
+}
+
+struct Attachment {
+    TFBLDatabase* database;
+    std::thread::id thread;
+};
+
+std::mutex attachmentsLock;
+// Never destroyed: a database component may end after static destruction began.
+std::vector<Attachment>& Attachments() {
+    static auto* attachments = new std::vector<Attachment>;
+    return *attachments;
+}
+
+} // namespace
+
+KeepSignalDispositions::KeepSignalDispositions() {
+    sigaction(SIGINT, nullptr, &interrupt_);
+    sigaction(SIGTERM, nullptr, &terminate_);
+}
+
+KeepSignalDispositions::~KeepSignalDispositions() {
+    PutBack(SIGINT, interrupt_);
+    PutBack(SIGTERM, terminate_);
+}
+
+void RegisterAttachment(TFBLDatabase* database) {
+    std::lock_guard guard(attachmentsLock);
+    Attachments().push_back({database, std::this_thread::get_id()});
+}
+
+void UnregisterAttachment(TFBLDatabase* database) {
+    std::lock_guard guard(attachmentsLock);
+    std::erase_if(Attachments(),
+                  [database](const Attachment& a) { return a.database == database; });
+}
+
+void DisconnectThreadAttachments() {
+    std::vector<TFBLDatabase*> mine;
+    {
+        std::lock_guard guard(attachmentsLock);
+        for (const Attachment& a : Attachments())
+            if (a.thread == std::this_thread::get_id()) mine.push_back(a.database);
+    }
+    // Another thread's attachment is its own business; the engine shutdown
+    // ends it.
+    for (TFBLDatabase* database : mine) {
+        try {
+            if (database->Connected()) database->Disconnect();
+        } catch (...) {
+            // The engine shutdown that follows ends the attachment anyway.
+        }
+    }
+}
+
+namespace {
+
+// Runs when the process exits without the program having shut the engine
+// down (the GUI toolkit calls exit() when its display is gone). Registered
+// after the engine's libraries are loaded, it runs before their exit
+// handlers; when the engine does not stop in time, the process ends here, as
+// the client library's own handler would wait for it for ever.
+void ExitGuard(int status, void*) {
+    if (EngineShutDown()) return;
+    if (!ShutdownEngine()) QuickExit(status);
+}
+
+} // namespace
+
+void GuardProcessExit() {
+    static std::once_flag once;
+    std::call_once(once, [] { on_exit(ExitGuard, nullptr); });
+}
+
+} // namespace fbl
+
+namespace {
+
+std::atomic<bool> engineShutDown{false};
+
+// What the thread running fb_shutdown reports back; shared, as the thread
+// may outlive the wait.
+struct ShutdownState {
+    std::mutex lock;
+    std::condition_variable done;
+    bool finished = false;
+};
+
+} // namespace
+
+bool EngineShutDown() {
+    return engineShutDown.load();
+}
+
+bool ShutdownEngine(std::chrono::milliseconds bound) {
+    static std::mutex once;
+    static bool stoppedInTime = true;
+    std::lock_guard guard(once);
+    if (engineShutDown.load()) return stoppedInTime;
+    fbl::DisconnectThreadAttachments();
+    const fbl::ClientApi* api = fbl::LoadedApi();
+    engineShutDown = true;
+    if (!api || !api->shutdown) return stoppedInTime = true;
+
+    // The engine's shutdown waits for every thread inside it; a thread stuck
+    // there must not keep this process alive.
+    auto state = std::make_shared<ShutdownState>();
+    const unsigned timeout = static_cast<unsigned>(bound.count());
+    std::thread([state, shutdown = api->shutdown, timeout] {
+        shutdown(timeout, fb_shutrsn_app_stopped);
+        std::lock_guard lock(state->lock);
+        state->finished = true;
+        state->done.notify_all();
+    }).detach();
+    std::unique_lock lock(state->lock);
+    stoppedInTime = state->done.wait_for(lock, bound, [&] { return state->finished; });
+    return stoppedInTime;
+}
+
+void QuickExit(int status) {
+    std::fflush(nullptr);
+    _exit(status);
+}
+
+bool DatabaseInUseElsewhere(const std::string& path, const std::string& user,
+                            const std::string& password) {
+    TFBLDatabase probe;
+    probe.DBFile = path;
+    probe.User = user;
+    probe.Password = password;
+    try {
+        probe.Connect();
+        probe.Disconnect();
+    } catch (const EFBLError& e) {
+        const std::vector<long>& codes = e.IscErrorCodes;
+        return std::find(codes.begin(), codes.end(), isc_already_opened) != codes.end();
+    } catch (...) {
+    }
+    return false;
+}
+
+} // namespace brevant
