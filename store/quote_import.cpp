@@ -47,6 +47,7 @@ ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
                 return result;
             }
             ImportFile(*file, result);
+            if (result.Abandoned) return result;
             ++result.FilesRead;
         }
         Call(callbacks_.organizing);
@@ -65,10 +66,17 @@ void TQuoteImport::ImportFile(TQuoteFile& file, ImportResult& result) {
     TransactionGuard guard(store_.tr3);
     RaiseImportGeneration(store_.tr3);
     long counter = 0;
+    long uncommitted = 0;
     bool stopSeen = false;
     TQuoteLine quote;
     std::string line;
     while (file.ReadLine(line)) {
+        if (callbacks_.abandonFile && callbacks_.abandonFile()) {
+            // The guard rolls the uncommitted rows back on the way out.
+            result.LinesStored -= uncommitted;
+            result.Abandoned = result.Stopped = true;
+            return;
+        }
         if (!stopSeen && callbacks_.stopRequested && callbacks_.stopRequested()) {
             stopSeen = true; // the file is still read to its end
             Call(callbacks_.finishingFile);
@@ -80,7 +88,11 @@ void TQuoteImport::ImportFile(TQuoteFile& file, ImportResult& result) {
         if (callbacks_.lineNumber) callbacks_.lineNumber(counter);
         StoreQuote(quote);
         ++result.LinesStored;
-        if (quote.HasDividend || quote.HasSplit) StoreActions(quote);
+        ++uncommitted;
+        if (quote.HasDividend || quote.HasSplit) {
+            StoreActions(quote); // commits the rows so far
+            uncommitted = 0;
+        }
     }
     // A failed commit would lose the file's rows: it ends the import as an error.
     guard.Commit();

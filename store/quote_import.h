@@ -19,6 +19,9 @@ struct ImportCallbacks {
     std::function<void(long)> lineNumber; // lines stored from the current file so far
     std::function<void()> processMessages;
     std::function<bool()> stopRequested; // honoured before the next file
+    // Read before each line: true ends the import at once, the current file's
+    // rows since its last commit rolled back and no statistics refreshed.
+    std::function<bool()> abandonFile;
     std::function<void()> finishingFile; // the stop was seen; the current file is finished
     std::function<void()> organizing;    // all files read; statistics are refreshed
 };
@@ -32,9 +35,10 @@ enum class ImportOutcome {
 struct ImportResult {
     ImportOutcome Outcome = ImportOutcome::Completed;
     std::string Message;
-    int FilesRead = 0;    // files read to their end
-    long LinesStored = 0; // quote rows stored, all files
-    bool Stopped = false; // a stop request skipped the remaining files
+    int FilesRead = 0;      // files read to their end
+    long LinesStored = 0;   // quote rows stored, all files
+    bool Stopped = false;   // a stop request skipped the remaining files
+    bool Abandoned = false; // abandonFile cut the current file off (Stopped too)
 };
 
 // Reads quote files (see quote_line.h for the line format) and stores one
