@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/interrupt.h"
 #include "cli/open_store.h"
 #include "cli/option_values.h"
 #include "screen/result_file.h"
@@ -87,6 +88,7 @@ int RunScan(Context& ctx) {
         return UsageError(error);
     if (!filters.Any()) return UsageError(kScanNoFilterMessage);
 
+    CatchInterrupts();
     TDataStore store;
     if (!OpenStore(ctx, store, false)) return 1;
     TStockList list;
@@ -99,6 +101,7 @@ int RunScan(Context& ctx) {
         std::fwrite(text.data(), 1, text.size(), stdout);
         std::fputc('\n', stdout);
     };
+    cb.stopRequested = [] { return Interrupts() > 0; }; // after the current stock
     if (terminal)
         cb.progress = [](const ScanCounters& c) {
             std::fprintf(stderr, "\r%d from %d", c.processed, c.total);
@@ -112,11 +115,14 @@ int RunScan(Context& ctx) {
     const ScanCounters& c = result.counters;
     if (result.outcome == ScanOutcome::Failed)
         std::fprintf(stderr, "brevant-cli: %s\n", result.error.c_str());
-    if (!out.empty()) WriteScanResult(out, result.passed);
+    // Only a whole run makes a result file: a partial list would look complete.
+    if (result.outcome == ScanOutcome::Completed && !out.empty())
+        WriteScanResult(out, result.passed);
     std::fprintf(stderr, "processed %d from %d, successful %d, unsuccessful %d, insufficient %d\n",
                  c.processed, c.total, c.successful, c.unsuccessful, c.insufficient);
     store.DB1.Disconnect();
-    return result.outcome == ScanOutcome::Failed ? 1 : 0;
+    if (result.outcome == ScanOutcome::Failed) return 1;
+    return result.outcome == ScanOutcome::Stopped ? InterruptedStatus() : 0;
 }
 
 } // namespace brevant::cli
