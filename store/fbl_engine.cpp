@@ -138,14 +138,22 @@ bool ShutdownEngine(std::chrono::milliseconds bound) {
     // there must not keep this process alive.
     auto state = std::make_shared<ShutdownState>();
     const unsigned timeout = static_cast<unsigned>(bound.count());
-    std::thread([state, shutdown = api->shutdown, timeout] {
+    std::thread worker([state, shutdown = api->shutdown, timeout] {
         shutdown(timeout, fb_shutrsn_app_stopped);
         std::lock_guard lock(state->lock);
         state->finished = true;
         state->done.notify_all();
-    }).detach();
-    std::unique_lock lock(state->lock);
-    stoppedInTime = state->done.wait_for(lock, bound, [&] { return state->finished; });
+    });
+    {
+        std::unique_lock lock(state->lock);
+        stoppedInTime = state->done.wait_for(lock, bound, [&] { return state->finished; });
+    }
+    // A finished worker is joined, so that no thread of ours is still ending
+    // while the process goes on to exit; a stuck one is left behind.
+    if (stoppedInTime)
+        worker.join();
+    else
+        worker.detach();
     return stoppedInTime;
 }
 
