@@ -80,7 +80,7 @@ void TFBLDatabase::Connect() {
     ISC_STATUS_ARRAY status;
     isc_db_handle handle = 0;
     {
-        fbl::KeepSignalDispositions keep;
+        fbl::EngineEntryGuard entry;
         api.attach_database(status, static_cast<short>(path.size()), path.c_str(), &handle,
                             static_cast<short>(dpb.size()), dpb.data());
     }
@@ -142,7 +142,7 @@ void TFBLDatabase::CreateDatabase(const std::string& fileName, const std::string
     isc_db_handle db = 0;
     isc_tr_handle tr = 0;
     {
-        fbl::KeepSignalDispositions keep;
+        fbl::EngineEntryGuard entry;
         api.dsql_execute_immediate(status, &db, &tr, 0, sql.c_str(),
                                    static_cast<unsigned short>(dialect), nullptr);
     }

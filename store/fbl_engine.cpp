@@ -2,6 +2,8 @@
 // process.
 #include "store/fbl_engine.h"
 
+#include <dlfcn.h>
+#include <link.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -32,6 +34,19 @@ void PutBack(int signal, const struct sigaction& before) {
     if (!SameDisposition(now, before)) sigaction(signal, &before, nullptr);
 }
 
+int AddObjectName(dl_phdr_info* info, std::size_t, void* names) {
+    if (info->dlpi_name && *info->dlpi_name)
+        static_cast<std::vector<std::string>*>(names)->emplace_back(info->dlpi_name);
+    return 0;
+}
+
+// The file names of the shared objects loaded now.
+std::vector<std::string> LoadedObjects() {
+    std::vector<std::string> names;
+    dl_iterate_phdr(AddObjectName, &names);
+    return names;
+}
+
 struct Attachment {
     TFBLDatabase* database;
     std::thread::id thread;
@@ -46,14 +61,19 @@ std::vector<Attachment>& Attachments() {
 
 } // namespace
 
-KeepSignalDispositions::KeepSignalDispositions() {
+EngineEntryGuard::EngineEntryGuard() : loaded_(LoadedObjects()) {
     sigaction(SIGINT, nullptr, &interrupt_);
     sigaction(SIGTERM, nullptr, &terminate_);
 }
 
-KeepSignalDispositions::~KeepSignalDispositions() {
+EngineEntryGuard::~EngineEntryGuard() {
     PutBack(SIGINT, interrupt_);
     PutBack(SIGTERM, terminate_);
+    for (const std::string& name : LoadedObjects()) {
+        if (std::find(loaded_.begin(), loaded_.end(), name) != loaded_.end()) continue;
+        // Another reference that is never given back, and no unloading ever.
+        dlopen(name.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+    }
 }
 
 void RegisterAttachment(TFBLDatabase* database) {

@@ -6,6 +6,7 @@
 #include <signal.h>
 
 #include <string>
+#include <vector>
 
 #include "store/fbl.h"
 
@@ -54,20 +55,25 @@ const ClientApi& Api();
 // (never loads it).
 const ClientApi* LoadedApi();
 
-// Puts back, when the scope ends, the SIGINT and SIGTERM dispositions in
-// effect when it began: the client library installs handlers of its own on
-// its first call (see fbl_engine.h). Put one around every call that may be
-// the first: attaching and creating.
-class KeepSignalDispositions {
+// Put around every call that may be the client library's first (attaching,
+// creating): such a call installs signal handlers of the library's own and
+// loads the engine's modules. When the scope ends, the SIGINT and SIGTERM
+// dispositions in effect when it began are put back (see fbl_engine.h), and
+// the modules the call loaded stay mapped until the process ends. The engine
+// would unload them at its shutdown, just before the process ends anyway;
+// kept, their code can still be named in a sanitizer run's reports, and the
+// caches they built in other libraries (ICU's) are not orphaned.
+class EngineEntryGuard {
 public:
-    KeepSignalDispositions();
-    ~KeepSignalDispositions();
-    KeepSignalDispositions(const KeepSignalDispositions&) = delete;
-    KeepSignalDispositions& operator=(const KeepSignalDispositions&) = delete;
+    EngineEntryGuard();
+    ~EngineEntryGuard();
+    EngineEntryGuard(const EngineEntryGuard&) = delete;
+    EngineEntryGuard& operator=(const EngineEntryGuard&) = delete;
 
 private:
     struct sigaction interrupt_ {};
     struct sigaction terminate_ {};
+    std::vector<std::string> loaded_;
 };
 
 // Attachments by the thread that made them, for the engine shutdown.

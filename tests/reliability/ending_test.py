@@ -86,8 +86,11 @@ class World:
         return p
 
     def run_cli(self, db, *args, timeout=120):
-        return subprocess.run([self.cli, "--db", db, *args], env=self.env, capture_output=True,
+        done = subprocess.run([self.cli, "--db", db, *args], env=self.env, capture_output=True,
                               text=True, timeout=timeout)
+        if "Sanitizer" in done.stderr or "runtime error" in done.stderr:
+            fail(f"brevant-cli {' '.join(args[:1])}", done.stderr[-3000:])
+        return done
 
     def stop_all(self):
         for p in self.started:
@@ -197,6 +200,8 @@ def cli_import_round(world, name, files, symbols, signals, wait_for, expected_fi
     world.check_gone(name, proc, start, [status], db, within=60)
     tail = read_terminal(master, lambda t: False, 0.3)
     os.close(master)
+    if "Sanitizer" in seen + tail or "runtime error" in seen + tail:
+        fail(name, (seen + tail)[-3000:])
     counts = f"files {expected_files} lines {expected_files * len(symbols[0]) * 60} stored"
     if counts not in seen + tail:
         fail(name, f"stderr lacks {counts!r}: {(seen + tail)[-300:]!r}")
@@ -216,6 +221,8 @@ def cli_scan_round(world, name, db, sig, status):
     world.check_gone(name, proc, start, [status], db)
     seen += read_terminal(master, lambda t: False, 0.3)
     os.close(master)
+    if "Sanitizer" in seen or "runtime error" in seen:
+        fail(name, seen[-3000:])
     if os.path.exists(out):
         fail(name, "a stopped scan wrote its result file")
     line = [l for l in seen.replace("\r", "\n").splitlines() if l.startswith("processed ")]
@@ -316,10 +323,14 @@ class Display:
                 p.wait()
 
 
-def start_program(world, display, scenario, db, files=()):
-    """Starts the driver; returns it with the lines it printed up to READY (or its end)."""
+def start_program(world, display, scenario, db, files=(), log=None):
+    """Starts the driver; returns it with the lines it printed up to READY (or its end).
+    Its standard error goes to `log` (a sanitizer's report is read there)."""
+    errors = open(log, "w") if log else subprocess.DEVNULL
     proc = world.spawn([world.driver, scenario, *files, "--", "--db", db], env=display.env,
-                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, bufsize=0)
+                       stdout=subprocess.PIPE, stderr=errors, bufsize=0)
+    if log:
+        errors.close()
     end, text = time.monotonic() + READY_WITHIN, b""
     while time.monotonic() < end and b"READY " not in text:
         ready, _, _ = select.select([proc.stdout], [], [], 0.2)
@@ -334,9 +345,11 @@ def start_program(world, display, scenario, db, files=()):
 def gui_round(world, name, scenario, base_db, base_stocks, end, files=(), file_symbols=()):
     db = world.path("gui.bvd")
     shutil.copyfile(base_db, db)
+    log = world.path("program.err")
+    failed_before = len(failures)
     display = Display(world)
     try:
-        proc, lines = start_program(world, display, scenario, db, files)
+        proc, lines = start_program(world, display, scenario, db, files, log)
         if not lines or not lines[-1].startswith("READY"):
             fail(name, f"the program never got ready: {lines}")
             proc.kill()
@@ -362,6 +375,9 @@ def gui_round(world, name, scenario, base_db, base_stocks, end, files=(), file_s
         for group in file_symbols[:done]:
             expected.update({s: 60 for s in group})
     world.check_database(name, db, expected)
+    if len(failures) > failed_before:
+        with open(log, errors="replace") as f:
+            print(f"  {name}: the program's standard error:\n{f.read()[-3000:]}", flush=True)
 
 
 def sigterm(proc, display):
