@@ -123,8 +123,8 @@ TForm11::TForm11(TForm1* mainWindow, TForm8* updateWindow, QWidget* parent)
         "STEP 1: Click on the UPDATE DATABASE button",
         "STEP 2: Select a Stock Exchange and click on its name, eg. NASDAQ",
         "STEP 3: Download EOD Data from our website",
-        "STEP 4: Unzip the file. In UPDATE DATABASE window press BROWSE,\nand select the text "
-        "file that were unzipped earlier and press UPDATE."};
+        ("STEP 4: Unzip the file. In UPDATE DATABASE window press BROWSE,\nand select the text "
+         "file that were unzipped earlier and press UPDATE.")};
     const int heights[] = {33, 175, 52, 190};
     for (int i = 0; i < 4; ++i) {
         if (i > 0) column->addSpacing(3);

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
+#include "app/program_ending.h"
 #include "app/stock_list_box.h"
 #include "app/tool_icons.h"
 #include "chart/render/chart_crosshair.h"
@@ -51,6 +52,13 @@ void TForm1::setupTimers() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // A close while an import or a screening run works (the session's end
+    // closes every window) waits for the work's safe point.
+    if (windows_ && OperationRunning(*windows_)) {
+        event->ignore();
+        RequestProgramEnd(*windows_, 0);
+        return;
+    }
     FormClose();
     event->accept();
 }

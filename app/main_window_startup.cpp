@@ -8,6 +8,7 @@
 #include "app/first_time_guide.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
+#include "app/startup_failure.h"
 #include "app/stock_list_box.h"
 #include "store/bootstrap.h"
 #include "store/data_location.h"
@@ -73,7 +74,7 @@ void TForm1::FormShow() {
     ProgressCallbacks progress{[splash](const std::string& text) { splash->SetStatus(text); },
                                [] { QApplication::processEvents(); }};
     if (!CheckFirebird(store_, QFile::encodeName(DatabasePath).toStdString(), progress)) {
-        ui::Ui().ShowMessage(nullptr, QString::fromStdString(MissingFileMessage()));
+        ui::Ui().ShowMessage(nullptr, StartupFailureMessage(DatabasePath));
         FormClose();
         close();
         return;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "cli/command_line.h"
+#include "cli/interrupt.h"
 #include "cli/open_store.h"
 #include "store/quote_import.h"
 
@@ -52,6 +53,7 @@ int RunImport(Context& ctx) {
     if (const std::string error = ReadCommandLine(syntax, ctx.args); !error.empty())
         return UsageError(error);
     if (files.empty()) return UsageError("import needs at least one FILE");
+    CatchInterrupts();
     TDataStore store;
     if (!OpenStore(ctx, store, true)) return 1;
 
@@ -61,6 +63,9 @@ int RunImport(Context& ctx) {
         ImportCallbacks callbacks;
         callbacks.progress = [&](const ImportProgress& p) { progress.Show(p); };
         callbacks.organizing = [&] { progress.Say("Organizing Data.."); };
+        // A signal stops after the current file; a second one cuts it off.
+        callbacks.stopRequested = [] { return Interrupts() > 0; };
+        callbacks.abandonRequested = [] { return Interrupts() > 1; };
         TQuoteImport import(store, CliLocale().DecimalSeparator, callbacks);
         result = import.Run(files);
     }
@@ -73,6 +78,12 @@ int RunImport(Context& ctx) {
     if (result.Outcome != ImportOutcome::Completed) {
         std::fprintf(stderr, "%s\n", result.Message.c_str());
         return 1;
+    }
+    if (Interrupts() > 0) {
+        std::fprintf(stderr, "brevant-cli: interrupted: files %d lines %ld stored%s\n",
+                     result.FilesRead, result.LinesStored,
+                     result.Abandoned ? ", the file being read rolled back" : "");
+        return InterruptedStatus();
     }
     store.DB1.Disconnect();
     return 0;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/interrupt.h"
 #include "cli/open_store.h"
 #include "cli/scan_options.h"
 #include "cli/scan_progress.h"
@@ -27,14 +28,20 @@ void PrintCounters(const char* prefix, const ScanCounters& c) {
                  prefix, c.processed, c.total, c.successful, c.unsuccessful, c.insufficient);
 }
 
-// What every run reports: the progress line on a terminal. A stop request
-// (say, a signal's flag) is to be set as `stopRequested`: the run then ends
-// after the current stock, or at once while the prices are still read.
+// What every run reports: the progress line on a terminal. A signal stops
+// the run after the current stock, or at once while the prices are still read.
 ScanCallbacks RunCallbacks(ScanProgressLine& progress) {
     ScanCallbacks cb;
     cb.reading = [&progress](long rows, long expected) { progress.Reading(rows, expected); };
     cb.progress = [&progress](const ScanCounters& c) { progress.Stocks(c.processed, c.total); };
+    cb.stopRequested = [] { return Interrupts() > 0; };
     return cb;
+}
+
+// A failed run exits 1; a run stopped by a signal 128 + the signal.
+int ScanStatus(ScanOutcome outcome) {
+    if (outcome == ScanOutcome::Failed) return 1;
+    return outcome == ScanOutcome::Stopped ? InterruptedStatus() : 0;
 }
 
 // The stock list, read as the window reads it at start-up.
@@ -45,6 +52,7 @@ std::vector<std::string> StockListItems(TDataStore& store, TIndicatorParams& par
 }
 
 int ScanOnce(Context& ctx, const ScanFilters& filters, const std::string& out) {
+    CatchInterrupts();
     TDataStore store;
     if (!OpenStore(ctx, store, false)) return 1;
     TIndicatorParams params;
@@ -66,13 +74,16 @@ int ScanOnce(Context& ctx, const ScanFilters& filters, const std::string& out) {
     }
     if (result.outcome == ScanOutcome::Failed)
         std::fprintf(stderr, "brevant-cli: %s\n", result.error.c_str());
-    if (!out.empty()) WriteScanResult(out, result.passed);
+    // Only a whole run makes a result file: a partial list would look complete.
+    if (result.outcome == ScanOutcome::Completed && !out.empty())
+        WriteScanResult(out, result.passed);
     PrintCounters("", result.counters);
     store.DB1.Disconnect();
-    return result.outcome == ScanOutcome::Failed ? 1 : 0;
+    return ScanStatus(result.outcome);
 }
 
 int ScanScreens(Context& ctx, const std::vector<ScreenLine>& lines) {
+    CatchInterrupts();
     TDataStore store;
     if (!OpenStore(ctx, store, false)) return 1;
     TIndicatorParams params;
@@ -103,7 +114,7 @@ int ScanScreens(Context& ctx, const std::vector<ScreenLine>& lines) {
                       result.screens[s].counters);
     }
     store.DB1.Disconnect();
-    return result.outcome == ScanOutcome::Failed ? 1 : 0;
+    return ScanStatus(result.outcome);
 }
 
 } // namespace

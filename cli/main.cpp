@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "store/data_location.h"
+#include "store/fbl_engine.h"
 
 namespace brevant::cli {
 
@@ -73,15 +74,18 @@ int main(int argc, char** argv) {
     for (; i < argc; ++i) ctx.args.emplace_back(argv[i]);
     for (const Command& c : kCommands) {
         if (name != c.name) continue;
+        int status = 1;
         try {
             // Inside: with no folder for it, the error names --db.
             if (ctx.dbPath.empty())
                 ctx.dbPath = brevant::DefaultDatabasePath(brevant::ProgramDirectory());
-            return c.run(ctx);
+            status = c.run(ctx);
         } catch (const std::exception& e) {
             std::fprintf(stderr, "brevant-cli: %s\n", e.what());
-            return 1;
         }
+        // The engine is ended here, not by the client library's exit handler.
+        if (!brevant::ShutdownEngine()) brevant::QuickExit(status);
+        return status;
     }
     PrintUsage();
     return UsageError("unknown command " + name);

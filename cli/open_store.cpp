@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "store/bootstrap.h"
+#include "store/fbl_engine.h"
 #include "store/stock_list.h"
 
 namespace brevant::cli {
@@ -18,6 +19,10 @@ bool OpenStore(const Context& ctx, TDataStore& store, bool createMissing) {
     }
     std::string error;
     if (!CheckFirebird(store, ctx.dbPath, ProgressCallbacks{}, &error)) {
+        // The embedded engine keeps an open database to its own process.
+        if (DatabaseInUseElsewhere(ctx.dbPath, kDatabaseUser, kDatabasePassword))
+            error = "it is in use by another program (a Brevant Dira window or another "
+                    "brevant-cli); try again when that has ended";
         std::fprintf(stderr, "brevant-cli: cannot open %s: %s\n", ctx.dbPath.c_str(),
                      error.c_str());
         return false;

@@ -18,10 +18,16 @@ namespace brevant {
 
 class EFBLError : public std::runtime_error {
 public:
-    explicit EFBLError(const std::string& message, long iscErrorCode = 0)
-        : std::runtime_error(message), IscErrorCode(iscErrorCode) {}
+    explicit EFBLError(const std::string& message, long iscErrorCode = 0,
+                       std::vector<long> iscErrorCodes = {})
+        : std::runtime_error(message), IscErrorCode(iscErrorCode),
+          IscErrorCodes(std::move(iscErrorCodes)) {}
     // First error code of the server's status vector; 0 for the layer's own.
     long IscErrorCode;
+    // Every error code of the status vector, in its order (empty for the
+    // layer's own): the first is often a general one ("I/O error") that the
+    // later ones explain.
+    std::vector<long> IscErrorCodes;
 };
 
 // "Library ... not found", "Unable to locate symbol ..." (not an EFBLError).

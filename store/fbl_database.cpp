@@ -40,6 +40,7 @@ TFBLDatabase::~TFBLDatabase() {
         // A destructor must not throw; the engine drops the attachment with
         // the process anyway.
     }
+    fbl::UnregisterAttachment(this);
     for (TFBLTransaction* t : transactions_) t->database_ = nullptr;
 }
 
@@ -78,8 +79,11 @@ void TFBLDatabase::Connect() {
 
     ISC_STATUS_ARRAY status;
     isc_db_handle handle = 0;
-    api.attach_database(status, static_cast<short>(path.size()), path.c_str(), &handle,
-                        static_cast<short>(dpb.size()), dpb.data());
+    {
+        fbl::EngineEntryGuard entry;
+        api.attach_database(status, static_cast<short>(path.size()), path.c_str(), &handle,
+                            static_cast<short>(dpb.size()), dpb.data());
+    }
     fbl::Check(status);
     handle_ = handle;
     try {
@@ -91,6 +95,8 @@ void TFBLDatabase::Connect() {
         throw;
     }
     if (AutoSetClientDialect) dialect_ = attachedDialect_;
+    fbl::RegisterAttachment(this);
+    fbl::GuardProcessExit();
 }
 
 int TFBLDatabase::DatabaseDialect() {
@@ -120,6 +126,7 @@ void TFBLDatabase::Disconnect() {
     handle_ = handle;
     if (handle_ != 0) fbl::Check(status);
     attachedDialect_ = 0;
+    fbl::UnregisterAttachment(this);
 }
 
 void TFBLDatabase::CreateDatabase(const std::string& fileName, const std::string& user,
@@ -134,8 +141,11 @@ void TFBLDatabase::CreateDatabase(const std::string& fileName, const std::string
     ISC_STATUS_ARRAY status;
     isc_db_handle db = 0;
     isc_tr_handle tr = 0;
-    api.dsql_execute_immediate(status, &db, &tr, 0, sql.c_str(),
-                               static_cast<unsigned short>(dialect), nullptr);
+    {
+        fbl::EngineEntryGuard entry;
+        api.dsql_execute_immediate(status, &db, &tr, 0, sql.c_str(),
+                                   static_cast<unsigned short>(dialect), nullptr);
+    }
     fbl::Check(status);
     // The statement leaves an attachment to the new file behind; this
     // component is not attached afterwards.

@@ -66,23 +66,32 @@ ClientApi LoadApi() {
     Resolve(lib, "isc_encode_sql_date", a.encode_sql_date, modern);
     Resolve(lib, "isc_encode_sql_time", a.encode_sql_time, modern);
     Resolve(lib, "isc_encode_timestamp", a.encode_timestamp, modern);
+    Resolve(lib, "fb_shutdown", a.shutdown, false);
     return a;
 }
 
 } // namespace
 
+namespace {
+std::mutex apiLock;
+ClientApi api;
+bool loaded = false;
+} // namespace
+
 const ClientApi& Api() {
     // A failed load is retried on the next call, so that a user who installs
     // the library does not have to restart a long-running tool.
-    static std::mutex lock;
-    static ClientApi api;
-    static bool loaded = false;
-    std::lock_guard guard(lock);
+    std::lock_guard guard(apiLock);
     if (!loaded) {
         api = LoadApi();
         loaded = true;
     }
     return api;
+}
+
+const ClientApi* LoadedApi() {
+    std::lock_guard guard(apiLock);
+    return loaded ? &api : nullptr;
 }
 
 std::string StatusText(const ISC_STATUS* status) {
@@ -103,8 +112,29 @@ std::string StatusText(const ISC_STATUS* status) {
     return text;
 }
 
+namespace {
+
+// The error codes of a status vector: each isc_arg_gds entry, skipping the
+// arguments between them.
+std::vector<long> ErrorCodes(const ISC_STATUS* status) {
+    std::vector<long> codes;
+    std::size_t i = 0;
+    while (i + 1 < ISC_STATUS_LENGTH && status[i] != isc_arg_end) {
+        const ISC_STATUS kind = status[i];
+        if (kind == isc_arg_gds && status[i + 1] != 0)
+            codes.push_back(static_cast<long>(status[i + 1]));
+        // A counted string has two words after its kind (length, text); every
+        // other kind one (a code, a string, a number, an OS error).
+        i += kind == isc_arg_cstring ? 3 : 2;
+    }
+    return codes;
+}
+
+} // namespace
+
 void Check(const ISC_STATUS* status) {
-    if (status[0] == 1 && status[1] != 0) throw EFBLError(StatusText(status), status[1]);
+    if (status[0] == 1 && status[1] != 0)
+        throw EFBLError(StatusText(status), status[1], ErrorCodes(status));
 }
 
 } // namespace brevant::fbl

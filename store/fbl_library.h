@@ -3,8 +3,12 @@
 #pragma once
 
 #include <ibase.h>
+#include <signal.h>
 
 #include <string>
+#include <vector>
+
+#include "store/fbl.h"
 
 namespace brevant::fbl {
 
@@ -41,11 +45,46 @@ struct ClientApi {
     decltype(&::isc_encode_sql_date) encode_sql_date;
     decltype(&::isc_encode_sql_time) encode_sql_time;
     decltype(&::isc_encode_timestamp) encode_timestamp;
+    decltype(&::fb_shutdown) shutdown;
 };
 
 // Loads the library on first use and returns its entry points; it stays
 // loaded until the program ends. Throws LibraryError.
 const ClientApi& Api();
+// The entry points when the library is loaded already; nullptr otherwise
+// (never loads it).
+const ClientApi* LoadedApi();
+
+// Put around every call that may be the client library's first (attaching,
+// creating): such a call installs signal handlers of the library's own and
+// loads the engine's modules. When the scope ends, the SIGINT and SIGTERM
+// dispositions in effect when it began are put back (see fbl_engine.h), and
+// the modules the call loaded stay mapped until the process ends. The engine
+// would unload them at its shutdown, just before the process ends anyway;
+// kept, their code can still be named in a sanitizer run's reports, and the
+// caches they built in other libraries (ICU's) are not orphaned.
+class EngineEntryGuard {
+public:
+    EngineEntryGuard();
+    ~EngineEntryGuard();
+    EngineEntryGuard(const EngineEntryGuard&) = delete;
+    EngineEntryGuard& operator=(const EngineEntryGuard&) = delete;
+
+private:
+    struct sigaction interrupt_ {};
+    struct sigaction terminate_ {};
+    std::vector<std::string> loaded_;
+};
+
+// Attachments by the thread that made them, for the engine shutdown.
+void RegisterAttachment(TFBLDatabase* database);
+void UnregisterAttachment(TFBLDatabase* database);
+// Disconnects every attachment the calling thread made; errors are ignored.
+void DisconnectThreadAttachments();
+// Registers the exit guard once (see fbl_engine.h); called after an attach,
+// when the engine's own libraries are loaded, so that the guard runs before
+// their exit handlers.
+void GuardProcessExit();
 
 // Library names tried in order: the embedded engine first. The environment
 // variable BREVANT_FBCLIENT names one library to try instead.

@@ -226,9 +226,10 @@ void SetNotNull(XSQLVAR& v) {
 }
 
 template <typename T> void StoreInteger(XSQLVAR& v, double value, int index, const char* overflow) {
-    if (!(value >= static_cast<double>(std::numeric_limits<T>::min()) &&
-          value <= static_cast<double>(std::numeric_limits<T>::max())))
-        throw EFBLError(Format(overflow, index));
+    // The bounds as doubles are exact: -2^(n-1) and 2^(n-1), the first value
+    // past the largest (which a 64-bit maximum would round up to).
+    const double lowest = static_cast<double>(std::numeric_limits<T>::min());
+    if (!(value >= lowest && value < -lowest)) throw EFBLError(Format(overflow, index));
     const T x = static_cast<T>(value);
     std::memcpy(v.sqldata, &x, sizeof x);
 }
@@ -250,6 +251,9 @@ void StoreNumber(XSQLVAR& v, int index, double value) {
         return;
     }
     case SQL_FLOAT: {
+        // A finite number the column cannot hold is not a number for it.
+        if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max())
+            throw EFBLError(Format("Invalid data convertion in param n. %d", index));
         const float x = static_cast<float>(value);
         std::memcpy(v.sqldata, &x, sizeof x);
         return;
@@ -259,6 +263,11 @@ void StoreNumber(XSQLVAR& v, int index, double value) {
         return;
     }
     throw EFBLError(Format("Param %d type error", index));
+}
+
+// Day numbers of the years 1 to 9999, the dates the engine stores.
+bool StorableDay(double value) {
+    return value >= -693593.0 && value < 2958466.0;
 }
 
 void StoreDate(XSQLVAR& v, double value) {
@@ -346,6 +355,13 @@ void ParamFromFloat(XSQLVAR& v, int index, float value) {
 }
 
 void ParamFromDateTime(XSQLVAR& v, int index, double value) {
+    if (!StorableDay(value)) {
+        const bool date = BaseType(v) == SQL_TYPE_DATE;
+        if (date || BaseType(v) == SQL_TIMESTAMP || BaseType(v) == SQL_TYPE_TIME)
+            throw EFBLError(Format(date ? "DATE convertion error in param n .%d"
+                                        : "TIME convertion error in param n .%d",
+                                   index));
+    }
     switch (BaseType(v)) {
     case SQL_TYPE_DATE:
         StoreDate(v, value);

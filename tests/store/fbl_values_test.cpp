@@ -1,7 +1,9 @@
 // Column reads and parameter writes of every type the layer supports.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <limits>
 
 #include "support/db_fixture.h"
 #include "ta/day_date.h"
@@ -162,6 +164,25 @@ TEST_F(FblValues, WriteConversionErrors) {
          "Param 0 type short overflow error"},
         {"IN32", [](TFBLDsql& q) { q.ParamAsFloat(0, 3e9f); }, "Param 0 type long overflow error"},
         {"BI", [](TFBLDsql& q) { q.ParamAsFloat(0, 1e19f); }, "Param 0 type int64 overflow error"},
+        // 2^63 itself: the first value past the largest 64-bit integer.
+        {"BI", [](TFBLDsql& q) { q.ParamAsString(0, "9223372036854775807"); },
+         "Param 0 type int64 overflow error"},
+        {"BI", [](TFBLDsql& q) { q.ParamAsFloat(0, 9223372036854775808.0f); },
+         "Param 0 type int64 overflow error"},
+        {"IN32", [](TFBLDsql& q) { q.ParamAsString(0, "2147483648"); },
+         "Param 0 type long overflow error"},
+        // Beyond what a 32-bit float holds.
+        {"FL", [](TFBLDsql& q) { q.ParamAsString(0, "1e39"); },
+         "Invalid data convertion in param n. 0"},
+        // Day numbers no date has.
+        {"DT", [](TFBLDsql& q) { q.ParamAsDateTime(0, 1e300); },
+         "DATE convertion error in param n .0"},
+        {"DT", [](TFBLDsql& q) { q.ParamAsDateTime(0, std::nan("")); },
+         "DATE convertion error in param n .0"},
+        {"TS", [](TFBLDsql& q) { q.ParamAsDateTime(0, -1e12); },
+         "TIME convertion error in param n .0"},
+        {"TM", [](TFBLDsql& q) { q.ParamAsDateTime(0, std::numeric_limits<double>::infinity()); },
+         "TIME convertion error in param n .0"},
         {"IN32", [](TFBLDsql& q) { q.ParamAsString(0, "abc"); },
          "Invalid data convertion in param n. 0"},
         {"FL", [](TFBLDsql& q) { q.ParamAsString(0, "1,5"); },

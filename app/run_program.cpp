@@ -1,0 +1,47 @@
+// Brevant Dira — one run of the windowed program, from the command line to
+// its exit status.
+#include "app/run_program.h"
+
+#include <QCommandLineParser>
+
+#include "app/app_windows.h"
+#include "app/application.h"
+#include "app/desktop_user_interface.h"
+#include "app/program_ending.h"
+#include "app/stop_signals.h"
+
+namespace brevant {
+
+int RunProgram(int argc, char** argv, const TProgramHook& hook) {
+    // First, so that a signal during start-up waits for the event loop.
+    CatchStopSignals();
+    TApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription("End-of-day technical analysis of stocks.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption db("db", "Use the database FILE instead of the default one.", "FILE");
+    parser.addOption(db);
+    parser.process(app);
+
+    TStartOptions options;
+    options.DatabasePath = parser.value(db);
+    TApplicationWindows windows(options);
+    TDesktopUserInterface ui(windows.Windows());
+    int firstSignal = 0;
+    // A stop signal acts as closing the main window; a second one ends the
+    // program at once.
+    TStopSignalWatcher watcher([&](int signal, int count) {
+        if (count == 1) {
+            firstSignal = signal;
+            RequestProgramEnd(windows.Windows(), 128 + signal);
+        } else {
+            EndProgramNow(128 + firstSignal);
+        }
+    });
+    if (hook) hook(windows.Windows());
+    const int status = TApplication::exec();
+    return FinishProgram(windows.Windows(), status);
+}
+
+} // namespace brevant
