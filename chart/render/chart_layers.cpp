@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "chart/render/label_spacing.h"
+
 namespace brevant {
 
 GridBands::GridBands(QCPAxis* axis, const QBrush& band1, const QBrush& band2)
@@ -20,6 +22,7 @@ QRect GridBands::clipRect() const {
 void GridBands::draw(QCPPainter* painter) {
     const QVector<double> ticks = axis_->tickVector();
     const QRect rect = axis_->axisRect()->rect();
+    if (PanelExtent(*axis_->axisRect(), false) < 2) return; // not laid out yet
     if (ticks.size() < 2) {
         painter->fillRect(rect, bands_[1]);
         return;
@@ -35,7 +38,11 @@ void GridBands::draw(QCPPainter* painter) {
     for (int i = 0; i + 1 < edges.size(); ++i) {
         const double y1 = axis_->coordToPixel(edges[i]);
         const double y2 = axis_->coordToPixel(edges[i + 1]);
-        const int top = int(std::min(y1, y2)), bottom = int(std::max(y1, y2));
+        // Bands beyond the panel are cut at its edges (the painter clips there
+        // anyway), which keeps far-off ends of a tiny range within int.
+        const double low = rect.top() - 1.0, high = rect.bottom() + 1.0;
+        const int top = int(std::clamp(std::min(y1, y2), low, high));
+        const int bottom = int(std::clamp(std::max(y1, y2), low, high));
         // Band 1 sits on the lowest label's band, as the labels count upwards.
         painter->fillRect(QRect(rect.left(), top, rect.width(), bottom - top), bands_[(i + 1) % 2]);
     }

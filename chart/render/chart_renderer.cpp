@@ -399,7 +399,7 @@ void ChartRenderer::fitVerticalRanges() {
     for (ChartAxis a : {ChartAxis::Indicator, ChartAxis::Right, ChartAxis::Left}) {
         QCPAxis* ax = axis(a);
         const VerticalAxisModel& m = axisModels_[static_cast<int>(a)];
-        int pixels = ax->axisRect()->height();
+        int pixels = PanelExtent(*ax->axisRect(), false);
         if (pixels <= 1) pixels = int(plotHeight * (m.endPercent - m.startPercent) / 100);
         if (const auto range = Padded(m, pixels)) ax->setRange(*range);
     }
@@ -434,6 +434,8 @@ bool ChartRenderer::spaceLabels() {
 void ChartRenderer::placeNotice() {
     notice_->setVisible(!noticeText_.isEmpty());
     if (noticeText_.isEmpty()) return;
+    // Placed at the next layout that gives the panel a size.
+    if (PanelExtent(*indicatorRect_, false) < 2 || PanelExtent(*indicatorRect_, true) < 2) return;
     const QRect panel = indicatorRect_->rect();
     const QFontMetrics metrics(notice_->font());
     const QFontMetrics titleMetrics(title_->font());

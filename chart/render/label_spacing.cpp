@@ -1,6 +1,8 @@
 // Brevant Dira — keeping the axis labels of a small chart apart.
 #include "chart/render/label_spacing.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include <QFontMetrics>
@@ -45,10 +47,16 @@ bool StackedFit(QCPAxis& axis, double step, double pixelsPerUnit) {
 
 } // namespace
 
+int PanelExtent(const QCPAxisRect& rect, bool horizontal) {
+    const QRect r = rect.rect();
+    const long long extent = horizontal ? 1LL + r.right() - r.left() : 1LL + r.bottom() - r.top();
+    return extent > 0 ? static_cast<int>(std::min<long long>(extent, INT_MAX)) : 0;
+}
+
 double StepKeepingLabelsApart(QCPAxis& axis, LabelTicker& ticker) {
     const QCPRange range = axis.range();
     const bool horizontal = axis.orientation() == Qt::Horizontal;
-    const int pixels = horizontal ? axis.axisRect()->width() : axis.axisRect()->height();
+    const int pixels = PanelExtent(*axis.axisRect(), horizontal);
     if (pixels < 2 || !(range.size() > 0) || !axis.visible() || !axis.tickLabels()) return 0;
     const double pixelsPerUnit = pixels / range.size();
     auto fits = [&](double step) {

@@ -2,6 +2,7 @@
 #pragma once
 
 class QCPAxis;
+class QCPAxisRect;
 
 namespace brevant {
 
@@ -15,5 +16,10 @@ class LabelTicker;
 // characters and a small gap, labels side by side the widths of their texts
 // (without the blanks around a date) and a small gap.
 double StepKeepingLabelsApart(QCPAxis& axis, LabelTicker& ticker);
+
+// The panel's height or width in pixels, 0 when it has none yet. A plot
+// smaller than its margins is laid out by QCustomPlot with rectangles whose
+// far edge lies near INT_MIN; QRect's own height() would overflow on them.
+int PanelExtent(const QCPAxisRect& rect, bool horizontal);
 
 } // namespace brevant
