@@ -218,13 +218,14 @@ void ImportTest::CompleteShowsWhatEachFileGave() {
 
     QCOMPARE(progress.Button1->text(), QString("Complete"));
     QVERIFY(progress.Summary->isVisible());
-    QCOMPARE(progress.Summary->toPlainText(),
-             QString("a.txt: 20 lines stored, 0 header lines skipped, 0 lines with an "
-                     "unreadable date (stored under the previous date), 0 lines with an "
-                     "unreadable number (stored as -99999999)\n"
-                     "b.txt: 3 lines stored, 1 header line skipped, 1 line with an unreadable "
-                     "date (stored under the previous date), 1 line with an unreadable number "
-                     "(stored as -99999999), 1 other line skipped (not in the quote format)"));
+    QCOMPARE(
+        progress.Summary->toPlainText(),
+        QString("a.txt, native: 20 lines stored, 0 header lines skipped, 0 lines with an "
+                "unreadable date (stored under the previous date), 0 lines with an "
+                "unreadable number (stored as -99999999), 0 other lines skipped\n"
+                "b.txt, native: 3 lines stored, 1 header line skipped, 1 line with an unreadable "
+                "date (stored under the previous date), 1 line with an unreadable number "
+                "(stored as -99999999), 1 other line skipped (not in the quote format)"));
     QCOMPARE(progress.Label5->text(), QString("2"));
     QCOMPARE(progress.Label6->text(), QString("3"));
     QVERIFY2(progress.Label7->text().startsWith("100%  "), qPrintable(progress.Label7->text()));
@@ -237,7 +238,7 @@ void ImportTest::CompleteShowsWhatEachFileGave() {
     // The next import starts without the last one's figures.
     QTest::mouseClick(update.Button1, Qt::LeftButton);
     QCOMPARE(progress.Button1->text(), QString("Complete"));
-    QVERIFY(progress.Summary->toPlainText().startsWith("a.txt: 20 lines stored"));
+    QVERIFY(progress.Summary->toPlainText().startsWith("a.txt, native: 20 lines stored"));
     progress.Button1Click();
     update.Button3Click();
 }
@@ -348,7 +349,9 @@ void ImportTest::BrowseShowsChosenFiles() {
     const QStringList files = ThreeFiles(run);
     run.Ui.FilesToOpen = files;
     update.Button2Click();
-    QCOMPARE(run.Ui.OpenFilters, QStringList({"Text Only (*.txt)"}));
+    // The import's own files stay the default; the CSV downloads are offered too.
+    QCOMPARE(run.Ui.OpenFilters,
+             QStringList({"Text Only (*.txt);;Quote files (*.txt *.csv *.prn);;All files (*)"}));
     QCOMPARE(update.Edit13->text(), files.join(QString()));
     // A cancelled dialog keeps the earlier choice.
     run.Ui.FilesToOpen.clear();
