@@ -53,7 +53,7 @@ struct FileCounts {
     long BadDates =
         0; // accepted lines whose date could not be read: stored under the previous date
     long BadNumbers = 0; // accepted lines with a number that could not be read: stored as -99999999
-    long Skipped = 0;    // other lines not in the quote format, skipped
+    long Skipped = 0;    // other lines not in the quote format, or unreadable CSV rows, skipped
     long Cut = 0;        // lines longer than kMaxLineLength, cut there
     bool Committed = false; // the file's quote rows are stored
     // What the first line told (empty until the file is opened); a refused
@@ -87,11 +87,11 @@ struct ImportResult {
     std::vector<FileCounts> Files; // every file opened, in order
 };
 
-// Reads quote files and stores one
-// DATATABLE row per accepted line and one SPLIT row per new dividend or split.
-// Each file's layout is told from its first line (csv_layout.h): the
-// import's own (quote_line.h) or a CSV layout (csv_quotes.h); a file whose
-// layout is refused is reported and skipped, and the import goes on.
+// Reads quote files and stores one DATATABLE row per accepted line and one
+// SPLIT row per new dividend or split. Each file's layout is told from its
+// first line (csv_layout.h): the import's own (quote_line.h) or a CSV layout
+// (csv_quotes.h); a file whose layout is refused is reported and passed over,
+// and the import goes on.
 // Each file's quote rows go in one transaction: a file cut off by a failure
 // or a killed process leaves none of them. Action rows are committed one by
 // one as they come (their duplicate check keeps a second import from adding
