@@ -1,12 +1,15 @@
-// Brevant Dira — `brevant-cli import FILE...`: the quote import.
+// Brevant Dira — `brevant-cli import [--format auto|native|csv] FILE...`: the
+// quote import.
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 #include "cli/command_line.h"
 #include "cli/interrupt.h"
 #include "cli/open_store.h"
+#include "cli/option_values.h"
 #include "store/quote_import.h"
 
 namespace brevant::cli {
@@ -21,7 +24,7 @@ public:
     ~ProgressLine() { End(); }
     void Show(const ImportProgress& p) {
         if (!enabled_) return;
-        std::fprintf(stderr, "\r\033[Kfile %d of %d  %s", p.File, p.Files,
+        std::fprintf(stderr, "\r\033[Kfile %d of %d (%s)  %s", p.File, p.Files, layout_.c_str(),
                      ProgressFigures(p).c_str());
         drawn_ = true;
     }
@@ -30,6 +33,7 @@ public:
         std::fprintf(stderr, "\r\033[K%s", text);
         drawn_ = true;
     }
+    void ShowLayout(const std::string& layout) { layout_ = layout; }
     // Leaves the line so that what follows starts on a line of its own.
     void End() {
         if (drawn_) std::fprintf(stderr, "\r\033[K");
@@ -39,14 +43,19 @@ public:
 private:
     bool enabled_;
     bool drawn_ = false;
+    std::string layout_;
 };
 
 } // namespace
 
 int RunImport(Context& ctx) {
     std::vector<std::string> files;
-    // No options: a word that looks like one is refused rather than opened.
-    const CommandSyntax syntax{"import", OptionWords::Dash, {}, [&](const std::string& file) {
+    QuoteFormatChoice format = QuoteFormatChoice::Auto;
+    // A word that looks like an option is never opened as a file.
+    const CommandSyntax syntax{"import",
+                               OptionWords::Dash,
+                               {{"--format", QuoteFormatValue("import", format)}},
+                               [&](const std::string& file) {
                                    files.push_back(file);
                                    return std::string();
                                }};
@@ -61,12 +70,13 @@ int RunImport(Context& ctx) {
     {
         ProgressLine progress;
         ImportCallbacks callbacks;
+        callbacks.fileLayout = [&](const std::string& layout) { progress.ShowLayout(layout); };
         callbacks.progress = [&](const ImportProgress& p) { progress.Show(p); };
         callbacks.organizing = [&] { progress.Say("Organizing Data.."); };
         // A signal stops after the current file; a second one cuts it off.
         callbacks.stopRequested = [] { return Interrupts() > 0; };
         callbacks.abandonRequested = [] { return Interrupts() > 1; };
-        TQuoteImport import(store, CliLocale().DecimalSeparator, callbacks);
+        TQuoteImport import(store, CliLocale().DecimalSeparator, callbacks, format);
         result = import.Run(files);
     }
     // What each file gave, then what is stored, also when the import failed
@@ -79,6 +89,7 @@ int RunImport(Context& ctx) {
         std::fprintf(stderr, "%s\n", result.Message.c_str());
         return 1;
     }
+    const bool refused = result.FilesRefused > 0;
     if (Interrupts() > 0) {
         std::fprintf(stderr, "brevant-cli: interrupted: files %d lines %ld stored%s\n",
                      result.FilesRead, result.LinesStored,
@@ -86,7 +97,8 @@ int RunImport(Context& ctx) {
         return InterruptedStatus();
     }
     store.DB1.Disconnect();
-    return 0;
+    // The other files are stored, but a script must learn that one was not.
+    return refused ? 1 : 0;
 }
 
 } // namespace brevant::cli

@@ -26,7 +26,7 @@ struct Command {
 
 const Command kCommands[] = {
     {"init", "init", RunInit},
-    {"import", "import FILE...", RunImport},
+    {"import", "import [--format auto|native|csv] FILE...", RunImport},
     {"list", "list", RunList},
     {"bars",
      "bars TEXT [--period daily|weekly|monthly] [--calc LIST] [--ma P1,P2,P3] "

@@ -48,4 +48,18 @@ WordReader BarPeriodValue(std::string_view command, BarPeriod& period) {
     };
 }
 
+WordReader QuoteFormatValue(std::string_view command, QuoteFormatChoice& choice) {
+    return [command, &choice](const std::string& value) -> std::string {
+        if (value == "auto")
+            choice = QuoteFormatChoice::Auto;
+        else if (value == "native")
+            choice = QuoteFormatChoice::Native;
+        else if (value == "csv")
+            choice = QuoteFormatChoice::Csv;
+        else
+            return std::string(command) + ": --format must be auto, native or csv, not " + value;
+        return {};
+    };
+}
+
 } // namespace brevant::cli

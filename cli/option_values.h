@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "store/csv_layout.h"
 #include "ta/period_bars.h"
 
 namespace brevant::cli {
@@ -33,5 +34,8 @@ bool ReadWholeNumbers(std::string_view text, char separator,
 
 // A reader for `--period`: "daily", "weekly" or "monthly", spelled so.
 WordReader BarPeriodValue(std::string_view command, BarPeriod& period);
+
+// A reader for `import --format`: "auto", "native" or "csv", spelled so.
+WordReader QuoteFormatValue(std::string_view command, QuoteFormatChoice& choice);
 
 } // namespace brevant::cli

@@ -1,6 +1,7 @@
 // Brevant Dira — reading the rows of a CSV quote file (layouts: csv_layout.h).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,7 @@ enum class CsvRowStatus {
     BadNumber,    // a price, or a volume that is not empty, is not a number a FLOAT column holds
     NotDaily,     // the period is not "D", or (without a period column) the time is not 0
 };
+inline constexpr std::size_t kCsvRowStatusCount = 7;
 
 // "read", "empty line", "header line", "missing field", "bad date",
 // "bad number", "not a daily row".

@@ -44,25 +44,41 @@ std::string Counted(long n, const char* one, const char* many) {
 } // namespace
 
 std::string FileSummary(const FileCounts& c) {
-    std::string text = std::filesystem::path(c.Path).filename().string() + ": ";
+    if (!c.Refusal.empty()) return c.Refusal;
+    std::string text = std::filesystem::path(c.Path).filename().string();
+    if (!c.Layout.empty()) text += ", " + c.Layout;
+    text += ": ";
     if (c.Committed)
         text += Counted(c.Lines, "line stored", "lines stored");
     else
         text += "nothing stored (" + Counted(c.Lines, "line", "lines") + " rolled back)";
     text += ", " + Counted(c.Headers, "header line skipped", "header lines skipped");
-    text += ", " + Counted(c.BadDates, "line", "lines") +
-            " with an unreadable date (stored under the previous date)";
-    text += ", " + Counted(c.BadNumbers, "line", "lines") +
-            " with an unreadable number (stored as -99999999)";
-    if (c.Skipped > 0)
-        text += ", " + Counted(c.Skipped, "other line", "other lines") +
-                " skipped (not in the quote format)";
+    if (c.Format == QuoteFormat::Csv) {
+        text += ", " + Counted(c.Skipped, "other line", "other lines") + " skipped";
+        std::string reasons;
+        for (std::size_t i = 0; i < c.SkippedBy.size(); ++i) {
+            if (c.SkippedBy[i] == 0) continue;
+            if (!reasons.empty()) reasons += ", ";
+            reasons += CsvRowStatusText(static_cast<CsvRowStatus>(i));
+            reasons += " " + GroupedNumber(static_cast<double>(c.SkippedBy[i]));
+        }
+        if (!reasons.empty()) text += " (" + reasons + ")";
+    } else {
+        text += ", " + Counted(c.BadDates, "line", "lines") +
+                " with an unreadable date (stored under the previous date)";
+        text += ", " + Counted(c.BadNumbers, "line", "lines") +
+                " with an unreadable number (stored as -99999999)";
+        text += ", " + Counted(c.Skipped, "other line", "other lines") + " skipped";
+        if (c.Skipped > 0) text += " (not in the quote format)";
+    }
     if (c.Cut > 0) text += ", " + Counted(c.Cut, "line", "lines") + " cut at 1 MB";
     return text;
 }
 
-TQuoteImport::TQuoteImport(TDataStore& store, char decimalSeparator, ImportCallbacks callbacks)
-    : store_(store), decimalSeparator_(decimalSeparator), callbacks_(std::move(callbacks)) {}
+TQuoteImport::TQuoteImport(TDataStore& store, char decimalSeparator, ImportCallbacks callbacks,
+                           QuoteFormatChoice format)
+    : store_(store), decimalSeparator_(decimalSeparator), callbacks_(std::move(callbacks)),
+      format_(format) {}
 
 ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
     ImportResult result;
@@ -95,6 +111,7 @@ ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
             }
             result.Files.push_back(FileCounts{files[i]});
             ImportFile(*file, result.Files.back(), result);
+            if (!result.Files.back().Refusal.empty()) ++result.FilesRefused;
             if (result.Abandoned) break;
             bytesBefore_ += file->Size();
         }
@@ -165,14 +182,37 @@ void TQuoteImport::Tick(bool force) {
 
 void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult& result) {
     file_ = &file;
+    std::string line;
+    bool more = file.ReadLine(line);
+    const QuoteFileLayout layout =
+        DetectQuoteLayout(more ? std::string_view(line) : std::string_view(), counts.Path, format_);
+    counts.Format = layout.Format;
+    counts.Layout = DescribeLayout(layout);
+    if (callbacks_.fileLayout) callbacks_.fileLayout(counts.Layout);
+    if (layout.Format == QuoteFormat::Unrecognised) {
+        // Nothing of it is read: its rows would be garbage.
+        counts.Refusal = layout.Message;
+        Tick(true);
+        file_ = nullptr;
+        return;
+    }
+    std::optional<TCsvQuoteReader> csv;
+    if (layout.Format == QuoteFormat::Csv) {
+        csv.emplace(layout.Csv);
+        if (file.LineWasCut()) ++counts.Cut;
+        ++counts.Headers;
+        more = file.ReadLine(line);
+    } else if (more) {
+        // A byte-order mark would make the first line unreadable.
+        line.erase(0, line.size() - StripByteOrderMark(line).size());
+    }
     StartTransactionRecovering(store_.tr3);
     TransactionGuard guard(store_.tr3);
     // First in the file's transaction, before any row (see import_generation.h).
     RaiseImportGeneration(store_.tr3);
     bool stopSeen = false;
     TQuoteLine quote;
-    std::string line;
-    while (file.ReadLine(line)) {
+    for (; more; more = file.ReadLine(line)) {
         // Skipped lines count too: a file of nothing but them must not
         // freeze the window.
         Tick(false);
@@ -187,7 +227,18 @@ void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult
             Call(callbacks_.processMessages);
         }
         if (file.LineWasCut()) ++counts.Cut;
-        if (!ParseQuoteLine(line, decimalSeparator_, quote)) {
+        if (csv) {
+            const CsvRowStatus status = csv->Read(line, quote);
+            if (status != CsvRowStatus::Read) {
+                if (status == CsvRowStatus::Header) {
+                    ++counts.Headers;
+                } else if (status != CsvRowStatus::Empty) {
+                    ++counts.Skipped;
+                    ++counts.SkippedBy[static_cast<std::size_t>(status)];
+                }
+                continue;
+            }
+        } else if (!ParseQuoteLine(line, decimalSeparator_, quote)) {
             if (!line.empty()) ++(line.front() == '<' ? counts.Headers : counts.Skipped);
             continue;
         }

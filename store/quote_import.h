@@ -1,12 +1,15 @@
 // Brevant Dira — importing end-of-day quote files into the database.
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "store/csv_layout.h"
+#include "store/csv_quotes.h"
 #include "store/data_store.h"
 #include "store/import_progress.h"
 #include "store/quote_line.h"
@@ -20,6 +23,9 @@ class TQuoteFile;
 // window's repainting never slows it down.
 struct ImportCallbacks {
     std::function<void(int)> fileNumber; // ordinal of the file about to be read, from 1
+    // The layout told from the file's first line (DescribeLayout), before
+    // its rows are read; "unrecognised" for a file that is refused.
+    std::function<void(const std::string&)> fileLayout;
     // At most every kProgressInterval, and once at the end of every file
     // with its final count.
     std::function<void(const ImportProgress&)> progress;
@@ -43,16 +49,25 @@ inline constexpr std::chrono::milliseconds kProgressInterval{100};
 struct FileCounts {
     std::string Path;
     long Lines = 0;   // quote lines accepted (stored when Committed)
-    long Headers = 0; // lines starting with "<", skipped
+    long Headers = 0; // lines starting with "<" (native), the column header and its repeats (CSV)
     long BadDates =
         0; // accepted lines whose date could not be read: stored under the previous date
     long BadNumbers = 0; // accepted lines with a number that could not be read: stored as -99999999
-    long Skipped = 0;    // other lines not in the quote format, skipped
+    long Skipped = 0;    // other lines not in the quote format, or unreadable CSV rows, skipped
     long Cut = 0;        // lines longer than kMaxLineLength, cut there
     bool Committed = false; // the file's quote rows are stored
+    // What the first line told (empty until the file is opened); a refused
+    // file has its refusal message in Refusal and nothing of it is read.
+    QuoteFormat Format = QuoteFormat::Native;
+    std::string Layout{}; // DescribeLayout
+    std::string Refusal{};
+    // CSV rows skipped, by CsvRowStatus (their sum is Skipped). A CSV row
+    // that cannot be read is never stored: it has no date or price to trust.
+    std::array<long, kCsvRowStatusCount> SkippedBy{};
 };
 
-// "a.txt: 175,000 lines stored, 1 header line skipped, ..." for a person.
+// "a.txt, native: 175,000 lines stored, 1 header line skipped, ..." for a
+// person; a refused file gives its refusal message.
 std::string FileSummary(const FileCounts& counts);
 
 enum class ImportOutcome {
@@ -65,14 +80,18 @@ struct ImportResult {
     ImportOutcome Outcome = ImportOutcome::Completed;
     std::string Message;
     int FilesRead = 0;             // files whose quote rows are stored
+    int FilesRefused = 0;          // files whose layout was not recognised (nothing read)
     long LinesStored = 0;          // quote rows stored, all files
     bool Stopped = false;          // a stop request skipped the remaining files
     bool Abandoned = false;        // the file being read when the request came was rolled back
     std::vector<FileCounts> Files; // every file opened, in order
 };
 
-// Reads quote files (see quote_line.h for the line format) and stores one
-// DATATABLE row per accepted line and one SPLIT row per new dividend or split.
+// Reads quote files and stores one DATATABLE row per accepted line and one
+// SPLIT row per new dividend or split. Each file's layout is told from its
+// first line (csv_layout.h): the import's own (quote_line.h) or a CSV layout
+// (csv_quotes.h); a file whose layout is refused is reported and passed over,
+// and the import goes on.
 // Each file's quote rows go in one transaction: a file cut off by a failure
 // or a killed process leaves none of them. Action rows are committed one by
 // one as they come (their duplicate check keeps a second import from adding
@@ -83,7 +102,8 @@ struct ImportResult {
 class TQuoteImport {
 public:
     // `decimalSeparator` is the user's, for ToFloat. `store.DB1` must be attached.
-    TQuoteImport(TDataStore& store, char decimalSeparator, ImportCallbacks callbacks = {});
+    TQuoteImport(TDataStore& store, char decimalSeparator, ImportCallbacks callbacks = {},
+                 QuoteFormatChoice format = QuoteFormatChoice::Auto);
 
     ImportResult Run(const std::vector<std::string>& files);
 
@@ -102,6 +122,7 @@ private:
     TDataStore& store_;
     char decimalSeparator_;
     ImportCallbacks callbacks_;
+    QuoteFormatChoice format_;
     // Carried from line to line and file to file; lines without a valid date
     // take it. Day 0 until the first valid date.
     double currentDate_ = 0;

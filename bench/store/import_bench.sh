@@ -11,6 +11,10 @@
 #         daily     a 5,000-line day into the 1,750,000-row database brevant-cli made,
 #                   vs fb_insert_baseline --append on a copy of the same database
 #         window    the update window (offscreen) vs brevant-cli, 175,000 lines, new databases
+#         csv175k   the 175,000 rows as 500 one-symbol CSV files (SYM.csv, Date,Open,High,Low,
+#                   Close,Adj Close,Volume) into a new database vs the same rows in the
+#                   import's own layout, as 500 files (one per symbol) and as one file;
+#                   the files are written once into SCRATCH_DIR by make_csv_quotes.py
 #   BUILD_DIR: a build of this repository; SHARED_BENCH_DIR: the engine-limit tools'
 #   sources (fb_insert_baseline.c, sqlite_import.sh); DATA_DIR: holds
 #   fb_insert_baseline (built) and s500/, s5000/ from gen_quotes.py --days 350;
@@ -26,13 +30,13 @@ mkdir -p "$scratch"
 export QT_QPA_PLATFORM=offscreen
 
 # timed LABEL COMMAND...: runs the command under /usr/bin/time; appends
-# "LABEL wall peak_kb" to $scratch/times.
+# "LABEL wall peak_kb cpu" to $scratch/times.
 timed() {
   local label=$1; shift
-  /usr/bin/time -f "%e %M" -o "$scratch/time.out" "$@" >/dev/null 2>"$scratch/stderr.out" ||
+  /usr/bin/time -f "%e %M %U %S" -o "$scratch/time.out" "$@" >/dev/null 2>"$scratch/stderr.out" ||
     { echo "$label failed:"; cat "$scratch/stderr.out"; exit 1; }
-  read -r wall peak <"$scratch/time.out"
-  echo "$label $wall $peak" | tee -a "$scratch/times"
+  read -r wall peak user sys <"$scratch/time.out"
+  echo "$label $wall $peak $(echo "$user + $sys" | bc -l)" | tee -a "$scratch/times"
 }
 
 median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
@@ -43,10 +47,14 @@ report() {
   paste <(awk -v l="$a" '$1==l {print $2}' "$scratch/times") \
         <(awk -v l="$b" '$1==l {print $2}' "$scratch/times") |
     awk '{print $1/$2}' | median >"$scratch/ratio"
-  printf '%s median %.2f s (peak %d MB) | %s median %.2f s | %s/%s median of pairs %.2f\n' \
+  paste <(awk -v l="$a" '$1==l {print $4}' "$scratch/times") \
+        <(awk -v l="$b" '$1==l {print $4}' "$scratch/times") |
+    awk '{print $1/$2}' | median >"$scratch/cpu_ratio"
+  printf '%s median %.2f s (peak %d MB) | %s median %.2f s | %s/%s median of pairs %.2f (cpu %.2f)\n' \
     "$a" "$(awk -v l="$a" '$1==l {print $2}' "$scratch/times" | median)" \
     "$(($(awk -v l="$a" '$1==l {print $3}' "$scratch/times" | median | cut -d. -f1) / 1024))" \
-    "$b" "$(awk -v l="$b" '$1==l {print $2}' "$scratch/times" | median)" "$a" "$b" "$(cat "$scratch/ratio")"
+    "$b" "$(awk -v l="$b" '$1==l {print $2}' "$scratch/times" | median)" "$a" "$b" "$(cat "$scratch/ratio")" \
+    "$(cat "$scratch/cpu_ratio")"
 }
 
 new_db() { rm -f "$scratch/$1"; }
@@ -95,6 +103,23 @@ window)
     timed import timeout 900 "$cli" --db "$scratch/a.BVD" import "$s500"
   done
   report window import
+  ;;
+csv175k)
+  if [ ! -f "$scratch/native.txt" ]; then
+    python3 "$(dirname "$0")/make_csv_quotes.py" "$s500" "$scratch" >/dev/null
+  fi
+  for ((i = 0; i < runs; i++)); do
+    new_db a.BVD
+    timed csv timeout 900 "$cli" --db "$scratch/a.BVD" import "$scratch"/per_symbol/*.csv
+    new_db b.BVD
+    timed native_files timeout 900 "$cli" --db "$scratch/b.BVD" import "$scratch"/native_per_symbol/*.txt
+    new_db a.BVD
+    timed csv2 timeout 900 "$cli" --db "$scratch/a.BVD" import "$scratch"/per_symbol/*.csv
+    new_db b.BVD
+    timed native_one timeout 900 "$cli" --db "$scratch/b.BVD" import "$scratch/native.txt"
+  done
+  report csv native_files
+  report csv2 native_one
   ;;
 *)
   echo "unknown case $case_name" >&2

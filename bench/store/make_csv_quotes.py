@@ -6,6 +6,9 @@ the common layouts, for the CSV reader benchmark.
 
 OUT_FOLDER/per_symbol/SYMBOL.csv   one file per symbol: Date,Open,High,Low,Close,Adj Close,Volume
 OUT_FOLDER/many_symbols.csv        all rows in one file: Ticker,Date,Open,High,Low,Close,Volume
+OUT_FOLDER/native_per_symbol/SYMBOL.txt, OUT_FOLDER/native.txt
+                                   the same rows in the import's own layout, per symbol
+                                   and all in one file in the source's order
 Dates become YYYY-MM-DD and YYYYMMDD; prices and volumes keep their text, so
 every reader sees the same numbers. Action tails and header lines are dropped.
 """
@@ -18,15 +21,26 @@ def main():
         sys.exit(__doc__)
     source, out = sys.argv[1], sys.argv[2]
     per_symbol = os.path.join(out, "per_symbol")
+    native_per_symbol = os.path.join(out, "native_per_symbol")
     os.makedirs(per_symbol, exist_ok=True)
+    os.makedirs(native_per_symbol, exist_ok=True)
     rows = {}
-    with open(source, encoding="latin-1", newline="") as f:
+    native_rows = {}
+    with open(source, encoding="latin-1", newline="") as f, \
+            open(os.path.join(out, "native.txt"), "w", encoding="latin-1", newline="") as native:
         for line in f:
             line = line.rstrip("\r\n")
             if not line or line.startswith("<"):
                 continue
-            symbol, _name, date, o, h, l, c, v = line.split(",")[:8]
+            fields = line.split(",")[:8]
+            symbol, _name, date, o, h, l, c, v = fields
             rows.setdefault(symbol, []).append((date[4:8], date[2:4], date[0:2], o, h, l, c, v))
+            native_rows.setdefault(symbol, []).append(",".join(fields))
+            native.write(",".join(fields) + "\n")
+    for symbol, lines in native_rows.items():
+        with open(os.path.join(native_per_symbol, symbol + ".txt"), "w", encoding="latin-1",
+                  newline="") as one:
+            one.write("".join(line + "\n" for line in lines))
     with open(os.path.join(out, "many_symbols.csv"), "w", encoding="latin-1", newline="") as many:
         many.write("Ticker,Date,Open,High,Low,Close,Volume\n")
         for symbol, days in rows.items():

@@ -36,10 +36,13 @@ TForm3::TForm3(TStoreHost& host, QWidget* updateWindow, QWidget* parent)
     grid->addWidget(Label7, 2, 0, 1, 2);
     grid->addWidget(new QLabel("Number Of Files Processed:", group), 3, 0);
     grid->addWidget(new QLabel("Number Of Lines Processed:", group), 4, 0);
+    grid->addWidget(new QLabel("File Layout:", group), 5, 0);
     Label5 = new QLabel(group);
     Label6 = new QLabel(group);
+    Label8 = new QLabel(group);
     grid->addWidget(Label5, 3, 1);
     grid->addWidget(Label6, 4, 1);
+    grid->addWidget(Label8, 5, 1);
     grid->setColumnStretch(1, 1);
     layout->addWidget(group);
     Summary = new QPlainTextEdit(this);
@@ -70,6 +73,7 @@ void TForm3::BeginImport() {
     Label5->clear();
     Label6->clear();
     Label7->clear();
+    Label8->clear();
     Summary->clear();
     Summary->setVisible(false);
     FitSize();
@@ -81,6 +85,10 @@ void TForm3::BeginImport() {
 
 void TForm3::ShowFileNumber(int number) {
     SetTextIfChanged(Label5, QString::number(number));
+}
+
+void TForm3::ShowFileLayout(const std::string& layout) {
+    SetTextIfChanged(Label8, QString::fromStdString(layout));
 }
 
 void TForm3::ShowProgress(const ImportProgress& progress) {

@@ -1,6 +1,7 @@
 // Brevant Dira — the import's progress window.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "store/import_progress.h"
@@ -25,6 +26,8 @@ public:
     // Shows the window for a new import: empty counters, button "Cancel".
     void BeginImport();
     void ShowFileNumber(int number);
+    // The layout told from the file's first line ("native", "CSV (ACME)").
+    void ShowFileLayout(const std::string& layout);
     // The file's line count and, beside "Processing:", the percent done,
     // lines per second and time left. The import calls it at most ten
     // times a second.
@@ -38,6 +41,7 @@ public:
 
     QLabel* Label5 = nullptr;          // files processed
     QLabel* Label6 = nullptr;          // lines processed
+    QLabel* Label8 = nullptr;          // the current file's layout
     QLabel* Label7 = nullptr;          // percent, lines per second, time left
     QPlainTextEdit* Summary = nullptr; // per file, shown when complete
 

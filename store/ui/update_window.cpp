@@ -26,6 +26,10 @@
 namespace brevant {
 namespace {
 
+// The import's own files first; the common CSV downloads beside them.
+constexpr const char* kQuoteFileFilters =
+    "Text Only (*.txt);;Quote files (*.txt *.csv *.prn);;All files (*)";
+
 // The little picture above each exchange caption: three candles.
 QPixmap ExchangePicture() {
     QPixmap pixmap(22, 16);
@@ -148,7 +152,7 @@ void TForm8::setupExchangeGroup() {
 
 void TForm8::Button2Click() {
     const QStringList chosen =
-        ui::Ui().OpenFileNames(this, "Select file to update", "Text Only (*.txt)");
+        ui::Ui().OpenFileNames(this, "Select file to update", kQuoteFileFilters);
     if (chosen.isEmpty() || !QFileInfo::exists(chosen.constFirst())) return;
     files_ = chosen;
     Edit13->setText(chosen.join(QString()));
@@ -166,6 +170,7 @@ void TForm8::Buttom1Click() {
     // up with it however fast the lines go.
     ImportCallbacks callbacks;
     callbacks.fileNumber = [this](int n) { form3_->ShowFileNumber(n); };
+    callbacks.fileLayout = [this](const std::string& layout) { form3_->ShowFileLayout(layout); };
     callbacks.progress = [this](const ImportProgress& p) { form3_->ShowProgress(p); };
     callbacks.processMessages = [] { QApplication::processEvents(); };
     callbacks.stopRequested = [this] { return host_.StopRequest(); };

@@ -48,6 +48,7 @@ private slots:
     void FailedImportReloadsTheStoredFiles();
     void FileBoxIsReadOnlyAndListsTheFilesInItsTooltip();
     void CompleteShowsWhatEachFileGave();
+    void MixedLayoutsShowTheirLayoutAndSkippedLines();
     void SplitListAfterImport();
     void SplitListUnderACommaDecimalLocale();
     void DecimalSeparatorOutsideLatin1_data();
@@ -218,13 +219,14 @@ void ImportTest::CompleteShowsWhatEachFileGave() {
 
     QCOMPARE(progress.Button1->text(), QString("Complete"));
     QVERIFY(progress.Summary->isVisible());
-    QCOMPARE(progress.Summary->toPlainText(),
-             QString("a.txt: 20 lines stored, 0 header lines skipped, 0 lines with an "
-                     "unreadable date (stored under the previous date), 0 lines with an "
-                     "unreadable number (stored as -99999999)\n"
-                     "b.txt: 3 lines stored, 1 header line skipped, 1 line with an unreadable "
-                     "date (stored under the previous date), 1 line with an unreadable number "
-                     "(stored as -99999999), 1 other line skipped (not in the quote format)"));
+    QCOMPARE(
+        progress.Summary->toPlainText(),
+        QString("a.txt, native: 20 lines stored, 0 header lines skipped, 0 lines with an "
+                "unreadable date (stored under the previous date), 0 lines with an "
+                "unreadable number (stored as -99999999), 0 other lines skipped\n"
+                "b.txt, native: 3 lines stored, 1 header line skipped, 1 line with an unreadable "
+                "date (stored under the previous date), 1 line with an unreadable number "
+                "(stored as -99999999), 1 other line skipped (not in the quote format)"));
     QCOMPARE(progress.Label5->text(), QString("2"));
     QCOMPARE(progress.Label6->text(), QString("3"));
     QVERIFY2(progress.Label7->text().startsWith("100%  "), qPrintable(progress.Label7->text()));
@@ -237,7 +239,55 @@ void ImportTest::CompleteShowsWhatEachFileGave() {
     // The next import starts without the last one's figures.
     QTest::mouseClick(update.Button1, Qt::LeftButton);
     QCOMPARE(progress.Button1->text(), QString("Complete"));
-    QVERIFY(progress.Summary->toPlainText().startsWith("a.txt: 20 lines stored"));
+    QVERIFY(progress.Summary->toPlainText().startsWith("a.txt, native: 20 lines stored"));
+    progress.Button1Click();
+    update.Button3Click();
+}
+
+// Native and CSV files chosen together, one of them refused: the others are
+// stored, and the end shows each file's layout and skipped lines.
+void ImportTest::MixedLayoutsShowTheirLayoutAndSkippedLines() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    const std::string perSymbol = "Date,Open,High,Low,Close,Adj Close,Volume\r\n"
+                                  "2025-08-04,15.66,15.71,15.50,15.53,15.21,853287\r\n"
+                                  "2025-02-30,15.55,15.90,15.41,15.88,15.55,912004\r\n"
+                                  "2025-08-06,15.80,16.02,15.75,15.97,15.64,700150\r\n";
+    const std::string manySymbols = "\xEF\xBB\xBF<TICKER>,<PER>,<DATE>,<TIME>,<OPEN>,<HIGH>,<LOW>,"
+                                    "<CLOSE>,<VOL>,<OPENINT>\n"
+                                    "ZEN.US,D,20250804,000000,1,2,0.5,1.5,100,0\n"
+                                    "ZEN.US,5,20250804,153000,1,2,0.5,1.5,100,0\n"
+                                    "QRK,D,20250804,000000,1,2,0.5,x,100,0\n";
+    const std::string refused = run.Write("odd.csv", "Date,Close\n2025-08-04,1.5\n");
+    run.Ui.FilesToOpen = {QString::fromStdString(run.Write("a.txt", Quotes("AAA", "Alpha", 20))),
+                          QString::fromStdString(run.Write("ACME.csv", perSymbol)),
+                          QString::fromStdString(refused),
+                          QString::fromStdString(run.Write("many.txt", manySymbols))};
+    brevant::TForm8& update = *run.w().Form8;
+    brevant::TForm3& progress = *run.w().Form3;
+    update.show();
+    QTest::mouseClick(update.Button2, Qt::LeftButton);
+    QTest::mouseClick(update.Button1, Qt::LeftButton);
+
+    QCOMPARE(progress.Button1->text(), QString("Complete"));
+    QCOMPARE(progress.Summary->toPlainText(),
+             QString("a.txt, native: 20 lines stored, 0 header lines skipped, 0 lines with an "
+                     "unreadable date (stored under the previous date), 0 lines with an "
+                     "unreadable number (stored as -99999999), 0 other lines skipped\n"
+                     "ACME.csv, CSV (ACME): 2 lines stored, 1 header line skipped, 1 other line "
+                     "skipped (bad date 1)\n"
+                     "->ERROR: UNRECOGNISED FILE LAYOUT ") +
+                 QString::fromStdString(refused) +
+                 " (no Open, High, Low column): Date,Close\n"
+                 "many.txt, CSV (many symbols): 1 line stored, 1 header line skipped, 2 other "
+                 "lines skipped (bad number 1, not a daily row 1)");
+    // The layout of the file read last stays in the progress.
+    QCOMPARE(progress.Label8->text(), QString("CSV (many symbols)"));
+    QCOMPARE(progress.Label5->text(), QString("4"));
+    QCOMPARE(run.Ui.Messages.size(), 1); // the start-up greeting only: no message box
+    QCOMPARE(Items(run.Main().ListBox1),
+             QStringList({"ACME , ACME", "Alpha , AAA", "ZEN.US , ZEN.US"}));
     progress.Button1Click();
     update.Button3Click();
 }
@@ -348,7 +398,9 @@ void ImportTest::BrowseShowsChosenFiles() {
     const QStringList files = ThreeFiles(run);
     run.Ui.FilesToOpen = files;
     update.Button2Click();
-    QCOMPARE(run.Ui.OpenFilters, QStringList({"Text Only (*.txt)"}));
+    // The import's own files stay the default; the CSV downloads are offered too.
+    QCOMPARE(run.Ui.OpenFilters,
+             QStringList({"Text Only (*.txt);;Quote files (*.txt *.csv *.prn);;All files (*)"}));
     QCOMPARE(update.Edit13->text(), files.join(QString()));
     // A cancelled dialog keeps the earlier choice.
     run.Ui.FilesToOpen.clear();

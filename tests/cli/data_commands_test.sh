@@ -21,8 +21,8 @@ printf 'XY,Xylo Inc,10032026,1,2,0.5,1.5,7\r\n' >"$dir/b.txt"
 out=$("$cli" --db "$db" import "$dir/a.txt" "$dir/b.txt" 2>"$dir/err")
 [ "$out" = "files 2 lines 6" ] || fail "import printed: $out"
 # What each file gave, on stderr; no progress line when stderr is no terminal.
-expected="a.txt: 5 lines stored, 1 header line skipped, 0 lines with an unreadable date (stored under the previous date), 0 lines with an unreadable number (stored as -99999999)
-b.txt: 1 line stored, 0 header lines skipped, 0 lines with an unreadable date (stored under the previous date), 0 lines with an unreadable number (stored as -99999999)"
+expected="a.txt, native: 5 lines stored, 1 header line skipped, 0 lines with an unreadable date (stored under the previous date), 0 lines with an unreadable number (stored as -99999999), 0 other lines skipped
+b.txt, native: 1 line stored, 0 header lines skipped, 0 lines with an unreadable date (stored under the previous date), 0 lines with an unreadable number (stored as -99999999), 0 other lines skipped"
 [ "$(cat "$dir/err")" = "$expected" ] || fail "import said: $(cat "$dir/err")"
 
 list=$("$cli" --db "$db" list)
@@ -87,7 +87,7 @@ if "$cli" --db "$dir/c.BVD" import "$dir/b.txt" "$dir/missing.txt" >"$dir/out" 2
 fi
 [ "$(cat "$dir/out")" = "files 1 lines 1" ] || fail "counts: $(cat "$dir/out")"
 [ "$(tail -1 "$dir/err")" = "->ERROR: CANNOT OPEN FILE $dir/missing.txt" ] || fail "error: $(cat "$dir/err")"
-[ "$(head -1 "$dir/err" | cut -d, -f1)" = "b.txt: 1 line stored" ] || fail "summary: $(cat "$dir/err")"
+[ "$(head -1 "$dir/err" | cut -d, -f1,2)" = "b.txt, native: 1 line stored" ] || fail "summary: $(cat "$dir/err")"
 [ "$("$cli" --db "$dir/c.BVD" list)" = "Xylo Inc , XY" ] || fail "earlier file not kept"
 
 # Reading commands do not create a database.

@@ -108,15 +108,36 @@ TEST_F(ImportTest, SummaryOfAFile) {
     EXPECT_EQ(FileSummary(c),
               "eod.txt: 175,000 lines stored, 1 header line skipped, 2 lines with an unreadable "
               "date (stored under the previous date), 1 line with an unreadable number (stored "
-              "as -99999999)");
+              "as -99999999), 0 other lines skipped");
     c.Committed = false;
     c.Skipped = 3;
     c.Cut = 1;
+    c.Layout = "native";
     EXPECT_EQ(FileSummary(c),
-              "eod.txt: nothing stored (175,000 lines rolled back), 1 header line skipped, 2 "
-              "lines with an unreadable date (stored under the previous date), 1 line with an "
-              "unreadable number (stored as -99999999), 3 other lines skipped (not in the quote "
-              "format), 1 line cut at 1 MB");
+              "eod.txt, native: nothing stored (175,000 lines rolled back), 1 header line "
+              "skipped, 2 lines with an unreadable date (stored under the previous date), 1 line "
+              "with an unreadable number (stored as -99999999), 3 other lines skipped (not in "
+              "the quote format), 1 line cut at 1 MB");
+
+    // A CSV file: its unreadable rows are skipped, never stored, so only
+    // their count and reasons show.
+    FileCounts csv{"ACME.csv", 1, 1};
+    csv.Committed = true;
+    csv.Format = QuoteFormat::Csv;
+    csv.Layout = "CSV (ACME)";
+    EXPECT_EQ(FileSummary(csv), "ACME.csv, CSV (ACME): 1 line stored, 1 header line skipped, 0 "
+                                "other lines skipped");
+    csv.Skipped = 1201;
+    csv.SkippedBy[static_cast<std::size_t>(CsvRowStatus::BadDate)] = 1;
+    csv.SkippedBy[static_cast<std::size_t>(CsvRowStatus::NotDaily)] = 1200;
+    EXPECT_EQ(FileSummary(csv), "ACME.csv, CSV (ACME): 1 line stored, 1 header line skipped, "
+                                "1,201 other lines skipped (bad date 1, not a daily row 1,200)");
+
+    FileCounts refused{"odd.csv"};
+    refused.Format = QuoteFormat::Unrecognised;
+    refused.Layout = "unrecognised";
+    refused.Refusal = "->ERROR: UNRECOGNISED FILE LAYOUT odd.csv (no Open, High column): x";
+    EXPECT_EQ(FileSummary(refused), refused.Refusal);
 }
 
 // The displays hear from the import on a clock, and once at the end of every

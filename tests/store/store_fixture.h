@@ -38,8 +38,9 @@ protected:
         return ImportFiles(files, std::move(callbacks), decimalSeparator);
     }
     ImportResult ImportFiles(const std::vector<std::string>& files, ImportCallbacks callbacks = {},
-                             char decimalSeparator = '.') {
-        TQuoteImport import(store, decimalSeparator, std::move(callbacks));
+                             char decimalSeparator = '.',
+                             QuoteFormatChoice format = QuoteFormatChoice::Auto) {
+        TQuoteImport import(store, decimalSeparator, std::move(callbacks), format);
         return import.Run(files);
     }
 
