@@ -5,6 +5,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "store/fbl_errors.h"
 #include "store/import_generation.h"
 #include "store/quote_file.h"
 #include "store/quote_indexes.h"
@@ -108,7 +109,7 @@ ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
         // The unit that failed has rolled its transaction back.
         file_ = nullptr;
         result.Outcome = ImportOutcome::Failed;
-        result.Message = e.what();
+        result.Message = WorkErrorText(e);
     }
     if (indexesOff_) {
         // Left off by the failure: try once more; the next open does it otherwise.
