@@ -90,13 +90,13 @@ start_private_server() {
   return 1
 }
 
-# Stops the server we started (by its process id), at most 10 s politely,
+# Stops the server we started (by its process id), at most 3 s politely
 # then for good.
 stop_private_server() {
   [ -n "${FB_PID:-}" ] || return 0
   kill "$FB_PID" 2>/dev/null || true
   local i
-  for i in $(seq 100); do
+  for i in $(seq 30); do
     kill -0 "$FB_PID" 2>/dev/null || break
     sleep 0.1
   done
