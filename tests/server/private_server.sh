@@ -8,6 +8,7 @@
 #   start_private_server "$dir"     # sets FB_PORT, FB_PID, FB_DIR
 #   ... ISC_USER=BREVANT ISC_PASSWORD="$FB_PASSWORD" brevant-cli --db "localhost/$FB_PORT:$dir/x.bvd" ...
 #   stop_private_server
+# FB_EXTRA_CONF, when set, is added to the server's firebird.conf.
 
 FB_SERVER=/usr/sbin/firebird
 FB_USER=BREVANT          # may create databases
@@ -42,6 +43,7 @@ AuthServer = Srp
 UserManager = Srp
 SecurityDatabase = $FB_DIR/security3.fdb
 UdfAccess = None
+${FB_EXTRA_CONF:-}
 CONF
   cat >"$root/databases.conf" <<CONF
 brevant = $FB_DIR/db/ALIAS.BVD
