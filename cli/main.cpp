@@ -9,6 +9,7 @@
 #include "store/data_location.h"
 #include "store/database_address.h"
 #include "store/fbl_engine.h"
+#include "store/fbl_errors.h"
 
 namespace brevant::cli {
 
@@ -91,7 +92,7 @@ int main(int argc, char** argv) {
                 ctx.login = brevant::ServerLogin(user, passwordFile);
             status = c.run(ctx);
         } catch (const std::exception& e) {
-            std::fprintf(stderr, "brevant-cli: %s\n", e.what());
+            std::fprintf(stderr, "brevant-cli: %s\n", brevant::WorkErrorText(e).c_str());
         }
         // The engine is ended here, not by the client library's exit handler.
         if (!brevant::ShutdownEngine()) brevant::QuickExit(status);

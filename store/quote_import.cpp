@@ -270,9 +270,10 @@ void TQuoteImport::RefreshStatistics() {
             sql.SetSQL(std::string("SET STATISTICS INDEX ") + index);
             sql.ExecSQL();
             t.CommitRetaining();
-        } catch (const EFBLError&) {
-            // Statistics only guide the optimizer; a failure on IDX0 is tolerated.
-            if (std::string_view(index) != "IDX0") throw;
+        } catch (const EFBLError& e) {
+            // Statistics only guide the optimizer; a failure on IDX0 is tolerated,
+            // and so is another client's import refreshing them at the same time.
+            if (std::string_view(index) != "IDX0" && !IsLockConflict(e)) throw;
         }
     }
     guard.Commit();
