@@ -100,6 +100,20 @@ check_refusal "closed port" "cannot reach the database server of localhost/$clos
   timeout 30 "$cli" --db "localhost/$closed:$dir/db/BREVDATA.BVD" list
 [ $((SECONDS - start)) -le 12 ] || fail "the closed port took $((SECONDS - start)) s"
 
+# --- A port that takes the connection and never answers (a hung server) ---
+python3 -c 'import socket, sys, time
+s = socket.socket(); s.bind(("127.0.0.1", 0)); s.listen(4)
+print(s.getsockname()[1], flush=True); time.sleep(60)' >"$dir/silent.port" &
+silent=$!
+for i in $(seq 50); do [ -s "$dir/silent.port" ] && break; sleep 0.1; done
+start=$SECONDS
+check_refusal "silent server" "cannot reach the database server of localhost/$(cat "$dir/silent.port"):" \
+  timeout 40 "$cli" --db "localhost/$(cat "$dir/silent.port"):$dir/db/BREVDATA.BVD" list
+elapsed=$((SECONDS - start))
+kill "$silent" 2>/dev/null || true
+wait "$silent" 2>/dev/null || true
+[ "$elapsed" -le 20 ] || fail "the silent server held the client $elapsed s"
+
 # --- Two clients import different files while a third scans ---
 quotes A 300 >"$dir/a.txt"
 quotes B 300 >"$dir/b.txt"
