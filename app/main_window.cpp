@@ -18,7 +18,8 @@
 namespace brevant {
 
 TForm1::TForm1(const TStartOptions& options)
-    : ProgramDir_(options.ProgramDir), DatabasePath(options.DatabasePath) {
+    : ProgramDir_(options.ProgramDir), DatabasePath(options.DatabasePath),
+      DatabaseUser(options.DatabaseUser), PasswordFile(options.PasswordFile) {
     setupWindow();
     setupMenus();
     setupToolBar();

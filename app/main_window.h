@@ -166,6 +166,8 @@ public:
     LocaleSettings LocaleSettings_;
     QString ProgramDir_;
     QString DatabasePath;
+    QString DatabaseUser;
+    QString PasswordFile;
     bool CrossCursor = false;
     bool StopRequest_ = false;
     ui::HelpRouter HelpRouter1;
@@ -228,6 +230,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Attaches the database (creating or completing it) with the start
+    // options' login; asks for a password while a server refuses the login.
+    // False after the failure was shown.
+    bool OpenDatabase(const struct ProgressCallbacks& progress);
     void setupWindow();
     void setupMenus();
     void setupFileMenu();

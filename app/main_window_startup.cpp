@@ -73,8 +73,7 @@ void TForm1::FormShow() {
 
     ProgressCallbacks progress{[splash](const std::string& text) { splash->SetStatus(text); },
                                [] { QApplication::processEvents(); }};
-    if (!CheckFirebird(store_, QFile::encodeName(DatabasePath).toStdString(), progress)) {
-        ui::Ui().ShowMessage(nullptr, StartupFailureMessage(DatabasePath));
+    if (!OpenDatabase(progress)) {
         FormClose();
         close();
         return;
@@ -135,7 +134,12 @@ void TForm1::FormClose() {
     if (closing_) return;
     closing_ = true;
     if (windows_ && windows_->Form4) windows_->Form4->close();
-    if (store_.DB1.Connected()) store_.DB1.Disconnect();
+    try {
+        if (store_.DB1.Connected()) store_.DB1.Disconnect();
+    } catch (const std::exception&) {
+        // A connection to a server that is gone cannot be ended politely;
+        // the engine shutdown at the end of the program drops it.
+    }
     QApplication::quit();
 }
 

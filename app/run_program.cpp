@@ -20,12 +20,24 @@ int RunProgram(int argc, char** argv, const TProgramHook& hook) {
     parser.setApplicationDescription("End-of-day technical analysis of stocks.");
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption db("db", "Use the database FILE instead of the default one.", "FILE");
+    const QCommandLineOption db(
+        "db",
+        "Use the database FILE instead of the default one, or a database on a Firebird server "
+        "(HOST:/path/FILE, HOST/PORT:/path/FILE, HOST:ALIAS, inet://HOST:PORT//path/FILE).",
+        "FILE");
+    const QCommandLineOption user("user", "Log in to the database server as NAME.", "NAME");
+    const QCommandLineOption passwordFile(
+        "password-file", "Read the database server's password from the first line of FILE.",
+        "FILE");
     parser.addOption(db);
+    parser.addOption(user);
+    parser.addOption(passwordFile);
     parser.process(app);
 
     TStartOptions options;
     options.DatabasePath = parser.value(db);
+    options.DatabaseUser = parser.value(user);
+    options.PasswordFile = parser.value(passwordFile);
     TApplicationWindows windows(options);
     TDesktopUserInterface ui(windows.Windows());
     int firstSignal = 0;

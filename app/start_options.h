@@ -12,6 +12,10 @@ struct TStartOptions {
     // The folder the help is looked up in, ending in "/"; empty: the folder
     // of the program file.
     QString ProgramDir;
+    // For a database on a server: the user (empty: ISC_USER) and a file whose
+    // first line is the password (empty: ISC_PASSWORD, or the window asks).
+    QString DatabaseUser;
+    QString PasswordFile;
 };
 
 } // namespace brevant

@@ -3,6 +3,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/open_store.h"
 #include "store/bootstrap.h"
 
 namespace brevant::cli {
@@ -11,6 +12,7 @@ int RunInit(Context& ctx) {
     if (const std::string error = ReadCommandLine(NoArguments("init"), ctx.args); !error.empty())
         return UsageError(error);
     TDataStore store;
+    ApplyLogin(ctx, store);
     std::string error;
     ProgressCallbacks progress;
     progress.status = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };

@@ -4,10 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "store/database_address.h"
+
 namespace brevant::cli {
 
 struct Context {
-    std::string dbPath;            // --db FILE, or the default location
+    std::string dbPath;            // --db FILE or server address, or the default location
+    DatabaseLogin login;           // for a database on a server only
     std::vector<std::string> args; // the words after the command's name
 };
 

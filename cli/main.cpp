@@ -7,7 +7,9 @@
 
 #include "cli/commands.h"
 #include "store/data_location.h"
+#include "store/database_address.h"
 #include "store/fbl_engine.h"
+#include "store/fbl_errors.h"
 
 namespace brevant::cli {
 
@@ -44,7 +46,9 @@ const Command kCommands[] = {
 };
 
 void PrintUsage() {
-    std::fputs("usage: brevant-cli [--db FILE] COMMAND [ARGS]\ncommands:\n", stderr);
+    std::fputs("usage: brevant-cli [--db FILE|HOST[/PORT]:PATH] [--user NAME] "
+               "[--password-file FILE] COMMAND [ARGS]\ncommands:\n",
+               stderr);
     for (const Command& c : kCommands) std::fprintf(stderr, "  %s\n", c.usage);
 }
 
@@ -54,10 +58,15 @@ void PrintUsage() {
 int main(int argc, char** argv) {
     using namespace brevant::cli;
     Context ctx;
+    std::string user, passwordFile;
     int i = 1;
     for (; i < argc && argv[i][0] == '-'; ++i) {
         if (std::strcmp(argv[i], "--db") == 0 && i + 1 < argc) {
             ctx.dbPath = argv[++i];
+        } else if (std::strcmp(argv[i], "--user") == 0 && i + 1 < argc) {
+            user = argv[++i];
+        } else if (std::strcmp(argv[i], "--password-file") == 0 && i + 1 < argc) {
+            passwordFile = argv[++i];
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             PrintUsage();
             return 0;
@@ -79,9 +88,11 @@ int main(int argc, char** argv) {
             // Inside: with no folder for it, the error names --db.
             if (ctx.dbPath.empty())
                 ctx.dbPath = brevant::DefaultDatabasePath(brevant::ProgramDirectory());
+            if (brevant::IsServerAddress(ctx.dbPath))
+                ctx.login = brevant::ServerLogin(user, passwordFile);
             status = c.run(ctx);
         } catch (const std::exception& e) {
-            std::fprintf(stderr, "brevant-cli: %s\n", e.what());
+            std::fprintf(stderr, "brevant-cli: %s\n", brevant::WorkErrorText(e).c_str());
         }
         // The engine is ended here, not by the client library's exit handler.
         if (!brevant::ShutdownEngine()) brevant::QuickExit(status);

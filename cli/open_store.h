@@ -12,7 +12,12 @@ namespace brevant::cli {
 // Attaches the database of `ctx`. With `createMissing` a missing file is
 // created as on the program's first run; otherwise a missing file is an
 // error. Returns false after printing the reason on stderr.
+// A database on a server is logged in with ctx.login, and is created through
+// the server when the server allows it.
 bool OpenStore(const Context& ctx, TDataStore& store, bool createMissing);
+
+// Puts ctx.login on `store` when the database is on a server.
+void ApplyLogin(const Context& ctx, TDataStore& store);
 
 // The command line reads and writes numbers with a decimal point whatever the
 // user's locale, and dates as the program writes them ("dd.mm.yyyy").

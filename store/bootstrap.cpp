@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+#include "store/database_address.h"
+#include "store/fbl_errors.h"
 #include "store/import_generation.h"
 #include "store/quote_indexes.h"
 #include "store/schema.h"
@@ -57,6 +59,8 @@ template <class Work> void InTransaction(TDataStore& s, Work work) {
 // --- The steps, in order ---
 
 void CreateFileWhenMissing(BootstrapContext& c) {
+    // A database on a server is the server's: attaching tells whether it exists.
+    if (c.onServer) return;
     std::error_code ec;
     if (std::filesystem::exists(c.path, ec)) {
         Say(c.progress, "Checking existing database...");
@@ -67,9 +71,67 @@ void CreateFileWhenMissing(BootstrapContext& c) {
                                schema::kPageSize);
 }
 
+std::string UserText(const TFBLDatabase& db) {
+    return db.User.empty() ? std::string("(none given)") : "\"" + db.User + "\"";
+}
+
+// The server's refusals, said in words a user can act on; any other error
+// keeps the server's own text.
+[[noreturn]] void ThrowServerError(const EFBLError& e, const BootstrapContext& c) {
+    const TFBLDatabase& db = c.store.DB1;
+    if (IsServerUnreachable(e))
+        throw ServerDatabaseError(
+            "cannot reach the database server of " + c.path + " (waited at most " +
+            std::to_string(kServerConnectTimeoutSeconds) +
+            " s): check that the server runs and that the host name and port are right. " +
+            "The server said: " + e.what());
+    if (IsLoginRefused(e))
+        throw ServerLoginRefused("the database server refused the login of user " + UserText(db) +
+                                 ": give a user name and password the server knows "
+                                 "(ISC_USER and ISC_PASSWORD, or --user and --password-file)");
+    throw e;
+}
+
+// Creates the database through the server; when the server does not allow
+// it, says what to do instead.
+void CreateOnServer(BootstrapContext& c) {
+    TFBLDatabase& db = c.store.DB1;
+    Say(c.progress, "Creating empty database on the server...");
+    try {
+        db.CreateDatabase(c.path, db.User, db.Password, schema::kDialect, schema::kPageSize);
+    } catch (const EFBLError& e) {
+        if (!IsCreateRefused(e) && !IsDatabaseMissing(e)) ThrowServerError(e, c);
+        throw ServerDatabaseError(
+            "there is no database at " + c.path + " and the server did not create it for user " +
+            UserText(db) +
+            ": ask the server's administrator to create it (isql-fb: CREATE DATABASE "
+            "'/path/BREVDATA.BVD';) and to give its path or an alias, or to allow you to "
+            "create databases (GRANT CREATE DATABASE TO USER name) in a folder the server may "
+            "write to. The server said: " +
+            e.what());
+    }
+}
+
 void Attach(BootstrapContext& c) {
-    c.store.DB1.DBFile = c.path;
-    c.store.DB1.Connect();
+    TFBLDatabase& db = c.store.DB1;
+    db.DBFile = c.path;
+    if (!c.onServer) {
+        db.Connect();
+        return;
+    }
+    db.ConnectTimeout = kServerConnectTimeoutSeconds;
+    try {
+        db.Connect();
+        return;
+    } catch (const EFBLError& e) {
+        if (!IsDatabaseMissing(e)) ThrowServerError(e, c);
+    }
+    CreateOnServer(c);
+    try {
+        db.Connect();
+    } catch (const EFBLError& e) {
+        ThrowServerError(e, c);
+    }
 }
 
 // One look at what the file holds, for all the steps after it.
@@ -93,7 +155,9 @@ void LookAtTheFile(BootstrapContext& c) {
 // A file without the quote table is new, or its creation was cut off before
 // that table: it gets the page cache the program creates files with.
 void StorePageCacheInNewFile(BootstrapContext& c) {
-    if (c.parts.tables.contains("DATATABLE")) return;
+    // On a server the header is the server's business, and its cache size
+    // comes from its own configuration.
+    if (c.onServer || c.parts.tables.contains("DATATABLE")) return;
     // The embedded engine takes its page-cache size from the file's header
     // when the file is opened; store ours there and open the file again so
     // that the first import already runs with it.
@@ -192,17 +256,22 @@ std::span<const BootstrapStep> BootstrapSteps() {
 }
 
 bool CheckFirebird(TDataStore& store, const std::string& path, const ProgressCallbacks& progress,
-                   std::string* error) {
+                   std::string* error, OpenFailure* failure) {
+    if (failure) *failure = OpenFailure::None;
     if (store.DB1.Connected()) return true;
     try {
-        BootstrapContext context{store, path, progress, {}};
+        BootstrapContext context{store, path, progress, {}, IsServerAddress(path)};
         for (const BootstrapStep& step : BootstrapSteps()) step.run(context);
         if (progress.processMessages) progress.processMessages();
         return true;
     } catch (const std::exception& e) {
         if (error) *error = e.what();
+        if (failure)
+            *failure = dynamic_cast<const ServerLoginRefused*>(&e) ? OpenFailure::LoginRefused
+                                                                   : OpenFailure::Other;
     } catch (...) {
         if (error) *error = "unknown error";
+        if (failure) *failure = OpenFailure::Other;
     }
     // Nothing is deleted; the failed step's transaction was rolled back by
     // its guard.

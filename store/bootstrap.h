@@ -23,8 +23,16 @@ struct ProgressCallbacks {
 // when DB1 is attached; on any failure returns false (the caller shows
 // MissingFileMessage()) and, when `error` is given, stores the failure's text
 // there for logs and the command line.
+//
+// `path` may also name a database on a server (IsServerAddress): the store's
+// DB1.User and DB1.Password log in there. Such a database is attached with a
+// connect timeout, created through the server when it does not exist and the
+// server allows it, and nothing of it is touched locally (no page-cache
+// setting in its header: the server's configuration decides). Its failures
+// are told in words a user can act on; `failure` says which kind it was.
+enum class OpenFailure { None, LoginRefused, Other };
 bool CheckFirebird(TDataStore& store, const std::string& path, const ProgressCallbacks& progress,
-                   std::string* error = nullptr);
+                   std::string* error = nullptr, OpenFailure* failure = nullptr);
 
 // What of its own a database file holds, as the bootstrap found it and has
 // added since.
@@ -42,6 +50,7 @@ struct BootstrapContext {
     const std::string& path;
     const ProgressCallbacks& progress;
     FileParts parts;
+    bool onServer = false; // IsServerAddress(path)
 };
 
 // One step of CheckFirebird. After the file, the attachment and one look at

@@ -61,8 +61,8 @@ public:
     TProtocolType Protocol = TProtocolType::ptLocal;
     std::string Host;
     int TcpPort = 3050;
-    std::string User;
-    std::string Password;
+    std::string User;         // sent only when set
+    std::string Password;     // sent only when set
     std::string Role;         // sent only when set
     std::string CharacterSet; // sent only when set
     // After attaching, adopt the database's own dialect.
@@ -71,6 +71,9 @@ public:
     // the database header, where the embedded engine reads it; a size asked
     // for per attachment is ignored by that engine.
     int SetPageBuffers = 0;
+    // When above 0, the seconds a connect to a server may take before it
+    // fails (a host that does not answer would otherwise hold it for minutes).
+    int ConnectTimeout = 0;
 
     int SQLDialect() const { return dialect_; }
     // "Sql Dialect invalid" for 0 or less, or above the attached database's.
@@ -82,6 +85,7 @@ public:
     void Disconnect();
 
     // CREATE DATABASE without attaching; the caller sets DBFile and Connects.
+    // An empty user or password is left out of the statement.
     void CreateDatabase(const std::string& fileName, const std::string& user,
                         const std::string& password, int dialect = 3, int pageSize = 4096,
                         const std::string& characterSet = "");

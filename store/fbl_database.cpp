@@ -71,11 +71,14 @@ void TFBLDatabase::Connect() {
     const std::string path = ConnectionString();
 
     std::string dpb(1, static_cast<char>(isc_dpb_version1));
-    AppendItem(dpb, isc_dpb_user_name, User);
-    AppendItem(dpb, isc_dpb_password, Password);
+    // Left out, they come from the client library's own ISC_USER and
+    // ISC_PASSWORD.
+    if (!User.empty()) AppendItem(dpb, isc_dpb_user_name, User);
+    if (!Password.empty()) AppendItem(dpb, isc_dpb_password, Password);
     if (!Role.empty()) AppendItem(dpb, isc_dpb_sql_role_name, Role);
     if (!CharacterSet.empty()) AppendItem(dpb, isc_dpb_lc_ctype, CharacterSet);
     if (SetPageBuffers > 0) AppendInt(dpb, isc_dpb_set_page_buffers, SetPageBuffers);
+    if (ConnectTimeout > 0) AppendInt(dpb, isc_dpb_connect_timeout, ConnectTimeout);
 
     ISC_STATUS_ARRAY status;
     isc_db_handle handle = 0;
@@ -135,8 +138,10 @@ void TFBLDatabase::CreateDatabase(const std::string& fileName, const std::string
     const fbl::ClientApi& api = fbl::Api();
     // The file name is quoted like the rest: a folder name with an
     // apostrophe must not break the statement.
-    std::string sql = "CREATE DATABASE " + Quoted(fileName) + " " + "USER " + Quoted(user) +
-                      " PASSWORD " + Quoted(password) + " PAGE_SIZE " + std::to_string(pageSize);
+    std::string sql = "CREATE DATABASE " + Quoted(fileName);
+    if (!user.empty()) sql += " USER " + Quoted(user);
+    if (!password.empty()) sql += " PASSWORD " + Quoted(password);
+    sql += " PAGE_SIZE " + std::to_string(pageSize);
     if (!characterSet.empty()) sql += " DEFAULT CHARACTER SET " + characterSet;
     ISC_STATUS_ARRAY status;
     isc_db_handle db = 0;

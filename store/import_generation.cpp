@@ -3,6 +3,8 @@
 
 #include <atomic>
 
+#include "store/fbl_errors.h"
+
 namespace brevant {
 namespace {
 
@@ -14,6 +16,10 @@ constexpr const char* kRaise =
 constexpr const char* kRead = "SELECT GENERATION FROM IMPORTGEN WHERE ID = 1";
 
 std::atomic<long> importsStarted{0};
+
+// Each conflict means another import committed a whole file meanwhile; this
+// many in a row means the others keep the database busy for good.
+constexpr int kRaiseAttempts = 20;
 
 bool TableExists(TFBLDsql& sql) {
     sql.SetSQL(kCountTable);
@@ -43,9 +49,27 @@ void EnsureImportGeneration(TFBLTransaction& t) {
 
 void RaiseImportGeneration(TFBLTransaction& t) {
     ++importsStarted;
-    TFBLDsql sql(&t);
-    sql.SetSQL(kRaise);
-    sql.ExecSQL();
+    for (int attempt = 1;; ++attempt) {
+        try {
+            TFBLDsql sql(&t);
+            sql.SetSQL(kRaise);
+            sql.ExecSQL();
+            return;
+        } catch (const EFBLError& e) {
+            // Another client's import held the row and has committed since:
+            // this snapshot is older than its change. Nothing is written yet
+            // in `t`, so a new transaction sees the new number and goes on.
+            if (!IsLockConflict(e)) throw;
+            if (attempt == kRaiseAttempts)
+                throw EFBLError(
+                    "other imports kept the database busy: " + std::to_string(kRaiseAttempts) +
+                        " attempts to begin this file's import met another one. "
+                        "Import the file again later.",
+                    e.IscErrorCode, e.IscErrorCodes);
+        }
+        t.Rollback();
+        t.StartTransaction();
+    }
 }
 
 std::optional<int> ReadImportGeneration(TFBLTransaction& t) {

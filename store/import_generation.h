@@ -25,7 +25,9 @@ void EnsureImportGeneration(TFBLTransaction& t);
 // number becomes visible with the import's rows, or never. A missing row is
 // created. Do it first in the transaction, before any row goes in: the row
 // lock then orders imports that run at the same time, and a conflict is met
-// while nothing is written yet. Throws EFBLError when the table is missing.
+// while nothing is written yet: another import's change committed meanwhile
+// (two clients of a server) restarts `t` and raises again, a bounded number
+// of times. Throws EFBLError when the table is missing.
 void RaiseImportGeneration(TFBLTransaction& t);
 
 // The generation as `t`'s snapshot sees it; empty when the table or its row

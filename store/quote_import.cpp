@@ -5,6 +5,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "store/fbl_errors.h"
 #include "store/import_generation.h"
 #include "store/quote_file.h"
 #include "store/quote_indexes.h"
@@ -125,7 +126,7 @@ ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
         // The unit that failed has rolled its transaction back.
         file_ = nullptr;
         result.Outcome = ImportOutcome::Failed;
-        result.Message = e.what();
+        result.Message = WorkErrorText(e);
     }
     if (indexesOff_) {
         // Left off by the failure: try once more; the next open does it otherwise.
@@ -210,6 +211,8 @@ void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult
     TransactionGuard guard(store_.tr3);
     // First in the file's transaction, before any row (see import_generation.h).
     RaiseImportGeneration(store_.tr3);
+    // Through a server each statement is a round trip: many rows a statement.
+    rows_.Begin(AttachedThroughServer(store_.tr3) ? kQuoteRowsPerStatement : 1);
     bool stopSeen = false;
     TQuoteLine quote;
     for (; more; more = file.ReadLine(line)) {
@@ -252,6 +255,7 @@ void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult
         if (!StoreQuote(quote)) ++counts.BadNumbers;
         if (quote.HasDividend || quote.HasSplit) StoreActions(quote);
     }
+    rows_.Flush();
     // A failed commit would lose the file's rows: it ends the import as an error.
     guard.Commit();
     counts.Committed = true;
@@ -264,20 +268,14 @@ void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult
 // False when a number of the line could not be read (it is stored as
 // -99999999).
 bool TQuoteImport::StoreQuote(const TQuoteLine& line) {
-    TFBLDsql& sql = store_.sql3;
-    sql.SetSQL(schema::kInsertQuote);
-    sql.Prepare();
-    sql.ParamAsString(0, line.Symbol);
-    sql.ParamAsString(1, line.StockName);
-    sql.ParamAsDateTime(2, currentDate_);
     const double numbers[] = {line.Open, line.High, line.Low, line.Close, line.Volume};
+    std::array<float, 5> values{};
     bool readable = true;
     for (int i = 0; i < 5; ++i) {
-        const float value = NarrowToFloat(numbers[i]);
-        readable = readable && value != kStoredNotANumber;
-        sql.ParamAsFloat(3 + i, value);
+        values[std::size_t(i)] = NarrowToFloat(numbers[i]);
+        readable = readable && values[std::size_t(i)] != kStoredNotANumber;
     }
-    sql.ExecSQL();
+    rows_.Add(line.Symbol, line.StockName, currentDate_, values);
     return readable;
 }
 
@@ -323,9 +321,10 @@ void TQuoteImport::RefreshStatistics() {
             sql.SetSQL(std::string("SET STATISTICS INDEX ") + index);
             sql.ExecSQL();
             t.CommitRetaining();
-        } catch (const EFBLError&) {
-            // Statistics only guide the optimizer; a failure on IDX0 is tolerated.
-            if (std::string_view(index) != "IDX0") throw;
+        } catch (const EFBLError& e) {
+            // Statistics only guide the optimizer; a failure on IDX0 is tolerated,
+            // and so is another client's import refreshing them at the same time.
+            if (std::string_view(index) != "IDX0" && !IsLockConflict(e)) throw;
         }
     }
     guard.Commit();

@@ -13,6 +13,7 @@
 #include "store/data_store.h"
 #include "store/import_progress.h"
 #include "store/quote_line.h"
+#include "store/quote_rows.h"
 
 namespace brevant {
 
@@ -130,6 +131,7 @@ private:
     ImportProgress progress_;
     std::uint64_t bytesBefore_ = 0; // of the files before the current one
     const TQuoteFile* file_ = nullptr;
+    TQuoteRowWriter rows_{store_.sql3};
     Clock::time_point start_, lastMessages_, lastProgress_;
 };
 

@@ -42,13 +42,40 @@ std::uint64_t CountQuoteRowsUpTo(TFBLTransaction& t, std::uint64_t cap) {
     return static_cast<std::uint64_t>(sql.FieldAsInteger(0));
 }
 
-bool OtherAttachmentsPresent(TFBLTransaction& t) {
+namespace {
+
+int CountOf(TFBLTransaction& t, const char* text) {
     TFBLDsql sql(&t);
-    sql.SetSQL("SELECT COUNT(*) FROM MON$ATTACHMENTS WHERE MON$ATTACHMENT_ID <> "
-               "CURRENT_CONNECTION AND MON$SYSTEM_FLAG = 0");
+    sql.SetSQL(text);
     sql.ExecSQL();
     sql.First();
-    return sql.FieldAsInteger(0) > 0;
+    return sql.FieldAsInteger(0);
+}
+
+// The other attachments this user can see.
+bool OtherAttachmentsVisible(TFBLTransaction& t) {
+    return CountOf(t, "SELECT COUNT(*) FROM MON$ATTACHMENTS WHERE MON$ATTACHMENT_ID <> "
+                      "CURRENT_CONNECTION AND MON$SYSTEM_FLAG = 0") > 0;
+}
+
+// The monitoring tables show every attachment only to SYSDBA, the database's
+// owner and an administrator; other users see their own.
+bool SeesEveryAttachment(TFBLTransaction& t) {
+    return CountOf(t, "SELECT COUNT(*) FROM RDB$DATABASE WHERE CURRENT_USER = 'SYSDBA' OR "
+                      "CURRENT_ROLE = 'RDB$ADMIN' OR CURRENT_USER = (SELECT RDB$OWNER_NAME "
+                      "FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = 'RDB$DATABASE')") > 0;
+}
+
+} // namespace
+
+bool AttachedThroughServer(TFBLTransaction& t) {
+    // The embedded engine reports no network protocol.
+    return CountOf(t, "SELECT COUNT(*) FROM RDB$DATABASE WHERE "
+                      "RDB$GET_CONTEXT('SYSTEM', 'NETWORK_PROTOCOL') IS NOT NULL") > 0;
+}
+
+bool OtherAttachmentsPresent(TFBLTransaction& t) {
+    return AttachedThroughServer(t) || OtherAttachmentsVisible(t);
 }
 
 std::vector<std::string> InactiveQuoteIndexes(TFBLTransaction& t) {
@@ -76,7 +103,10 @@ void ReactivateQuoteIndexes(TFBLTransaction& t) {
     StartTransactionRecovering(t);
     TransactionGuard guard(t);
     const std::vector<std::string> inactive = InactiveQuoteIndexes(t);
-    if (inactive.empty() || OtherAttachmentsPresent(t)) {
+    const bool othersMayImport = AttachedThroughServer(t)
+                                     ? !SeesEveryAttachment(t) || OtherAttachmentsVisible(t)
+                                     : OtherAttachmentsVisible(t);
+    if (inactive.empty() || othersMayImport) {
         guard.Commit();
         return;
     }

@@ -30,8 +30,14 @@ std::uint64_t EstimatedRows(std::uint64_t bytes);
 std::uint64_t CountQuoteRowsUpTo(TFBLTransaction& t, std::uint64_t cap);
 
 // True when an attachment other than this one (the engine's own aside) is on
-// the database: it could be reading the table or importing itself.
+// the database: it could be reading the table or importing itself. Always
+// true on a server: another client may attach at any moment while the
+// indexes are off, and a user who is neither the database's owner nor SYSDBA
+// does not even see the other users' attachments.
 bool OtherAttachmentsPresent(TFBLTransaction& t);
+
+// True when the attachment of `t` goes through a server (the network).
+bool AttachedThroughServer(TFBLTransaction& t);
 
 // Those of IDX0 to IDX3 that exist and are inactive.
 std::vector<std::string> InactiveQuoteIndexes(TFBLTransaction& t);
@@ -42,7 +48,9 @@ void SetQuoteIndexesActive(TFBLTransaction& t, bool active);
 
 // For the bootstrap: switches on what an import killed half-way left off,
 // when no other attachment is present (another one may be importing right
-// now). Starts and commits `t`.
+// now). On a server, where imports never switch the indexes off, only a user
+// who sees every attachment does it, and only while there is no other one.
+// Starts and commits `t`.
 void ReactivateQuoteIndexes(TFBLTransaction& t);
 
 } // namespace brevant

@@ -3,6 +3,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 #include "ui/product.h"
@@ -15,6 +16,13 @@ QtUserInterface::QtUserInterface(std::function<void(const QString&)> helpViewer)
 void QtUserInterface::ShowMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+QString QtUserInterface::AskPassword(QWidget* parent, const QString& text) {
+    bool accepted = false;
+    const QString password = QInputDialog::getText(parent, kApplicationTitle, text,
+                                                   QLineEdit::Password, QString(), &accepted);
+    return accepted ? password : QString();
 }
 
 QStringList QtUserInterface::OpenFileNames(QWidget* parent, const QString& title,

@@ -19,6 +19,7 @@ public:
                          const QString& defaultSuffix) override;
     bool OpenUrl(const QUrl& url) override;
     void ShowHelpPage(const QString& pageFile) override;
+    QString AskPassword(QWidget* parent, const QString& text) override;
 
 private:
     std::function<void(const QString&)> helpViewer_;

@@ -32,6 +32,13 @@ public:
 
     // Shows one page of the help (an existing file) in the help viewer.
     virtual void ShowHelpPage(const QString& pageFile) = 0;
+    // A small dialog asking for a password, its characters hidden; empty when
+    // the user cancelled. `text` says for what. Nothing keeps the answer.
+    virtual QString AskPassword(QWidget* parent, const QString& text) {
+        (void)parent;
+        (void)text;
+        return {};
+    }
 };
 
 // The installed interface. Until one is installed, a plain implementation

@@ -81,8 +81,9 @@ int main(int argc, char** argv) {
     }
     int rc = 0;
     {
-        brevant::TStartOptions options{QString::fromStdString(database),
-                                       QString::fromStdString(dir.string() + "/")};
+        brevant::TStartOptions options;
+        options.DatabasePath = QString::fromStdString(database);
+        options.ProgramDir = QString::fromStdString(dir.string() + "/");
         brevant::TApplicationWindows windows(options);
         brevant::TForm1& main = *windows.Windows().Form1;
         QElapsedTimer waited;

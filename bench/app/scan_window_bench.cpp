@@ -52,7 +52,9 @@ int main(int argc, char** argv) {
     }
     TApplication app(argc, argv);
     const QFileInfo database(QString::fromLocal8Bit(argv[i]));
-    TStartOptions options{database.absoluteFilePath(), database.absolutePath() + "/"};
+    TStartOptions options;
+    options.DatabasePath = database.absoluteFilePath();
+    options.ProgramDir = database.absolutePath() + "/";
     TApplicationWindows windows(options);
     const TAppWindows& w = windows.Windows();
     QElapsedTimer waited;

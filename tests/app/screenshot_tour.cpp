@@ -89,8 +89,9 @@ int main(int argc, char* argv[]) {
     }
     brevant::testing::ScriptedUi ui;
     ui.FilesToOpen = {QString::fromLocal8Bit(argv[3])};
-    brevant::TStartOptions options{QString::fromLocal8Bit(argv[2]),
-                                   QString::fromLocal8Bit(argv[4])};
+    brevant::TStartOptions options;
+    options.DatabasePath = QString::fromLocal8Bit(argv[2]);
+    options.ProgramDir = QString::fromLocal8Bit(argv[4]);
     brevant::TApplicationWindows windows(options);
     const brevant::TAppWindows& w = windows.Windows();
     Tour tour(QString::fromLocal8Bit(argv[1]));

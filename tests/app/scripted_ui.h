@@ -36,6 +36,10 @@ public:
         HelpPages << pageFile;
         if (OnHelpPage) OnHelpPage(pageFile);
     }
+    QString AskPassword(QWidget*, const QString& text) override {
+        PasswordPrompts << text;
+        return Passwords.isEmpty() ? QString() : Passwords.takeFirst();
+    }
 
     QStringList Messages;
     std::function<void(const QString&)> OnMessage;
@@ -45,6 +49,8 @@ public:
     QList<QUrl> Urls;
     QStringList HelpPages;
     std::function<void(const QString&)> OnHelpPage;
+    QStringList PasswordPrompts;
+    QStringList Passwords; // the answers, in turn; none left: cancelled
 
 private:
     ui::UserInterface* previous_;

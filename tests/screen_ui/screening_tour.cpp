@@ -79,8 +79,9 @@ int main(int argc, char* argv[]) {
     }
     brevant::testing::ScriptedUi ui;
     const QString out = QString::fromLocal8Bit(argv[1]);
-    const brevant::TStartOptions options{QString::fromLocal8Bit(argv[2]),
-                                         QString::fromLocal8Bit(argv[4])};
+    brevant::TStartOptions options;
+    options.DatabasePath = QString::fromLocal8Bit(argv[2]);
+    options.ProgramDir = QString::fromLocal8Bit(argv[4]);
     brevant::TApplicationWindows windows(options);
     const brevant::TAppWindows& w = windows.Windows();
     brevant::TForm2* form2 = w.Form2;

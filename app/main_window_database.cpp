@@ -1,0 +1,44 @@
+// Brevant Dira — attaching the main window's database: a local file, or a
+// database on a server with its login.
+#include <QFile>
+
+#include "app/main_window.h"
+#include "app/startup_failure.h"
+#include "store/bootstrap.h"
+#include "store/database_address.h"
+#include "ui/user_interface.h"
+
+namespace brevant {
+
+bool TForm1::OpenDatabase(const ProgressCallbacks& progress) {
+    const std::string location = QFile::encodeName(DatabasePath).toStdString();
+    if (IsServerAddress(location)) {
+        try {
+            const DatabaseLogin login = ServerLogin(QFile::encodeName(DatabaseUser).toStdString(),
+                                                    QFile::encodeName(PasswordFile).toStdString());
+            store_.DB1.User = login.User;
+            store_.DB1.Password = login.Password;
+        } catch (const PasswordFileError& e) {
+            ui::Ui().ShowMessage(nullptr, QString::fromLocal8Bit(e.what()));
+            return false;
+        }
+    }
+    std::string error;
+    OpenFailure failure = OpenFailure::None;
+    bool opened = CheckFirebird(store_, location, progress, &error, &failure);
+    // The password lives in memory for this run only: asked again next time.
+    while (!opened && failure == OpenFailure::LoginRefused) {
+        const QString user = QString::fromStdString(store_.DB1.User);
+        const QString password = ui::Ui().AskPassword(
+            nullptr, "The database server refused the login" +
+                         (user.isEmpty() ? QString() : " of user " + user) + ".\r\nPassword" +
+                         (user.isEmpty() ? QString() : " for " + user) + ":");
+        if (password.isEmpty()) break;
+        store_.DB1.Password = password.toStdString();
+        opened = CheckFirebird(store_, location, progress, &error, &failure);
+    }
+    if (!opened) ui::Ui().ShowMessage(nullptr, StartupFailureMessage(DatabasePath, error));
+    return opened;
+}
+
+} // namespace brevant

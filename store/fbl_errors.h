@@ -1,0 +1,39 @@
+// Brevant Dira — what a database error means, told from its status codes
+// rather than its text (the texts change with the client library's version
+// and language).
+#pragma once
+
+#include <exception>
+#include <string>
+
+#include "store/fbl.h"
+
+namespace brevant {
+
+// The server refused the user name or the password.
+bool IsLoginRefused(const EFBLError& e);
+
+// No connection to the server could be made: nothing listens on the port, no
+// route to the host, the name is unknown, or the connect timeout ran out.
+bool IsServerUnreachable(const EFBLError& e);
+
+// A connection that worked broke, or the server or the database was shut
+// down under it: nothing on the attachment works any more.
+bool IsConnectionLost(const EFBLError& e);
+
+// The server could not open the database file it was given (no such file).
+bool IsDatabaseMissing(const EFBLError& e);
+
+// The server refused a CREATE DATABASE for lack of the right to create one.
+bool IsCreateRefused(const EFBLError& e);
+
+// Another transaction changed the same row since this one began, or holds it
+// still (an update conflict, a deadlock, a lock conflict).
+bool IsLockConflict(const EFBLError& e);
+
+// The text for an error that ended a unit of work: a lost connection to the
+// server says so first, and that the unit's work was not stored (its
+// transaction dies with the connection); any other error keeps its text.
+std::string WorkErrorText(const std::exception& e);
+
+} // namespace brevant
