@@ -43,6 +43,10 @@ bool IsCreateRefused(const EFBLError& e) {
     return HasAny(e, {isc_no_priv});
 }
 
+bool IsNotPermitted(const EFBLError& e) {
+    return HasAny(e, {isc_no_priv});
+}
+
 bool IsLockConflict(const EFBLError& e) {
     return HasAny(
         e, {isc_deadlock, isc_update_conflict, isc_lock_conflict, isc_concurrent_transaction});

@@ -27,6 +27,10 @@ bool IsDatabaseMissing(const EFBLError& e);
 // The server refused a CREATE DATABASE for lack of the right to create one.
 bool IsCreateRefused(const EFBLError& e);
 
+// The login lacks a right the statement needs (on a server, a team member who
+// is not the owner of the tables may not alter them).
+bool IsNotPermitted(const EFBLError& e);
+
 // Another transaction changed the same row since this one began, or holds it
 // still (an update conflict, a deadlock, a lock conflict).
 bool IsLockConflict(const EFBLError& e);

@@ -323,8 +323,12 @@ void TQuoteImport::RefreshStatistics() {
             t.CommitRetaining();
         } catch (const EFBLError& e) {
             // Statistics only guide the optimizer; a failure on IDX0 is tolerated,
-            // and so is another client's import refreshing them at the same time.
-            if (std::string_view(index) != "IDX0" && !IsLockConflict(e)) throw;
+            // and so is another client's import refreshing them at the same time,
+            // and a login that may not alter the table (a team member other than
+            // its owner): the rows are committed, the owner's next import
+            // refreshes the statistics.
+            if (std::string_view(index) != "IDX0" && !IsLockConflict(e) && !IsNotPermitted(e))
+                throw;
         }
     }
     guard.Commit();
