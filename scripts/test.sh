@@ -7,7 +7,7 @@
 # the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --tests
 bash scripts/check-format.sh
 export QT_QPA_PLATFORM=offscreen
 
