@@ -100,7 +100,7 @@ void CreateOnServer(BootstrapContext& c) {
     try {
         db.CreateDatabase(c.path, db.User, db.Password, schema::kDialect, schema::kPageSize);
     } catch (const EFBLError& e) {
-        if (!IsCreateRefused(e) && !IsDatabaseMissing(e)) ThrowServerError(e, c);
+        if (!IsNotPermitted(e) && !IsDatabaseMissing(e)) ThrowServerError(e, c);
         throw ServerDatabaseError(
             "there is no database at " + c.path + " and the server did not create it for user " +
             UserText(db) +

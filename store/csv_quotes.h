@@ -21,7 +21,8 @@ enum class CsvRowStatus {
     BadNumber,    // a price, or a volume that is not empty, is not a number a FLOAT column holds
     NotDaily,     // the period is not "D", or (without a period column) the time is not 0
 };
-inline constexpr std::size_t kCsvRowStatusCount = 7;
+inline constexpr std::size_t kCsvRowStatusCount =
+    static_cast<std::size_t>(CsvRowStatus::NotDaily) + 1;
 
 // "read", "empty line", "header line", "missing field", "bad date",
 // "bad number", "not a daily row".

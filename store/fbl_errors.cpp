@@ -39,10 +39,6 @@ bool IsDatabaseMissing(const EFBLError& e) {
     return HasAny(e, {isc_io_error}) && HasAny(e, {isc_io_open_err});
 }
 
-bool IsCreateRefused(const EFBLError& e) {
-    return HasAny(e, {isc_no_priv});
-}
-
 bool IsNotPermitted(const EFBLError& e) {
     return HasAny(e, {isc_no_priv});
 }

@@ -24,11 +24,8 @@ bool IsConnectionLost(const EFBLError& e);
 // The server could not open the database file it was given (no such file).
 bool IsDatabaseMissing(const EFBLError& e);
 
-// The server refused a CREATE DATABASE for lack of the right to create one.
-bool IsCreateRefused(const EFBLError& e);
-
-// The login lacks a right the statement needs (on a server, a team member who
-// is not the owner of the tables may not alter them).
+// The login lacks a right the statement needs: to create a database on the
+// server, or to alter tables it does not own (index statistics).
 bool IsNotPermitted(const EFBLError& e);
 
 // Another transaction changed the same row since this one began, or holds it
