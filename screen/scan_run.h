@@ -63,6 +63,10 @@ struct ScanResult {
 // With a `cache`, it is validated on the run's transaction; when it does not
 // hold every stock, it is filled first in one pass over the quote table on
 // the same transaction, and the stocks are then screened from memory.
+// Validates `cache` on TR1 (started) and, when it does not hold every stock,
+// fills it in one pass, reporting `reading` and reading `stopRequested`.
+void FillBarCache(TDataStore& store, TBarCache& cache, const ScanCallbacks& callbacks);
+
 ScanResult RunScan(TDataStore& store, const std::vector<std::string>& stockList,
                    const TIndicatorParams& params, const ScanFilters& filters,
                    const ScanCallbacks& callbacks, TBarCache* cache = nullptr);

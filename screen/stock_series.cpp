@@ -9,6 +9,7 @@ void StockSeries::Reset(std::span<const CompactBar> daily) {
     daily_ = daily;
     // The vectors keep their memory for the next stock.
     for (Series& s : series_) s.made = s.macd = s.rsi = false;
+    formulaMade_ = {};
 }
 
 StockSeries::Series& StockSeries::Made(BarPeriod period) {
@@ -23,6 +24,16 @@ StockSeries::Series& StockSeries::Made(BarPeriod period) {
 
 const TBars& StockSeries::Bars(BarPeriod period) {
     return Made(period).bars;
+}
+
+TBars& StockSeries::ForFormulas(BarPeriod period) {
+    const auto p = static_cast<std::size_t>(period);
+    if (!formulaMade_[p]) {
+        ExpandBars(daily_, formulaBars_[p]);
+        ConvertToPeriod(formulaBars_[p], period);
+        formulaMade_[p] = true;
+    }
+    return formulaBars_[p];
 }
 
 const TBars& StockSeries::WithMacd(BarPeriod period, const TIndicatorParams& params) {

@@ -27,6 +27,9 @@ public:
     // The same with CalMACD, or CalRSI, run on them.
     const TBars& WithMacd(BarPeriod period, const TIndicatorParams& params);
     const TBars& WithRsi(BarPeriod period, const TIndicatorParams& params);
+    // A copy of the bars in `period` for formulas, whose calculations may
+    // run with other periods than the filters' and must not touch theirs.
+    TBars& ForFormulas(BarPeriod period);
 
 private:
     struct Series {
@@ -37,6 +40,8 @@ private:
 
     std::span<const CompactBar> daily_;
     std::array<Series, 3> series_;
+    std::array<TBars, 3> formulaBars_;
+    std::array<bool, 3> formulaMade_{};
 };
 
 } // namespace brevant
