@@ -3,8 +3,10 @@
 
 #include <QDialog>
 #include <QMap>
+#include <functional>
 #include <vector>
 
+#include "screen/scan_run.h"
 #include "screen/scan_settings.h"
 
 class QBoxLayout;
@@ -17,7 +19,9 @@ class QToolButton;
 
 namespace brevant {
 
+class TBacktestWindow;
 class TForm5;
+class TFormulaPage;
 class TScanHost;
 struct CataloguePage;
 namespace ui {
@@ -90,6 +94,13 @@ public:
     QPushButton* Button4 = nullptr;
     QPushButton* Button5 = nullptr;
 
+    // Beside the specified pages: a screen of the user's own, its saved
+    // screens and its back-test.
+    TFormulaPage* FormulaPage = nullptr;
+    TBacktestWindow* BacktestWindow = nullptr;
+    void RunTickedScreens(); // "Scan Ticked Screens"
+    void OpenBacktest();     // "Back-test..."
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -103,6 +114,16 @@ private:
     QToolButton* NewHelpButton(int number, const char* topic, QWidget* parent);
     void HelpJump(const QString& topic) const;
     void RunScan();
+    // What a run answers when it ends.
+    struct RunEnd {
+        ScanOutcome outcome;
+        std::string error;
+        ScanCounters counters;
+    };
+    // The steps around every run: the main window prepared, the progress
+    // window shown and this dialog hidden, then `run` with the progress
+    // callbacks, and the ending.
+    void RunWithProgress(const std::function<RunEnd(ScanCallbacks&)>& run);
 
     TScanHost& host_;
     TForm5* form5_ = nullptr;
