@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <vector>
@@ -36,11 +37,12 @@ public:
     FormulaEvaluator(std::shared_ptr<const Formula> formula, const TIndicatorParams& params,
                      const TOverlayParams& overlay = {});
 
-    // The condition on every bar of `bars` (oldest first, prices set): 1
-    // true, 0 false, NaN where a value it needs is missing. The calculations
-    // overwrite their own fields of `bars`. The column lives until the next
-    // call.
-    std::span<const double> Evaluate(TBars& bars);
+    // The condition on the last `wanted` bars of `bars` (oldest first, prices
+    // set): 1 true, 0 false, NaN where a value it needs is missing; the bars
+    // before them hold no meaning. Each part of the formula is worked out
+    // only on the bars the condition reads of it. The calculations overwrite
+    // their own fields of `bars`. The column lives until the next call.
+    std::span<const double> Evaluate(TBars& bars, std::size_t wanted = SIZE_MAX);
 
     const Formula& Source() const { return *formula_; }
 
@@ -67,7 +69,8 @@ private:
         std::int64_t firstBar;
     };
     void Prepare(const TIndicatorParams& params, const TOverlayParams& overlay);
-    void EvaluateNode(const FormulaNode& n, std::span<double> out, std::size_t size);
+    void EvaluateNode(const FormulaNode& n, std::size_t start, std::span<double> out);
+    void FirstNeededBars(std::size_t size, std::size_t wanted);
     std::span<const double> Column(int node, std::size_t size) const {
         return {columns_[static_cast<std::size_t>(node)].data(), size};
     }
@@ -76,6 +79,8 @@ private:
     std::vector<Run> runs_;
     std::vector<Output> outputs_;
     std::vector<std::vector<double>> columns_;
+    std::vector<std::size_t> start_; // per node: the first bar worked out
+    std::vector<std::int64_t> back_; // per node: bars before the last it is read on
     std::int64_t minimumBars_ = 0;
 };
 

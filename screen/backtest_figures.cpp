@@ -62,31 +62,41 @@ void BacktestTally::AddStock(int stock, std::span<const BacktestBar> bars) {
     const std::size_t keep = BarsKept(bars.size(), days_);
     stocks_.push_back({stock, bars_.size(), keep});
     bars_.insert(bars_.end(), bars.end() - static_cast<std::ptrdiff_t>(keep), bars.end());
+    // Most stocks trade on the days the calendar holds already.
+    dates_.clear();
+    for (std::size_t i = bars.size() - keep; i < bars.size(); ++i) dates_.push_back(bars[i].date);
+    const bool full = calendar_.size() == static_cast<std::size_t>(days_);
+    const auto from =
+        full ? std::lower_bound(dates_.begin(), dates_.end(), calendar_.front()) : dates_.begin();
+    if (std::includes(calendar_.begin(), calendar_.end(), from, dates_.end())) return;
+    merged_.clear();
+    std::set_union(calendar_.begin(), calendar_.end(), from, dates_.end(),
+                   std::back_inserter(merged_));
+    if (merged_.size() > static_cast<std::size_t>(days_))
+        merged_.erase(merged_.begin(), merged_.end() - days_);
+    calendar_.swap(merged_);
 }
 
 BacktestFigures BacktestTally::Finish() const {
     BacktestFigures out;
-    std::vector<double> dates;
-    dates.reserve(bars_.size());
-    for (const BacktestBar& b : bars_) dates.push_back(b.date);
-    std::sort(dates.begin(), dates.end());
-    dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
-    if (dates.size() > static_cast<std::size_t>(days_))
-        dates.erase(dates.begin(), dates.end() - days_);
+    const std::vector<double>& dates = calendar_;
     out.days = dates;
     const std::size_t dayCount = dates.size();
 
     std::vector<HoldTally> tallies(holds_.size(), HoldTally(dayCount));
+    for (HoldTally& t : tallies) t.market.reserve(bars_.size());
     std::vector<double> closeOn(dayCount);
     std::vector<signed char> answerOn(dayCount);
     for (const Kept& stock : stocks_) {
         std::fill(closeOn.begin(), closeOn.end(), kNone);
         std::fill(answerOn.begin(), answerOn.end(), -1);
+        // Both oldest first: one walk finds each bar's day.
+        std::size_t d = 0;
         for (std::size_t i = stock.first; i < stock.first + stock.count; ++i) {
             const BacktestBar& b = bars_[i];
-            const auto at = std::lower_bound(dates.begin(), dates.end(), b.date);
-            if (at == dates.end() || *at != b.date) continue;
-            const auto d = static_cast<std::size_t>(at - dates.begin());
+            while (d < dayCount && dates[d] < b.date) ++d;
+            if (d == dayCount) break;
+            if (dates[d] != b.date) continue;
             closeOn[d] = b.close;
             answerOn[d] = static_cast<signed char>(b.answer);
             ++out.stockDays;

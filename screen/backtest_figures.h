@@ -79,6 +79,9 @@ private:
     std::vector<int> holds_;
     std::vector<BacktestBar> bars_;
     std::vector<Kept> stocks_;
+    // The newest `days_` dates seen so far, oldest first: older ones can
+    // never be among the newest of all.
+    std::vector<double> calendar_, dates_, merged_;
 };
 
 ReturnFigures FiguresOf(std::vector<double>& returns);

@@ -84,7 +84,7 @@ std::uint8_t VOLFilter(const TBars& bars, int v, int w, InsufficientData& counte
 
 std::uint8_t FormulaFilter(TBars& bars, FormulaEvaluator& formula, InsufficientData& counter) {
     if (bars.empty()) return counter.Reject();
-    switch (AnswerAt(formula.Evaluate(bars), bars.size() - 1)) {
+    switch (AnswerAt(formula.Evaluate(bars, 1), bars.size() - 1)) {
     case FormulaAnswer::Pass:
         return 0;
     case FormulaAnswer::Fail:

@@ -160,7 +160,8 @@ TEST(FormulaValues, EveryBarAnswersAsTheFormulaOnTheSeriesCutThere) {
         for (std::size_t t = 0; t < bars.size(); ++t) {
             SCOPED_TRACE("cut after bar " + std::to_string(t));
             TBars cut(bars.begin(), bars.begin() + static_cast<std::ptrdiff_t>(t) + 1);
-            const double alone = evaluator.Evaluate(cut).back();
+            // Only the last bar asked for: the parts work out only what it reads.
+            const double alone = evaluator.Evaluate(cut, 1).back();
             const bool refused = static_cast<std::int64_t>(t) + 1 < evaluator.MinimumBars();
             EXPECT_EQ(evaluator.AnswerAsOf(full, t), AnswerAt(std::vector<double>{alone}, 0));
             if (std::isnan(alone)) {

@@ -171,7 +171,7 @@ TEST_F(BacktestTest, EachDaysPicksAreTheScanOfTheStocksCutThatDay) {
                 if (b.Date <= r.figures.days[d]) cut.push_back(b);
             if (cut.empty() || cut.back().Date != r.figures.days[d]) continue;
             const bool passes =
-                AnswerAt(evaluator.Evaluate(cut), cut.size() - 1) == FormulaAnswer::Pass;
+                AnswerAt(evaluator.Evaluate(cut, 1), cut.size() - 1) == FormulaAnswer::Pass;
             const bool picked = std::any_of(
                 r.figures.picks.begin(), r.figures.picks.end(), [&](const BacktestPick& p) {
                     return p.stock == static_cast<int>(s) && p.day == static_cast<int>(d);
