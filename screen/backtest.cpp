@@ -1,6 +1,7 @@
 // Brevant Dira — back-testing a formula screen.
 #include "screen/backtest.h"
 
+#include "screen/stock_series.h"
 #include "store/bar_cache.h"
 #include "store/price_history.h"
 #include "store/transaction_guard.h"
@@ -27,15 +28,14 @@ BacktestResult RunBacktest(TDataStore& store, const std::vector<std::string>& st
         std::vector<BacktestBar> kept;
         for (int i = 0; i < total; ++i) {
             if (cb.processMessages) cb.processMessages();
-            ExpandBars(
+            ExpandFormulaBars(
                 DailyRowsForName(store, stockList[static_cast<std::size_t>(i)], &cache, scratch),
-                bars);
-            ConvertToPeriod(bars, settings.period);
-            const std::span<const double> condition = evaluator.Evaluate(bars);
+                settings.period, bars);
             // Only the bars that can fall on a back-test day.
+            const std::size_t wanted = BacktestTally::BarsKept(bars.size(), settings.days);
+            const std::span<const double> condition = evaluator.Evaluate(bars, wanted);
             kept.clear();
-            const std::size_t first =
-                bars.size() - BacktestTally::BarsKept(bars.size(), settings.days);
+            const std::size_t first = bars.size() - wanted;
             for (std::size_t t = first; t < bars.size(); ++t)
                 kept.push_back({bars[t].Date, bars[t].Close, evaluator.AnswerAsOf(condition, t)});
             tally.AddStock(i, kept);

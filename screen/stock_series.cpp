@@ -4,6 +4,32 @@
 #include "ta/calculations.h"
 
 namespace brevant {
+namespace {
+
+void ExpandPrices(std::span<const CompactBar> rows, TBars& bars) {
+    bars.resize(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const CompactBar& r = rows[i];
+        TStockBar& b = bars[i];
+        b.Date = r.day;
+        b.Open = r.open;
+        b.High = r.high;
+        b.Low = r.low;
+        b.Close = r.close;
+        b.Volume = r.volume;
+    }
+}
+
+} // namespace
+
+void ExpandFormulaBars(std::span<const CompactBar> daily, BarPeriod period, TBars& bars) {
+    if (period != BarPeriod::Daily) {
+        ExpandBars(daily, bars);
+        ConvertToPeriod(bars, period);
+        return;
+    }
+    ExpandPrices(daily, bars);
+}
 
 void StockSeries::Reset(std::span<const CompactBar> daily) {
     daily_ = daily;
@@ -29,8 +55,7 @@ const TBars& StockSeries::Bars(BarPeriod period) {
 TBars& StockSeries::ForFormulas(BarPeriod period) {
     const auto p = static_cast<std::size_t>(period);
     if (!formulaMade_[p]) {
-        ExpandBars(daily_, formulaBars_[p]);
-        ConvertToPeriod(formulaBars_[p], period);
+        ExpandFormulaBars(daily_, period, formulaBars_[p]);
         formulaMade_[p] = true;
     }
     return formulaBars_[p];

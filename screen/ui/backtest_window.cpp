@@ -17,6 +17,7 @@
 #include "screen/ui/scan_host.h"
 #include "ta/day_date.h"
 #include "ui/clamping_spin_edit.h"
+#include "ui/help_router.h"
 #include "ui/latin1.h"
 #include "ui/user_interface.h"
 
@@ -64,6 +65,7 @@ TBacktestWindow::TBacktestWindow(TScanHost& host, QWidget* parent) : QDialog(par
     controls->addStretch(1);
     SaveCsvButton = button("Save CSV...", &TBacktestWindow::SaveCsvButtonClick);
     SavePngButton = button("Save Picture...", &TBacktestWindow::SavePngButtonClick);
+    HelpButton = button("Help", &TBacktestWindow::HelpButtonClick);
     layout->addLayout(controls);
 
     StatusLabel = new QLabel(this);
@@ -209,6 +211,10 @@ void TBacktestWindow::ShowFigures() {
     DrawBacktestPlot(*Plot, f, settings_.holds);
     SaveCsvButton->setEnabled(true);
     SavePngButton->setEnabled(true);
+}
+
+void TBacktestWindow::HelpButtonClick() {
+    ui::HelpJump(host_.ProgramDir() + ui::kHelpFileName, "Backtest");
 }
 
 void TBacktestWindow::SaveCsvButtonClick() {

@@ -32,6 +32,7 @@ public:
     void RunButtonClick();     // "Run", or "Stop" while it runs
     void SaveCsvButtonClick(); // "Save CSV..."
     void SavePngButtonClick(); // "Save Picture..."
+    void HelpButtonClick();    // "Help"
 
     QLabel* FormulaLabel = nullptr;
     ui::TClampingSpinEdit* DaysEdit = nullptr; // days, 1 to 1000
@@ -39,6 +40,7 @@ public:
     QPushButton* RunButton = nullptr;
     QPushButton* SaveCsvButton = nullptr;
     QPushButton* SavePngButton = nullptr;
+    QPushButton* HelpButton = nullptr; // the page "Backtest"
     QLabel* StatusLabel = nullptr;
     QTableWidget* FiguresTable = nullptr; // one row per hold
     QCustomPlot* Plot = nullptr;

@@ -16,6 +16,7 @@
 #include "formula/formula_error.h"
 #include "formula/formula_names.h"
 #include "screen/ui/scan_host.h"
+#include "ui/help_router.h"
 #include "ui/latin1.h"
 #include "ui/user_interface.h"
 
@@ -124,6 +125,10 @@ QWidget* TFormulaPage::setupEditor() {
     grid->addWidget(FunctionList, 4, 1, 1, 3);
     grid->setRowStretch(4, 1);
 
+    HelpButton = NewButton("Formula Help", editor);
+    connect(HelpButton, &QPushButton::clicked, this,
+            [this] { ui::HelpJump(host_.ProgramDir() + ui::kHelpFileName, "Formula_Screens"); });
+    grid->addWidget(HelpButton, 5, 1, Qt::AlignLeft);
     BacktestButton = NewButton("Back-test...", editor);
     connect(BacktestButton, &QPushButton::clicked, this, &TFormulaPage::backtestRequested);
     grid->addWidget(BacktestButton, 5, 3);

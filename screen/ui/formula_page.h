@@ -55,6 +55,7 @@ public:
     QPushButton* DeleteButton = nullptr;
     QPushButton* RunScreensButton = nullptr; // "Scan Ticked Screens"
     QPushButton* BacktestButton = nullptr;   // "Back-test..."
+    QPushButton* HelpButton = nullptr;       // the page "Formula_Screens"
 
 signals:
     void runScreensRequested();

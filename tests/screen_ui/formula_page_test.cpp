@@ -127,14 +127,21 @@ void FormulaPageTest::ThePageStandsBesideTheSpecifiedOnes() {
     QStringList pages;
     for (int i = 0; i < Form2().PageControl2->count(); ++i)
         pages << Form2().PageControl2->tabText(i);
-    QCOMPARE(pages, (QStringList{"Technical Analysis 1", "Technical Analysis 2",
-                                 "Pattern Analysis", "Custom Filter", "Formula"}));
+    QCOMPARE(pages, (QStringList{"Technical Analysis 1", "Technical Analysis 2", "Pattern Analysis",
+                                 "Custom Filter", "Formula"}));
     // Every function is listed, the calculations among them.
     QVERIFY(Page().FunctionList->count() >= 15);
     QVERIFY(!Page().FunctionList->findItems("macd_line", Qt::MatchStartsWith).isEmpty());
     // "Check All" ticks the four filters only.
     Click(Form2().Button4);
     QVERIFY(!Page().FormulaCheck->isChecked());
+    // The page's help, and the dialog's own help as before.
+    run_->InstallHelp();
+    Click(Page().HelpButton);
+    Click(Form2().Button5);
+    QCOMPARE(run_->Ui.HelpPages.size(), 2);
+    QVERIFY(run_->Ui.HelpPages[0].endsWith("Brevhelp/Formula_Screens.htm"));
+    QVERIFY(run_->Ui.HelpPages[1].endsWith("Brevhelp/Filter_Database2.htm"));
 }
 
 void FormulaPageTest::CheckNamesTheFaultsPosition() {
@@ -198,7 +205,7 @@ void FormulaPageTest::SavedScreensAreStoredPickedAndScannedTogether() {
     const std::vector<SavedScreen> stored = ReadSavedScreens(Main().Store());
     QCOMPARE(int(stored.size()), 2);
     QCOMPARE(stored[0], (SavedScreen{"Buy signal", "macd_line crosses above macd_signal",
-                                      brevant::BarPeriod::Daily}));
+                                     brevant::BarPeriod::Daily}));
     QCOMPARE(stored[1].period, brevant::BarPeriod::Weekly);
     QCOMPARE(Page().ScreenList->count(), 2);
 
@@ -245,6 +252,9 @@ void FormulaPageTest::BacktestShowsTheTableAndThePlot() {
     QVERIFY2(window->StatusLabel->text().startsWith("20 days"),
              qPrintable(window->StatusLabel->text()));
     QVERIFY(window->SaveCsvButton->isEnabled());
+
+    Click(window->HelpButton);
+    QVERIFY(run_->Ui.HelpPages.last().endsWith("Brevhelp/Backtest.htm"));
 
     // A bad holding period is told, and nothing runs.
     window->HoldsEdit->setText("1,0");
