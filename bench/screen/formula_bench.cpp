@@ -105,8 +105,8 @@ int main(int argc, char** argv) {
     std::vector<double> backtests;
     BacktestResult last;
     for (int r = 0; r < std::max(3, repeat / 3); ++r)
-        backtests.push_back(Timed(
-            [&] { last = RunBacktest(store, list.Items, params, settings, {}, cache); }));
+        backtests.push_back(
+            Timed([&] { last = RunBacktest(store, list.Items, params, settings, {}, cache); }));
     std::printf("backtest_seconds=%.3f (median of %zu) days=%zu picks=%zu stock_days=%ld\n",
                 Median(backtests), backtests.size(), last.figures.days.size(),
                 last.figures.picks.size(), last.figures.stockDays);

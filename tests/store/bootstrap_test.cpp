@@ -59,9 +59,9 @@ const char* kUserTables = "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHE
 // Every table, index, default row and the import generation of a file the
 // program made, with the page cache it creates files with.
 void ExpectCompleteFile(TDataStore& s) {
-    EXPECT_EQ(Column(s, kUserTables),
-              (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN",
-                                        "SPLIT"}));
+    EXPECT_EQ(
+        Column(s, kUserTables),
+        (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN", "SPLIT"}));
     // Each index of the quote table with its columns in order.
     EXPECT_EQ(Column(s, "SELECT TRIM(S.RDB$INDEX_NAME), TRIM(S.RDB$FIELD_NAME) FROM "
                         "RDB$INDEX_SEGMENTS S JOIN RDB$INDICES I ON I.RDB$INDEX_NAME = "
@@ -113,9 +113,9 @@ TEST_F(Bootstrap, FirstRunCreatesTheSchemaAndDefaults) {
               (std::vector<std::string>{"Creating empty database...", "Creating table..."}));
     // The three quote tables, the import generation and the saved screens of
     // our own.
-    EXPECT_EQ(Column(s, kUserTables),
-              (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN",
-                                        "SPLIT"}));
+    EXPECT_EQ(
+        Column(s, kUserTables),
+        (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN", "SPLIT"}));
     EXPECT_EQ(Column(s, "SELECT TRIM(RDB$INDEX_NAME), TRIM(RDB$RELATION_NAME), RDB$UNIQUE_FLAG "
                         "FROM RDB$INDICES WHERE RDB$SYSTEM_FLAG = 0 AND "
                         "RDB$RELATION_NAME NOT IN ('IMPORTGEN', 'SAVEDSCREEN') ORDER BY 1"),
@@ -167,9 +167,9 @@ TEST_F(Bootstrap, OlderFileGetsTheMissingTablesAndKeepsItsRows) {
     }
     TDataStore s;
     ASSERT_TRUE(CheckFirebird(s, path, {}));
-    EXPECT_EQ(Column(s, kUserTables),
-              (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN",
-                                        "SPLIT"}));
+    EXPECT_EQ(
+        Column(s, kUserTables),
+        (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN", "SPLIT"}));
     EXPECT_EQ(Column(s, schema::kSelectIndicator), DefaultRows());
     EXPECT_EQ(Column(s, "SELECT SYMBOL, CLS, VOL FROM DATATABLE"),
               std::vector<std::string>{"ABC=1.5=100"});
