@@ -171,7 +171,24 @@ private:
         return {Add(n), a.position};
     }
 
+    // Brackets, "not" and "-" nest; a bound keeps the recursion within the
+    // stack whatever the text.
+    struct Nesting {
+        explicit Nesting(Parser& p) : parser(p) {
+            if (++parser.depth_ > kMaxNesting)
+                throw FormulaError(parser.Peek().position,
+                                   "at most " + std::to_string(kMaxNesting) + " nested parts",
+                                   Found(parser.Peek()));
+        }
+        ~Nesting() { --parser.depth_; }
+        Nesting(const Nesting&) = delete;
+        Nesting& operator=(const Nesting&) = delete;
+        Parser& parser;
+    };
+    static constexpr int kMaxNesting = 100;
+
     Parsed Or() {
+        const Nesting nesting(*this);
         Parsed left = And();
         while (IsWord("or")) {
             Take();
@@ -197,6 +214,7 @@ private:
 
     Parsed Not() {
         if (!IsWord("not")) return Comparison();
+        const Nesting nesting(*this);
         const int position = Take().position;
         const Parsed operand = Not();
         NeedCondition(operand);
@@ -261,6 +279,7 @@ private:
 
     Parsed Unary() {
         if (!IsSymbol("-")) return LookBack();
+        const Nesting nesting(*this);
         const int position = Take().position;
         const Parsed operand = Unary();
         NeedNumber(operand);
@@ -419,6 +438,7 @@ private:
 
     std::vector<Token> tokens_;
     std::size_t next_ = 0;
+    int depth_ = 0;
     Formula formula_;
     std::unordered_map<std::string, int> known_;
 };

@@ -62,6 +62,21 @@ TEST(FormulaErrors, EachBadFormulaGetsOneMessageWithItsPosition) {
     }
 }
 
+TEST(FormulaErrors, NestingIsBounded) {
+    const std::string deep = std::string(100, '(') + "close > 1" + std::string(100, ')');
+    EXPECT_NO_THROW(ParseFormula(deep.substr(1, deep.size() - 2)));
+    try {
+        ParseFormula(std::string(100000, '(') + "close > 1");
+        ADD_FAILURE() << "accepted";
+    } catch (const FormulaError& e) {
+        EXPECT_STREQ(e.what(), "position 101: expected at most 100 nested parts, found '('");
+    }
+    EXPECT_THROW(ParseFormula(std::string(5000, '-') + "close > 1"), FormulaError);
+    std::string nots;
+    for (int i = 0; i < 5000; ++i) nots += "not ";
+    EXPECT_THROW(ParseFormula(nots + "close > 1"), FormulaError);
+}
+
 TEST(FormulaErrors, NamesAreReadWhateverTheirCase) {
     EXPECT_NO_THROW(ParseFormula("RSI(21) > 50 AND Close Crosses Above MA(close, 20)"));
     EXPECT_NO_THROW(ParseFormula("  macd_line[3]<macd_signal[3]and macd_line>macd_signal "));

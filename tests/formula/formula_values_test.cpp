@@ -176,6 +176,28 @@ TEST(FormulaValues, EveryBarAnswersAsTheFormulaOnTheSeriesCutThere) {
     }
 }
 
+// The screens reuse one buffer of bars from stock to stock without clearing
+// the indicator fields: whatever they hold, every calculation's values come
+// out the same.
+TEST(FormulaValues, LeftOverIndicatorFieldsAreNeverRead) {
+    std::mt19937 random(5);
+    for (std::size_t length : {3u, 12u, 30u, 90u}) {
+        const TBars clean = RandomBars(random, length);
+        TBars dirty = clean;
+        for (TStockBar& bar : dirty)
+            for (const StockBarField& f : kStockBarFields)
+                if (f.member != &TStockBar::Date && f.member != &TStockBar::Open &&
+                    f.member != &TStockBar::High && f.member != &TStockBar::Low &&
+                    f.member != &TStockBar::Close && f.member != &TStockBar::Volume)
+                    bar.*f.member = 777;
+        for (const FormulaIndicator& indicator : FormulaIndicators()) {
+            SCOPED_TRACE(std::string(indicator.name) + " on " + std::to_string(length) + " bars");
+            ExpectSameColumn(Values(std::string(indicator.name), dirty),
+                             Values(std::string(indicator.name), clean));
+        }
+    }
+}
+
 struct HandCase {
     const char* formula;
     std::vector<double> expected;
