@@ -7,7 +7,6 @@
 #include <QPushButton>
 
 #include "screen/scan_run.h"
-#include "screen/ui/backtest_window.h"
 #include "screen/ui/filter_window.h"
 #include "screen/ui/formula_page.h"
 #include "screen/ui/scan_host.h"
@@ -202,13 +201,6 @@ void TForm2::RunWithProgress(const std::function<RunEnd(ScanCallbacks&)>& run) {
     // taking the partial list for a complete one.
     if (end.outcome == ScanOutcome::Failed)
         ui::Ui().ShowMessage(form5_, QString::fromLocal8Bit(end.error.c_str()));
-}
-
-void TForm2::OpenBacktest() {
-    const std::shared_ptr<const Formula> formula = FormulaPage->CheckedFormula();
-    if (!formula) return;
-    if (!BacktestWindow) BacktestWindow = new TBacktestWindow(host_, this);
-    BacktestWindow->Open(formula, FormulaPage->Period());
 }
 
 } // namespace brevant

@@ -58,7 +58,6 @@ TForm2::TForm2(TScanHost& host, QWidget* parent) : QDialog(parent), host_(host) 
     FormulaPage = new TFormulaPage(host_, PageControl2);
     PageControl2->addTab(FormulaPage, "Formula");
     connect(FormulaPage, &TFormulaPage::runScreensRequested, this, &TForm2::RunTickedScreens);
-    connect(FormulaPage, &TFormulaPage::backtestRequested, this, &TForm2::OpenBacktest);
 
     PageControl1->addTab(setupBasicPage(), "Basic");
     setupCatalogue(PageControl1, Technical1Catalogue());

@@ -19,7 +19,6 @@ class QToolButton;
 
 namespace brevant {
 
-class TBacktestWindow;
 class TForm5;
 class TFormulaPage;
 class TScanHost;
@@ -97,9 +96,6 @@ public:
     // Beside the specified pages: a screen of the user's own, its saved
     // screens and its back-test.
     TFormulaPage* FormulaPage = nullptr;
-    TBacktestWindow* BacktestWindow = nullptr;
-    void RunTickedScreens(); // "Scan Ticked Screens"
-    void OpenBacktest();     // "Back-test..."
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -114,6 +110,7 @@ private:
     QToolButton* NewHelpButton(int number, const char* topic, QWidget* parent);
     void HelpJump(const QString& topic) const;
     void RunScan();
+    void RunTickedScreens(); // "Scan Ticked Screens" on the formula page
     // What a run answers when it ends.
     struct RunEnd {
         ScanOutcome outcome;

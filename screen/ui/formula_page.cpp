@@ -15,6 +15,7 @@
 
 #include "formula/formula_error.h"
 #include "formula/formula_names.h"
+#include "screen/ui/backtest_window.h"
 #include "screen/ui/scan_host.h"
 #include "ui/help_router.h"
 #include "ui/latin1.h"
@@ -130,7 +131,7 @@ QWidget* TFormulaPage::setupEditor() {
             [this] { ui::HelpJump(host_.ProgramDir() + ui::kHelpFileName, "Formula_Screens"); });
     grid->addWidget(HelpButton, 5, 1, Qt::AlignLeft);
     BacktestButton = NewButton("Back-test...", editor);
-    connect(BacktestButton, &QPushButton::clicked, this, &TFormulaPage::backtestRequested);
+    connect(BacktestButton, &QPushButton::clicked, this, &TFormulaPage::BacktestButtonClick);
     grid->addWidget(BacktestButton, 5, 3);
     grid->setColumnStretch(1, 1);
     return editor;
@@ -160,6 +161,13 @@ std::shared_ptr<const Formula> TFormulaPage::CheckedFormula() {
 
 BarPeriod TFormulaPage::Period() const {
     return static_cast<BarPeriod>(std::max(0, PeriodBox->currentIndex()));
+}
+
+void TFormulaPage::BacktestButtonClick() {
+    const std::shared_ptr<const Formula> formula = CheckedFormula();
+    if (!formula) return;
+    if (!BacktestWindow) BacktestWindow = new TBacktestWindow(host_, this);
+    BacktestWindow->Open(formula, Period());
 }
 
 void TFormulaPage::CheckButtonClick() {

@@ -21,6 +21,7 @@ class QPushButton;
 
 namespace brevant {
 
+class TBacktestWindow;
 class TScanHost;
 
 class TFormulaPage : public QWidget {
@@ -42,6 +43,8 @@ public:
     void CheckButtonClick();
     void SaveButtonClick();
     void DeleteButtonClick();
+    // "Back-test...": the back-test window for the formula in the box.
+    void BacktestButtonClick();
 
     QListWidget* ScreenList = nullptr; // saved screens, by name, each with a tick
     QLineEdit* NameEdit = nullptr;
@@ -53,13 +56,13 @@ public:
     QPushButton* CheckButton = nullptr;
     QPushButton* SaveButton = nullptr;
     QPushButton* DeleteButton = nullptr;
-    QPushButton* RunScreensButton = nullptr; // "Scan Ticked Screens"
-    QPushButton* BacktestButton = nullptr;   // "Back-test..."
-    QPushButton* HelpButton = nullptr;       // the page "Formula_Screens"
+    QPushButton* RunScreensButton = nullptr;   // "Scan Ticked Screens"
+    QPushButton* BacktestButton = nullptr;     // "Back-test..."
+    QPushButton* HelpButton = nullptr;         // the page "Formula_Screens"
+    TBacktestWindow* BacktestWindow = nullptr; // made at the first "Back-test..."
 
 signals:
     void runScreensRequested();
-    void backtestRequested();
 
 private:
     QWidget* setupScreens();

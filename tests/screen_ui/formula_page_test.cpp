@@ -240,7 +240,7 @@ void FormulaPageTest::BacktestShowsTheTableAndThePlot() {
     TypeFormula("close > close[1]");
     Page().PeriodBox->setCurrentIndex(0);
     Click(Page().BacktestButton);
-    TBacktestWindow* window = Form2().BacktestWindow;
+    TBacktestWindow* window = Page().BacktestWindow;
     QVERIFY(window && window->isVisible());
     window->DaysEdit->setValue(20);
     window->HoldsEdit->setText("1,5");
