@@ -56,7 +56,7 @@ struct ScanResult {
 
 // Screens `stockList` (list texts, in list order) inside one TR1 transaction
 // (TR1 must be idle). Filters run in the order MACD, moving-average cross,
-// RSI, volume; the first that rejects ends the stock's turn. Each stock's
+// RSI, volume, then the formula; the first that rejects ends the stock's turn. Each stock's
 // daily rows are read once; every filter sees them converted to its own
 // period, with its indicator computed. A database error rolls the
 // transaction back and ends the run as Failed with the stocks screened so far.
