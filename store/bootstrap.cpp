@@ -23,7 +23,7 @@ constexpr const char* kMarkSettingsPending = "COMMENT ON TABLE INDICATOR IS 'def
 constexpr const char* kClearSettingsMark = "COMMENT ON TABLE INDICATOR IS NULL";
 
 // A failure whose kind is known where it happens; any other failure of a
-// step is told apart by OpenResultOf.
+// step is told apart by CheckFirebird.
 class OpenError : public std::runtime_error {
 public:
     OpenError(OpenFailure failure, const std::string& message)
