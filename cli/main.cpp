@@ -8,8 +8,8 @@
 #include "cli/commands.h"
 #include "store/data_location.h"
 #include "store/database_address.h"
-#include "store/fbl_engine.h"
-#include "store/fbl_errors.h"
+#include "store/engine_end.h"
+#include "store/work_error.h"
 
 namespace brevant::cli {
 
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "brevant-cli: %s\n", brevant::WorkErrorText(e).c_str());
         }
         // The engine is ended here, not by the client library's exit handler.
-        if (!brevant::ShutdownEngine()) brevant::QuickExit(status);
+        brevant::EndEngineBeforeExit(status);
         return status;
     }
     PrintUsage();

@@ -8,6 +8,7 @@
 #include "store/bar_cache.h"
 #include "store/price_history.h"
 #include "store/transaction_guard.h"
+#include "store/work_error.h"
 
 namespace brevant {
 namespace {
@@ -104,9 +105,10 @@ ScanOutcome Run(TDataStore& store, const std::vector<std::string>& stockList,
         }
         run.Commit();
     } catch (const std::exception& e) {
-        // The guard has rolled the run's transaction back.
+        // The guard has rolled the run's transaction back. A lost server
+        // connection is told in the import's words.
         outcome = ScanOutcome::Failed;
-        error = e.what();
+        error = WorkErrorText(e);
     }
     for (ScreenSlot& slot : slots) slot.result.counters.insufficient = slot.counter.count;
     return outcome;

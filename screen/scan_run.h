@@ -44,7 +44,7 @@ enum class ScanOutcome {
     Stopped,       // stopped after the current stock
     EmptyDatabase, // refused: kScanEmptyDatabaseMessage
     NoFilter,      // refused: kScanNoFilterMessage
-    Failed         // a database error ended the run; `error` holds its text
+    Failed         // a database error ended the run; `error` holds WorkErrorText of it
 };
 
 struct ScanResult {

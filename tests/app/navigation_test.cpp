@@ -11,7 +11,7 @@
 
 #include "app/stock_list_box.h"
 #include "app_fixture.h"
-#include "store/fbl.h"
+#include "fbl/fbl.h"
 
 using brevant::TForm1;
 using brevant::testing::AppRun;

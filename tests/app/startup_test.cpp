@@ -1,5 +1,6 @@
 // Brevant Dira — start-up, minimizing and shutdown of the program.
 #include <QListWidget>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTabWidget>
 
@@ -19,6 +20,7 @@ private slots:
     void FirstRunInEmptyFolder();
     void SecondRunAfterImport();
     void UnusableDatabaseEndsWithOneMessage();
+    void DatabaseHeldByAnotherProgramIsNamed();
     void NoFolderForTheDatabaseEndsNamingTheOption();
     void MinimizeTakesEveryWindow();
     void CloseAndExitDisconnect_data();
@@ -73,6 +75,31 @@ void StartupTest::UnusableDatabaseEndsWithOneMessage() {
     QVERIFY(!run.Main().isVisible());
     QVERIFY(!run.w().Form4->isVisible());
     QCOMPARE(run.GuideOpenings, 0);
+}
+
+// Another process's embedded engine holds the file (a window or brevant-cli
+// already running): the message says so, and the program ends.
+void StartupTest::DatabaseHeldByAnotherProgramIsNamed() {
+    AppRun run;
+    run.Prefill({});
+    const QString database = QString::fromStdString(run.DatabaseFile());
+    const QString ready = QString::fromStdString(run.Folder()) + "ready";
+    const QString release = QString::fromStdString(run.Folder()) + "release";
+    QProcess holder;
+    holder.start(HOLD_OPEN_PATH, {database, ready, release});
+    const auto releaseHolder = qScopeGuard([&] {
+        QFile(release).open(QIODevice::WriteOnly);
+        holder.waitForFinished(30000);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ready), 20000);
+    run.Start();
+    QTest::qWait(400);
+    QCOMPARE(run.Ui.Messages.size(), 1);
+    QVERIFY2(run.Ui.Messages[0].startsWith("The database is in use by another program:\r\n" +
+                                           database + "\r\n"),
+             qPrintable(run.Ui.Messages[0]));
+    QVERIFY(run.Main().Closing());
+    QVERIFY(!run.Main().isVisible());
 }
 
 // An installed program (its folder not writable) with neither HOME nor

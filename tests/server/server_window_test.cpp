@@ -1,7 +1,7 @@
 // Brevant Dira — the window against a database on a Firebird server, started
 // by server_window_test.sh: the login refused and the password asked for,
 // the stock list, a chart, a scan that notices another client's import, and
-// the server going away under the running window.
+// the server going away under the running window and under a scan.
 #include <QCheckBox>
 #include <QListWidget>
 #include <QProcess>
@@ -109,6 +109,14 @@ void ServerWindowTest::LostConnectionIsToldAndTheWindowStays() {
     QVERIFY2(run_->Ui.Messages.last().contains("connection to the database server was lost"),
              qPrintable(run_->Ui.Messages.last()));
     QVERIFY(run_->Ui.Messages.last().contains("start it again to reconnect"));
+    QVERIFY(Main().isVisible());
+    // A scan meets the same, and says so in the words of an import.
+    const qsizetype told = run_->Ui.Messages.size();
+    ScanResults();
+    QCOMPARE(run_->Ui.Messages.size(), told + 1);
+    QVERIFY2(run_->Ui.Messages.last().startsWith("the connection to the database server was lost; "
+                                                 "the work in progress was not stored."),
+             qPrintable(run_->Ui.Messages.last()));
     QVERIFY(Main().isVisible());
 }
 
