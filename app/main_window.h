@@ -2,9 +2,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPalette>
-#include <memory>
-#include <string>
 
 #include "app/graph_menu.h"
 #include "app/main_menu.h"
@@ -21,8 +18,11 @@
 #include "ta/locale_settings.h"
 #include "ta/stock_bar.h"
 
+class QAction;
 class QLabel;
+class QMenu;
 class QStatusBar;
+class QTabWidget;
 class QTimer;
 
 namespace brevant {
@@ -121,13 +121,13 @@ private:
     void setupPeriodPopup();
     void setupToolBar();
     void setupCentralArea();
-    void setupStockLists(class QTabWidget* pages);
+    void setupStockLists(QTabWidget* pages);
     void setupSearch(QWidget* parent);
     void setupChart();
     void setupTimers();
     template <class Handler>
-    class QAction* AddItem(class QMenu* menu, const QString& caption, Handler handler,
-                           const QKeySequence& shortcut = {});
+    QAction* AddItem(QMenu* menu, const QString& caption, Handler handler,
+                     const QKeySequence& shortcut = {});
 
     void FillStockList();
     // The view state as the controls hold it, for the chart core.
