@@ -15,6 +15,7 @@
 #include "cli/offscreen_app.h"
 #include "cli/open_store.h"
 #include "cli/option_values.h"
+#include "cli/overlay_options.h"
 #include "store/price_history.h"
 #include "store/stock_list.h"
 
@@ -56,24 +57,13 @@ std::string ReadChartOptions(const std::vector<std::string>& args, ChartOptions&
                  return std::string();
              }},
             {"--period", BarPeriodValue("chart", o.view.period)},
-            {"--ma",
-             [&](const std::string& v) {
-                 if (!ReadWholeNumbers(v, ',',
-                                       {{overlay.MA1, 1}, {overlay.MA2, 1}, {overlay.MA3, 1}}))
-                     return "chart: --ma needs three periods P1,P2,P3 of at least 1, not " + v;
-                 o.overlays.PlotMA1 = o.overlays.PlotMA2 = o.overlays.PlotMA3 = true;
-                 return std::string();
-             }},
-            {"--bb",
-             [&](const std::string& v) {
-                 // N alone keeps the width.
-                 if (!ReadWholeNumbers(v, ',', {{overlay.BBPeriod, 1}}) &&
-                     !ReadWholeNumbers(v, ',', {{overlay.BBPeriod, 0}, {overlay.BBWidth, 0}}))
-                     return "chart: --bb needs N,K (N at least 1, K at least 0), not " + v;
-                 if (overlay.BBPeriod < 1) return "chart: --bb period must be at least 1, not " + v;
-                 o.overlays.PlotBB = true;
-                 return std::string();
-             }},
+            {"--ma", MovingAveragesValue("chart", overlay,
+                                         [&o] {
+                                             o.overlays.PlotMA1 = o.overlays.PlotMA2 =
+                                                 o.overlays.PlotMA3 = true;
+                                         })},
+            {"--bb", BollingerValue("chart", overlay, BollingerWords::PeriodOrBoth,
+                                    [&o] { o.overlays.PlotBB = true; })},
             {"--size",
              [&](const std::string& v) {
                  if (!ReadWholeNumbers(v, 'x', {{o.width, 50, 10000}, {o.height, 50, 10000}}))

@@ -75,22 +75,22 @@ std::vector<std::string> Latin1List(const QStringList& stocks) {
 
 ScanFilters TForm2::Filters() const {
     ScanFilters f;
-    f.movingAverage = CheckBox1->isChecked();
-    f.maPeriod1 = SpinEdit1->value();
-    f.maPeriod2 = SpinEdit2->value();
-    f.maDays = SpinEdit3->value();
-    f.maPeriod = Period(ComboBox11);
-    f.macd = CheckBox2->isChecked();
-    f.macdDays = SpinEdit4->value();
-    f.macdPeriod = Period(ComboBox12);
-    f.rsi = CheckBox3->isChecked();
-    f.rsiDirection = ComboBox10->currentIndex();
-    f.rsiLevel = SpinEdit5->value();
-    f.rsiDays = SpinEdit6->value();
-    f.rsiPeriod = Period(ComboBox13);
-    f.volume = CheckBox4->isChecked();
-    f.volumeThreshold = SpinEdit7->value();
-    f.volumePeriod = Period(ComboBox15);
+    f.movingAverage = Basic.CheckBox1->isChecked();
+    f.maPeriod1 = Basic.SpinEdit1->value();
+    f.maPeriod2 = Basic.SpinEdit2->value();
+    f.maDays = Basic.SpinEdit3->value();
+    f.maPeriod = Period(Basic.ComboBox11);
+    f.macd = Basic.CheckBox2->isChecked();
+    f.macdDays = Basic.SpinEdit4->value();
+    f.macdPeriod = Period(Basic.ComboBox12);
+    f.rsi = Basic.CheckBox3->isChecked();
+    f.rsiDirection = Basic.ComboBox10->currentIndex();
+    f.rsiLevel = Basic.SpinEdit5->value();
+    f.rsiDays = Basic.SpinEdit6->value();
+    f.rsiPeriod = Period(Basic.ComboBox13);
+    f.volume = Basic.CheckBox4->isChecked();
+    f.volumeThreshold = Basic.SpinEdit7->value();
+    f.volumePeriod = Period(Basic.ComboBox15);
     return f;
 }
 

@@ -30,6 +30,31 @@ class TClampingSpinEdit;
 // The dialog's whole-number fields: limits apply when the user leaves one.
 using TSpinEdit = ui::TClampingSpinEdit;
 
+// The "Basic" page: the four filters that work, each a group with its tick,
+// its values and its period.
+struct TBasicFilterPage {
+    QGroupBox* MovingAverageGroup = nullptr;
+    QGroupBox* MacdGroup = nullptr;
+    QGroupBox* RsiGroup = nullptr;
+    QGroupBox* VolumeGroup = nullptr;
+    QCheckBox* CheckBox1 = nullptr;  // moving-average cross
+    QCheckBox* CheckBox2 = nullptr;  // MACD buy signal
+    QCheckBox* CheckBox3 = nullptr;  // RSI
+    QCheckBox* CheckBox4 = nullptr;  // volume
+    TSpinEdit* SpinEdit1 = nullptr;  // moving average 1
+    TSpinEdit* SpinEdit2 = nullptr;  // moving average 2
+    TSpinEdit* SpinEdit3 = nullptr;  // moving-average days
+    TSpinEdit* SpinEdit4 = nullptr;  // MACD days
+    TSpinEdit* SpinEdit5 = nullptr;  // RSI level
+    TSpinEdit* SpinEdit6 = nullptr;  // RSI days
+    TSpinEdit* SpinEdit7 = nullptr;  // average volume
+    QComboBox* ComboBox10 = nullptr; // RSI "Above" / "Below"
+    QComboBox* ComboBox11 = nullptr; // periods: moving average,
+    QComboBox* ComboBox12 = nullptr; // MACD,
+    QComboBox* ComboBox13 = nullptr; // RSI,
+    QComboBox* ComboBox15 = nullptr; // volume
+};
+
 // Created once and hidden, never destroyed, so ticks and values last for the
 // whole run of the program. Four filters work; the other pages show the
 // filters of later editions, disabled, each with its help page.
@@ -67,26 +92,7 @@ public:
     QTabWidget* PageControl4 = nullptr; // "Technical Analysis 2"
     QTabWidget* PageControl3 = nullptr; // "Pattern Analysis"
 
-    QGroupBox* MovingAverageGroup = nullptr;
-    QGroupBox* MacdGroup = nullptr;
-    QGroupBox* RsiGroup = nullptr;
-    QGroupBox* VolumeGroup = nullptr;
-    QCheckBox* CheckBox1 = nullptr;  // moving-average cross
-    QCheckBox* CheckBox2 = nullptr;  // MACD buy signal
-    QCheckBox* CheckBox3 = nullptr;  // RSI
-    QCheckBox* CheckBox4 = nullptr;  // volume
-    TSpinEdit* SpinEdit1 = nullptr;  // moving average 1
-    TSpinEdit* SpinEdit2 = nullptr;  // moving average 2
-    TSpinEdit* SpinEdit3 = nullptr;  // moving-average days
-    TSpinEdit* SpinEdit4 = nullptr;  // MACD days
-    TSpinEdit* SpinEdit5 = nullptr;  // RSI level
-    TSpinEdit* SpinEdit6 = nullptr;  // RSI days
-    TSpinEdit* SpinEdit7 = nullptr;  // average volume
-    QComboBox* ComboBox10 = nullptr; // RSI "Above" / "Below"
-    QComboBox* ComboBox11 = nullptr; // periods: moving average,
-    QComboBox* ComboBox12 = nullptr; // MACD,
-    QComboBox* ComboBox13 = nullptr; // RSI,
-    QComboBox* ComboBox15 = nullptr; // volume
+    TBasicFilterPage Basic;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
