@@ -72,8 +72,8 @@ private:
     TFormulaPage& Page() { return *Form2().FormulaPage; }
     QStringList Results() const {
         QStringList items;
-        for (int i = 0; i < run_->Main().ListBox2->count(); ++i)
-            items << run_->Main().ListBox2->item(i)->text();
+        for (int i = 0; i < run_->Main().Lists.ListBox2->count(); ++i)
+            items << run_->Main().Lists.ListBox2->item(i)->text();
         return items;
     }
     void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
@@ -111,7 +111,7 @@ void FormulaPageTest::initTestCase() {
     run_ = std::make_unique<AppRun>();
     run_->Prefill({run_->Write("q.txt", FourStocks())});
     run_->Start();
-    QCOMPARE(Main().ListBox1->count(), 4);
+    QCOMPARE(Main().Lists.ListBox1->count(), 4);
 }
 
 void FormulaPageTest::init() {
@@ -166,8 +166,8 @@ void FormulaPageTest::ScanNowRunsTheTickedFormula() {
     Click(Form5().Button1);
 
     // With a filter ticked too, both must pass.
-    Form2().CheckBox4->setChecked(true);
-    Form2().SpinEdit7->setValue(6000);
+    Form2().Basic.CheckBox4->setChecked(true);
+    Form2().Basic.SpinEdit7->setValue(6000);
     Click(Form2().Button1);
     QCOMPARE(Results(), QStringList{});
     Click(Form5().Button1);
