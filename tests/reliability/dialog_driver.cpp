@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
     return RunProgram(programArgc, program.data(), [password](const TAppWindows& w) {
         auto* watch = new QTimer(w.Form4);
         watch->setInterval(20);
-        QObject::connect(watch, &QTimer::timeout, [&w, password, watch] { Look(w, password, watch); });
+        QObject::connect(watch, &QTimer::timeout,
+                         [&w, password, watch] { Look(w, password, watch); });
         watch->start();
     });
 }
