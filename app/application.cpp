@@ -3,7 +3,8 @@
 
 #include "app/startup_failure.h"
 #include "app/tool_icons.h"
-#include "store/fbl_errors.h"
+#include "app/version.h"
+#include "store/work_error.h"
 #include "ui/product.h"
 #include "ui/user_interface.h"
 
@@ -12,7 +13,7 @@ namespace brevant {
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("brevant-dira");
     // No display name: Qt would append it to every window caption.
-    setApplicationVersion("5.6.7");
+    setApplicationVersion(kVersion);
     setDesktopFileName("brevant-dira");
     setWindowIcon(ApplicationIcon());
 }
@@ -20,13 +21,11 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
 bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const EFBLError& e) {
+    } catch (const std::exception& e) {
         // A server that went away: every later step fails the same way until
         // the program attaches again.
-        ui::Ui().ShowMessage(nullptr, IsConnectionLost(e) ? LostConnectionMessage(e.what())
-                                                          : QString::fromLocal8Bit(e.what()));
-    } catch (const std::exception& e) {
-        ui::Ui().ShowMessage(nullptr, QString::fromLocal8Bit(e.what()));
+        ui::Ui().ShowMessage(nullptr, ConnectionLost(e) ? LostConnectionMessage(e.what())
+                                                        : QString::fromLocal8Bit(e.what()));
     } catch (...) {
         ui::Ui().ShowMessage(nullptr, "An unexpected error occurred.");
     }

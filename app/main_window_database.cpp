@@ -23,11 +23,9 @@ bool TForm1::OpenDatabase(const ProgressCallbacks& progress) {
             return false;
         }
     }
-    std::string error;
-    OpenFailure failure = OpenFailure::None;
-    bool opened = CheckFirebird(store_, location, progress, &error, &failure);
+    OpenResult opened = CheckFirebird(store_, location, progress);
     // The password lives in memory for this run only: asked again next time.
-    while (!opened && failure == OpenFailure::LoginRefused) {
+    while (opened.Failure == OpenFailure::LoginRefused) {
         const QString user = QString::fromStdString(store_.DB1.User);
         const QString password = ui::Ui().AskPassword(
             nullptr, "The database server refused the login" +
@@ -35,10 +33,10 @@ bool TForm1::OpenDatabase(const ProgressCallbacks& progress) {
                          (user.isEmpty() ? QString() : " for " + user) + ":");
         if (password.isEmpty()) break;
         store_.DB1.Password = password.toStdString();
-        opened = CheckFirebird(store_, location, progress, &error, &failure);
+        opened = CheckFirebird(store_, location, progress);
     }
-    if (!opened) ui::Ui().ShowMessage(nullptr, StartupFailureMessage(DatabasePath, error));
-    return opened;
+    if (!opened) ui::Ui().ShowMessage(nullptr, StartupFailureMessage(DatabasePath, opened));
+    return opened.Opened();
 }
 
 } // namespace brevant

@@ -8,7 +8,7 @@
 #include "app/app_windows.h"
 #include "app/main_window.h"
 #include "screen/ui/scan_progress_window.h"
-#include "store/fbl_engine.h"
+#include "store/engine_end.h"
 #include "store/ui/progress_window.h"
 
 namespace brevant {
@@ -39,8 +39,7 @@ void RequestProgramEnd(const TAppWindows& windows, int status) {
 }
 
 void EndProgramNow(int status) {
-    ShutdownEngine();
-    QuickExit(status);
+    EndEngineAndProcess(status);
 }
 
 int FinishProgram(const TAppWindows& windows, int status) {
@@ -50,7 +49,7 @@ int FinishProgram(const TAppWindows& windows, int status) {
         // A failed detach: the engine shutdown below ends the attachment.
     }
     // The engine is ended here, not by the client library's exit handler.
-    if (!ShutdownEngine()) QuickExit(status);
+    EndEngineBeforeExit(status);
     return status;
 }
 

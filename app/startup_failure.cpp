@@ -4,23 +4,35 @@
 #include <QFile>
 
 #include "store/bootstrap.h"
-#include "store/data_store.h"
 #include "store/database_address.h"
-#include "store/fbl_engine.h"
 
 namespace brevant {
+namespace {
 
-QString StartupFailureMessage(const QString& databasePath, const std::string& error) {
-    const std::string location = QFile::encodeName(databasePath).toStdString();
-    if (IsServerAddress(location))
-        return "Cannot open the database on the server:\r\n" + databasePath + "\r\n" +
-               QString::fromLocal8Bit(error.c_str()) +
-               "\r\nStart Brevant Dira again when this is solved.";
-    if (DatabaseInUseElsewhere(location, kDatabaseUser, kDatabasePassword))
+QString ServerFailureMessage(const QString& databasePath, const std::string& message) {
+    return "Cannot open the database on the server:\r\n" + databasePath + "\r\n" +
+           QString::fromLocal8Bit(message.c_str()) +
+           "\r\nStart Brevant Dira again when this is solved.";
+}
+
+} // namespace
+
+QString StartupFailureMessage(const QString& databasePath, const OpenResult& opened) {
+    switch (opened.Failure) {
+    case OpenFailure::InUseElsewhere:
         return "The database is in use by another program:\r\n" + databasePath +
                "\r\nA Brevant Dira window or brevant-cli has it open. Close that program,\r\n"
                "then start Brevant Dira again.";
-    return QString::fromStdString(MissingFileMessage());
+    case OpenFailure::LoginRefused:
+    case OpenFailure::Unreachable:
+        return ServerFailureMessage(databasePath, opened.Message);
+    default:
+        // A server's message says what to do; a local file gets the
+        // program's own message.
+        if (IsServerAddress(QFile::encodeName(databasePath).toStdString()))
+            return ServerFailureMessage(databasePath, opened.Message);
+        return QString::fromStdString(MissingFileMessage());
+    }
 }
 
 QString LostConnectionMessage(const std::string& error) {

@@ -6,12 +6,14 @@
 
 namespace brevant {
 
-// The message for a database that could not be opened or created. A database
-// on a server gets the bootstrap's `error` (it says what to do); for a local
-// file, one held by another program (the embedded engine keeps an open
-// database to its own process) is named as such, and every other failure
-// gives MissingFileMessage().
-QString StartupFailureMessage(const QString& databasePath, const std::string& error = {});
+struct OpenResult;
+
+// The message for a database that could not be opened or created: one held
+// by another program (the embedded engine keeps an open database to its own
+// process) is named as such; any other failure of a database on a server
+// gets the store's message (it says what to do), of a local file
+// MissingFileMessage().
+QString StartupFailureMessage(const QString& databasePath, const OpenResult& opened);
 
 // The message for work that ended because the connection to the database
 // server was lost.

@@ -13,12 +13,12 @@ int RunInit(Context& ctx) {
         return UsageError(error);
     TDataStore store;
     ApplyLogin(ctx, store);
-    std::string error;
     ProgressCallbacks progress;
     progress.status = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
-    if (!CheckFirebird(store, ctx.dbPath, progress, &error)) {
+    if (const OpenResult opened = CheckFirebird(store, ctx.dbPath, progress); !opened) {
+        // Every kind in the store's own words.
         std::fprintf(stderr, "brevant-cli: cannot open or create %s: %s\n", ctx.dbPath.c_str(),
-                     error.c_str());
+                     opened.Message.c_str());
         return 1;
     }
     store.DB1.Disconnect();

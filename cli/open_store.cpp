@@ -2,11 +2,9 @@
 #include "cli/open_store.h"
 
 #include <cstdio>
-#include <filesystem>
 
 #include "store/bootstrap.h"
 #include "store/database_address.h"
-#include "store/fbl_engine.h"
 #include "store/stock_list.h"
 
 namespace brevant::cli {
@@ -18,25 +16,29 @@ void ApplyLogin(const Context& ctx, TDataStore& store) {
 }
 
 bool OpenStore(const Context& ctx, TDataStore& store, bool createMissing) {
-    const bool onServer = IsServerAddress(ctx.dbPath);
     ApplyLogin(ctx, store);
-    std::error_code ec;
-    if (!onServer && !createMissing && !std::filesystem::exists(ctx.dbPath, ec)) {
+    const OpenResult opened =
+        CheckFirebird(store, ctx.dbPath, ProgressCallbacks{},
+                      createMissing ? WhenMissing::Create : WhenMissing::Refuse);
+    std::string reason = opened.Message;
+    switch (opened.Failure) {
+    case OpenFailure::None:
+        return true;
+    case OpenFailure::Missing:
         std::fprintf(stderr, "brevant-cli: no database at %s (run init or import first)\n",
                      ctx.dbPath.c_str());
         return false;
+    case OpenFailure::InUseElsewhere:
+        reason = "it is in use by another program (a Brevant Dira window or another "
+                 "brevant-cli); try again when that has ended";
+        break;
+    case OpenFailure::LoginRefused:
+    case OpenFailure::Unreachable:
+    case OpenFailure::Other:
+        break;
     }
-    std::string error;
-    if (!CheckFirebird(store, ctx.dbPath, ProgressCallbacks{}, &error)) {
-        // The embedded engine keeps an open database to its own process.
-        if (!onServer && DatabaseInUseElsewhere(ctx.dbPath, kDatabaseUser, kDatabasePassword))
-            error = "it is in use by another program (a Brevant Dira window or another "
-                    "brevant-cli); try again when that has ended";
-        std::fprintf(stderr, "brevant-cli: cannot open %s: %s\n", ctx.dbPath.c_str(),
-                     error.c_str());
-        return false;
-    }
-    return true;
+    std::fprintf(stderr, "brevant-cli: cannot open %s: %s\n", ctx.dbPath.c_str(), reason.c_str());
+    return false;
 }
 
 LocaleSettings CliLocale() {

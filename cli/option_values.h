@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
-#include "store/csv_layout.h"
+#include "quotes/csv_layout.h"
 #include "ta/period_bars.h"
 
 namespace brevant::cli {

@@ -9,8 +9,8 @@
 #include <string>
 #include <unordered_map>
 
+#include "fbl/fbl.h"
 #include "store/compact_bars.h"
-#include "store/fbl.h"
 
 namespace brevant {
 

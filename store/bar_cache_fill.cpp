@@ -9,23 +9,27 @@
 // rows of one day that query returns first is the engine's choice, which no
 // pass can know; such stocks are asked with their own query.
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 #include "store/bar_cache.h"
 #include "store/price_history.h"
+#include "store/schema.h"
 
 namespace brevant {
 namespace {
 
-constexpr const char* kAllRowsSql = "SELECT SYMBOL, DATA, OPN, HIGH, LOW, CLS, VOL FROM DATATABLE";
+// The symbol, then the row's values from column 1 on.
+const std::string kAllRowsSql =
+    std::string("SELECT SYMBOL, ") + schema::kRowValues + " FROM DATATABLE";
+constexpr int kFirstValue = 1;
 // Distinct keys of the (symbol, date, prices) index and of the symbol index,
 // as the last import's statistics left them: only a guess.
-constexpr const char* kStatisticsSql =
-    "SELECT RDB$INDEX_NAME, RDB$STATISTICS FROM RDB$INDICES WHERE RDB$RELATION_NAME = "
-    "'DATATABLE' AND RDB$INDEX_NAME IN ('IDX0', 'IDX1')";
+const std::string kStatisticsSql =
+    std::string("SELECT TRIM(RDB$INDEX_NAME), RDB$STATISTICS FROM RDB$INDICES WHERE "
+                "RDB$RELATION_NAME = 'DATATABLE' AND RDB$INDEX_NAME IN ('") +
+    schema::kRowsIndex + "', '" + schema::kSymbolIndex + "')";
 constexpr long kReportEvery = 8192;
 // Rows a stock gathers before the days too old to be kept are cut off.
 constexpr std::size_t kTrimAt = kMaxHistoryDays + kMaxHistoryDays / 4;
@@ -48,8 +52,8 @@ RowEstimate EstimateRows(TFBLDsql& sql) {
         const double selectivity = sql.FieldAsFloat(1);
         if (!(selectivity > 0 && selectivity <= 1)) continue;
         const long distinct = static_cast<long>(1 / selectivity + 0.5);
-        if (name.starts_with("IDX0")) e.rows = distinct;
-        if (name.starts_with("IDX1")) e.stocks = distinct;
+        if (name == schema::kRowsIndex) e.rows = distinct;
+        if (name == schema::kSymbolIndex) e.stocks = distinct;
     }
     return e;
 }
@@ -196,21 +200,6 @@ bool StopWanted(const BarCacheFillCallbacks& cb, long rows, long expected) {
     return cb.stopRequested && cb.stopRequested();
 }
 
-bool AnyNull(const TFBLDsql& sql) {
-    for (int column = 1; column <= 6; ++column)
-        if (sql.FieldIsNull(column)) return true;
-    return false;
-}
-
-CompactBar RowFrom(const TFBLDsql& sql) {
-    return {static_cast<std::int32_t>(std::trunc(sql.FieldAsDateTime(1))),
-            sql.FieldAsFloat(2),
-            sql.FieldAsFloat(3),
-            sql.FieldAsFloat(4),
-            sql.FieldAsFloat(5),
-            sql.FieldAsFloat(6)};
-}
-
 } // namespace
 
 bool TBarCache::FillAll(TFBLTransaction& t, const BarCacheFillCallbacks& cb) {
@@ -231,10 +220,10 @@ bool TBarCache::FillAll(TFBLTransaction& t, const BarCacheFillCallbacks& cb) {
         key = sql.FieldAsString(0);
         key.erase(key.find_last_not_of(' ') + 1);
         const std::uint32_t stock = gathered.IdFor(key);
-        if (AnyNull(sql))
+        if (QuoteRowHasNull(sql, kFirstValue))
             gathered.MarkIrregular(stock);
         else
-            gathered.Add(stock, RowFrom(sql));
+            gathered.Add(stock, ReadQuoteRow(sql, kFirstValue));
     }
     // Everything is read: a stop asked for now would only waste the pass.
     if (cb.reading) cb.reading(rows, estimate.rows);

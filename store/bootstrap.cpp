@@ -2,11 +2,13 @@
 #include "store/bootstrap.h"
 
 #include <filesystem>
+#include <stdexcept>
 
+#include "fbl/fbl_errors.h"
 #include "store/database_address.h"
-#include "store/fbl_errors.h"
 #include "store/import_generation.h"
 #include "store/quote_indexes.h"
+#include "store/saved_screens.h"
 #include "store/schema.h"
 #include "store/transaction_guard.h"
 #include "ta/indicator_params.h"
@@ -21,27 +23,34 @@ namespace {
 constexpr const char* kMarkSettingsPending = "COMMENT ON TABLE INDICATOR IS 'defaults pending'";
 constexpr const char* kClearSettingsMark = "COMMENT ON TABLE INDICATOR IS NULL";
 
-constexpr const char* kQuoteIndexes[] = {"IDX0", "IDX1", "IDX2", "IDX3"};
+// A failure whose kind is known where it happens; any other failure of a
+// step is told apart by CheckFirebird.
+class OpenError : public std::runtime_error {
+public:
+    OpenError(OpenFailure failure, const std::string& message)
+        : std::runtime_error(message), failure(failure) {}
+    OpenFailure failure;
+};
 
 void Say(const ProgressCallbacks& p, const char* text) {
     if (p.status) p.status(text);
     if (p.processMessages) p.processMessages();
 }
 
-void Exec(TFBLDsql& sql, const char* text) {
+void Exec(TFBLDsql& sql, const std::string& text) {
     sql.SetSQL(text);
     sql.ExecSQL();
 }
 
 // Every name the query's first column lists.
-std::set<std::string> Names(TFBLDsql& sql, const char* text) {
+std::set<std::string> Names(TFBLDsql& sql, const std::string& text) {
     std::set<std::string> names;
     Exec(sql, text);
     for (sql.First(); !sql.Eof(); sql.Next()) names.insert(sql.FieldAsString(0));
     return names;
 }
 
-int Count(TFBLDsql& sql, const char* text) {
+int Count(TFBLDsql& sql, const std::string& text) {
     Exec(sql, text);
     sql.First();
     return sql.FieldAsInteger(0);
@@ -66,6 +75,8 @@ void CreateFileWhenMissing(BootstrapContext& c) {
         Say(c.progress, "Checking existing database...");
         return;
     }
+    if (c.whenMissing == WhenMissing::Refuse)
+        throw OpenError(OpenFailure::Missing, "no database at " + c.path);
     Say(c.progress, "Creating empty database...");
     c.store.DB1.CreateDatabase(c.path, kDatabaseUser, kDatabasePassword, schema::kDialect,
                                schema::kPageSize);
@@ -80,15 +91,17 @@ std::string UserText(const TFBLDatabase& db) {
 [[noreturn]] void ThrowServerError(const EFBLError& e, const BootstrapContext& c) {
     const TFBLDatabase& db = c.store.DB1;
     if (IsServerUnreachable(e))
-        throw ServerDatabaseError(
+        throw OpenError(
+            OpenFailure::Unreachable,
             "cannot reach the database server of " + c.path + " (waited at most " +
-            std::to_string(kServerConnectTimeoutSeconds) +
-            " s): check that the server runs and that the host name and port are right. " +
-            "The server said: " + e.what());
+                std::to_string(kServerConnectTimeoutSeconds) +
+                " s): check that the server runs and that the host name and port are right. " +
+                "The server said: " + e.what());
     if (IsLoginRefused(e))
-        throw ServerLoginRefused("the database server refused the login of user " + UserText(db) +
-                                 ": give a user name and password the server knows "
-                                 "(ISC_USER and ISC_PASSWORD, or --user and --password-file)");
+        throw OpenError(OpenFailure::LoginRefused,
+                        "the database server refused the login of user " + UserText(db) +
+                            ": give a user name and password the server knows "
+                            "(ISC_USER and ISC_PASSWORD, or --user and --password-file)");
     throw e;
 }
 
@@ -101,14 +114,15 @@ void CreateOnServer(BootstrapContext& c) {
         db.CreateDatabase(c.path, db.User, db.Password, schema::kDialect, schema::kPageSize);
     } catch (const EFBLError& e) {
         if (!IsNotPermitted(e) && !IsDatabaseMissing(e)) ThrowServerError(e, c);
-        throw ServerDatabaseError(
+        throw OpenError(
+            OpenFailure::Other,
             "there is no database at " + c.path + " and the server did not create it for user " +
-            UserText(db) +
-            ": ask the server's administrator to create it (isql-fb: CREATE DATABASE "
-            "'/path/BREVDATA.BVD';) and to give its path or an alias, or to allow you to "
-            "create databases (GRANT CREATE DATABASE TO USER name) in a folder the server may "
-            "write to. The server said: " +
-            e.what());
+                UserText(db) +
+                ": ask the server's administrator to create it (isql-fb: CREATE DATABASE "
+                "'/path/BREVDATA.BVD';) and to give its path or an alias, or to allow you to "
+                "create databases (GRANT CREATE DATABASE TO USER name) in a folder the server may "
+                "write to. The server said: " +
+                e.what());
     }
 }
 
@@ -140,9 +154,11 @@ void LookAtTheFile(BootstrapContext& c) {
     InTransaction(c.store, [&](TFBLDsql& sql) {
         parts.tables = Names(sql, "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE "
                                   "RDB$VIEW_SOURCE IS NULL AND RDB$RELATION_NAME IN "
-                                  "('DATATABLE', 'SPLIT', 'INDICATOR', 'IMPORTGEN')");
+                                  "('DATATABLE', 'SPLIT', 'INDICATOR', 'IMPORTGEN', "
+                                  "'SAVEDSCREEN')");
         parts.indexes = Names(sql, "SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE "
-                                   "RDB$INDEX_NAME IN ('IDX0', 'IDX1', 'IDX2', 'IDX3')");
+                                   "RDB$INDEX_NAME IN " +
+                                       schema::QuoteIndexList());
         parts.settingsPending =
             Count(sql, "SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = "
                        "'INDICATOR' AND RDB$DESCRIPTION = 'defaults pending'") > 0;
@@ -170,7 +186,7 @@ void StorePageCacheInNewFile(BootstrapContext& c) {
     db.Connect();
 }
 
-void CreateTable(BootstrapContext& c, const char* table, const char* statement) {
+void CreateTable(BootstrapContext& c, const char* table, const std::string& statement) {
     if (c.parts.tables.contains(table)) return;
     InTransaction(c.store, [&](TFBLDsql& sql) { Exec(sql, statement); });
     c.parts.tables.insert(table);
@@ -178,13 +194,13 @@ void CreateTable(BootstrapContext& c, const char* table, const char* statement) 
 
 void CreateQuoteTable(BootstrapContext& c) {
     if (!c.parts.tables.contains("DATATABLE")) Say(c.progress, "Creating table...");
-    CreateTable(c, "DATATABLE", schema::kCreateDataTable);
+    CreateTable(c, "DATATABLE", schema::CreateDataTable());
 }
 
-template <int N> void CreateQuoteIndex(BootstrapContext& c) {
-    if (c.parts.indexes.contains(kQuoteIndexes[N])) return;
-    InTransaction(c.store, [](TFBLDsql& sql) { Exec(sql, schema::kCreateIndexes[N]); });
-    c.parts.indexes.insert(kQuoteIndexes[N]);
+template <std::size_t N> void CreateQuoteIndex(BootstrapContext& c) {
+    if (c.parts.indexes.contains(schema::kQuoteIndexes[N])) return;
+    InTransaction(c.store, [](TFBLDsql& sql) { Exec(sql, schema::CreateQuoteIndex(N)); });
+    c.parts.indexes.insert(schema::kQuoteIndexes[N]);
 }
 
 // An import killed while the indexes were off for a bulk load leaves them
@@ -196,7 +212,7 @@ void ReactivateIndexes(BootstrapContext& c) {
 }
 
 void CreateActionTable(BootstrapContext& c) {
-    CreateTable(c, "SPLIT", schema::kCreateSplit);
+    CreateTable(c, "SPLIT", schema::CreateSplit());
 }
 
 void CreateSettingsTable(BootstrapContext& c) {
@@ -232,21 +248,26 @@ void CreateImportGeneration(BootstrapContext& c) {
     c.parts.importGenerationRow = true;
 }
 
+void CreateSavedScreens(BootstrapContext& c) {
+    CreateTable(c, "SAVEDSCREEN", kCreateSavedScreens);
+}
+
 const BootstrapStep kSteps[] = {
     {"create the file when missing", CreateFileWhenMissing},
     {"attach", Attach},
     {"look at the file", LookAtTheFile},
     {"page cache of a new file", StorePageCacheInNewFile},
     {"DATATABLE", CreateQuoteTable},
-    {"IDX0", CreateQuoteIndex<0>},
-    {"IDX1", CreateQuoteIndex<1>},
-    {"IDX2", CreateQuoteIndex<2>},
-    {"IDX3", CreateQuoteIndex<3>},
+    {schema::kQuoteIndexes[0], CreateQuoteIndex<0>},
+    {schema::kQuoteIndexes[1], CreateQuoteIndex<1>},
+    {schema::kQuoteIndexes[2], CreateQuoteIndex<2>},
+    {schema::kQuoteIndexes[3], CreateQuoteIndex<3>},
     {"indexes left off", ReactivateIndexes},
     {"SPLIT", CreateActionTable},
     {"INDICATOR", CreateSettingsTable},
     {"default settings", InsertDefaultSettings},
     {"IMPORTGEN", CreateImportGeneration},
+    {"SAVEDSCREEN", CreateSavedScreens},
 };
 
 } // namespace
@@ -255,23 +276,28 @@ std::span<const BootstrapStep> BootstrapSteps() {
     return kSteps;
 }
 
-bool CheckFirebird(TDataStore& store, const std::string& path, const ProgressCallbacks& progress,
-                   std::string* error, OpenFailure* failure) {
-    if (failure) *failure = OpenFailure::None;
-    if (store.DB1.Connected()) return true;
+OpenResult CheckFirebird(TDataStore& store, const std::string& path,
+                         const ProgressCallbacks& progress, WhenMissing whenMissing) {
+    if (store.DB1.Connected()) return {};
+    const bool onServer = IsServerAddress(path);
+    OpenResult result;
     try {
-        BootstrapContext context{store, path, progress, {}, IsServerAddress(path)};
+        BootstrapContext context{store, path, progress, {}, onServer, whenMissing};
         for (const BootstrapStep& step : BootstrapSteps()) step.run(context);
         if (progress.processMessages) progress.processMessages();
-        return true;
+        return result;
+    } catch (const OpenError& e) {
+        result = {e.failure, e.what()};
+    } catch (const EFBLError& e) {
+        // The embedded engine keeps an open file to its own process; a server
+        // speaks for itself.
+        result = {!onServer && IsInUseElsewhere(e) ? OpenFailure::InUseElsewhere
+                                                   : OpenFailure::Other,
+                  e.what()};
     } catch (const std::exception& e) {
-        if (error) *error = e.what();
-        if (failure)
-            *failure = dynamic_cast<const ServerLoginRefused*>(&e) ? OpenFailure::LoginRefused
-                                                                   : OpenFailure::Other;
+        result = {OpenFailure::Other, e.what()};
     } catch (...) {
-        if (error) *error = "unknown error";
-        if (failure) *failure = OpenFailure::Other;
+        result = {OpenFailure::Other, "unknown error"};
     }
     // Nothing is deleted; the failed step's transaction was rolled back by
     // its guard.
@@ -279,7 +305,7 @@ bool CheckFirebird(TDataStore& store, const std::string& path, const ProgressCal
         if (store.DB1.Connected()) store.DB1.Disconnect();
     } catch (...) {
     }
-    return false;
+    return result;
 }
 
 std::string MissingFileMessage() {

@@ -16,28 +16,58 @@ struct ProgressCallbacks {
     std::function<void()> processMessages;          // let the caller's UI breathe
 };
 
-// Attaches `path`, creating the file when it does not exist, and creates
-// whatever of the three tables, four indexes, default settings rows and the
-// import generation the file lacks: a new file, an older one, or one whose
-// creation was cut off at any point. Nothing is ever deleted. Returns true
-// when DB1 is attached; on any failure returns false (the caller shows
-// MissingFileMessage()) and, when `error` is given, stores the failure's text
-// there for logs and the command line.
+// Why a database could not be opened.
+enum class OpenFailure {
+    None,
+    LoginRefused,   // the server refused the user name or the password
+    Unreachable,    // no connection to the server could be made in time
+    Missing,        // no database file, and none was to be created
+    InUseElsewhere, // another process's embedded engine holds the file
+    Other,          // anything else: the message says what
+};
+
+// What opening a database came to. The failure's kind is decided here, once,
+// for every front end to switch on.
+struct OpenResult {
+    OpenFailure Failure = OpenFailure::None;
+    // The failure in words: for a server's refusals, what to do about them;
+    // "no database at PATH" for Missing; otherwise the error's own text.
+    // Empty when the database is open.
+    std::string Message;
+
+    bool Opened() const { return Failure == OpenFailure::None; }
+    explicit operator bool() const { return Opened(); }
+};
+
+// What CheckFirebird does about a database file that does not exist.
+enum class WhenMissing {
+    Create, // creates it, as on the program's first run
+    Refuse, // fails with OpenFailure::Missing and creates nothing
+};
+
+// Attaches `path`, creating the file when it does not exist (unless
+// `whenMissing` refuses to), and creates whatever of the three tables, four
+// indexes, default settings rows, the import generation and the saved
+// screens' table the file lacks: a new file, an older one, or one whose
+// creation was cut off at any point.
+// Nothing is ever deleted. DB1 is attached exactly when the result is Opened;
+// the window shows MissingFileMessage() for a local file that failed.
 //
 // `path` may also name a database on a server (IsServerAddress): the store's
 // DB1.User and DB1.Password log in there. Such a database is attached with a
 // connect timeout, created through the server when it does not exist and the
-// server allows it, and nothing of it is touched locally (no page-cache
-// setting in its header: the server's configuration decides). Its failures
-// are told in words a user can act on; `failure` says which kind it was.
-enum class OpenFailure { None, LoginRefused, Other };
-bool CheckFirebird(TDataStore& store, const std::string& path, const ProgressCallbacks& progress,
-                   std::string* error = nullptr, OpenFailure* failure = nullptr);
+// server allows it (whatever `whenMissing` says: the server decides who may),
+// and nothing of it is touched locally (no page-cache setting in its header:
+// the server's configuration decides). Its failures are told in words a user
+// can act on.
+OpenResult CheckFirebird(TDataStore& store, const std::string& path,
+                         const ProgressCallbacks& progress,
+                         WhenMissing whenMissing = WhenMissing::Create);
 
 // What of its own a database file holds, as the bootstrap found it and has
 // added since.
 struct FileParts {
-    std::set<std::string> tables;  // DATATABLE, SPLIT, INDICATOR, IMPORTGEN
+    std::set<std::string> tables;  // DATATABLE, SPLIT, INDICATOR, IMPORTGEN, SAVEDSCREEN
     std::set<std::string> indexes; // IDX0 to IDX3
     bool settingsPending = false;  // INDICATOR made, its default rows not yet in
     bool importGenerationRow = false;
@@ -51,6 +81,7 @@ struct BootstrapContext {
     const ProgressCallbacks& progress;
     FileParts parts;
     bool onServer = false; // IsServerAddress(path)
+    WhenMissing whenMissing = WhenMissing::Create;
 };
 
 // One step of CheckFirebird. After the file, the attachment and one look at

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "store/fbl.h"
+#include "fbl/fbl.h"
 
 namespace brevant {
 

@@ -35,16 +35,4 @@ DatabaseLogin ServerLogin(const std::string& user, const std::string& passwordFi
 // How long connecting to a server may take before it counts as unreachable.
 inline constexpr int kServerConnectTimeoutSeconds = 10;
 
-// A failure to open a database on a server, said in words a user can act on.
-class ServerDatabaseError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// The server refused the user name or the password.
-class ServerLoginRefused : public ServerDatabaseError {
-public:
-    using ServerDatabaseError::ServerDatabaseError;
-};
-
 } // namespace brevant

@@ -3,7 +3,7 @@
 
 #include <atomic>
 
-#include "store/fbl_errors.h"
+#include "fbl/fbl_errors.h"
 
 namespace brevant {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "store/fbl.h"
+#include "fbl/fbl.h"
 
 namespace brevant {
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "store/bar_cache.h"
-#include "store/quote_line.h"
+#include "store/schema.h"
 #include "store/stock_list.h"
 #include "store/transaction_guard.h"
 
@@ -16,8 +16,8 @@ namespace {
 // The symbol is bound, so any symbol the import stored loads. No row limit:
 // the reading stops at the first row of a day beyond the limit, however many
 // duplicate rows came before it.
-constexpr const char* kHistorySql = "SELECT DATA, OPN, HIGH, LOW, CLS, VOL FROM "
-                                    "DATATABLE WHERE SYMBOL=? order by DATA DESC";
+const std::string kHistorySql = std::string("SELECT ") + schema::kRowValues +
+                                " FROM DATATABLE WHERE SYMBOL=? order by DATA DESC";
 
 // Trailing blanks do not count in SQL comparisons of text.
 bool FitsSymbolColumn(const std::string& symbol) {
@@ -25,16 +25,22 @@ bool FitsSymbolColumn(const std::string& symbol) {
     return last == std::string::npos || last < kSymbolWidth;
 }
 
-CompactBar RowAt(const TFBLDsql& sql) {
-    return {static_cast<std::int32_t>(std::trunc(sql.FieldAsDateTime(0))),
-            sql.FieldAsFloat(1),
-            sql.FieldAsFloat(2),
-            sql.FieldAsFloat(3),
-            sql.FieldAsFloat(4),
-            sql.FieldAsFloat(5)};
+} // namespace
+
+CompactBar ReadQuoteRow(const TFBLDsql& sql, int first) {
+    return {static_cast<std::int32_t>(std::trunc(sql.FieldAsDateTime(first))),
+            sql.FieldAsFloat(first + 1),
+            sql.FieldAsFloat(first + 2),
+            sql.FieldAsFloat(first + 3),
+            sql.FieldAsFloat(first + 4),
+            sql.FieldAsFloat(first + 5)};
 }
 
-} // namespace
+bool QuoteRowHasNull(const TFBLDsql& sql, int first) {
+    for (int column = first; column < first + schema::kRowValueCount; ++column)
+        if (sql.FieldIsNull(column)) return true;
+    return false;
+}
 
 CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol) {
     CompactBars rows;
@@ -49,7 +55,7 @@ CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol) {
     // Newest first; the rows of one day are adjacent and the first of them
     // is the day's bar.
     for (; !sql.Eof(); sql.Next()) {
-        const CompactBar row = RowAt(sql);
+        const CompactBar row = ReadQuoteRow(sql, 0);
         if (!rows.empty() && rows.back().day == row.day) continue;
         if (rows.size() == kMaxHistoryDays) break;
         rows.push_back(row);

@@ -16,6 +16,13 @@ class TBarCache;
 // Most distinct days loaded per stock.
 inline constexpr int kMaxHistoryDays = 350;
 
+// The row `sql` stands at, from a query that selects schema::kRowValues from
+// its column `first` on: the day (time of day dropped) and the five values.
+// The loader and the cache fill read their rows through it.
+CompactBar ReadQuoteRow(const TFBLDsql& sql, int first);
+// True when one of those columns of the row is null.
+bool QuoteRowHasNull(const TFBLDsql& sql, int first);
+
 // The stock's kMaxHistoryDays newest distinct days, oldest first, read on
 // `sql`'s transaction (which must be started): of several rows of one day the
 // first the server returns is used, and rows of a day already held do not

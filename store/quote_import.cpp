@@ -5,13 +5,14 @@
 #include <optional>
 #include <stdexcept>
 
-#include "store/fbl_errors.h"
+#include "fbl/fbl_errors.h"
+#include "quotes/quote_file.h"
+#include "quotes/to_float.h"
 #include "store/import_generation.h"
-#include "store/quote_file.h"
 #include "store/quote_indexes.h"
 #include "store/schema.h"
-#include "store/to_float.h"
 #include "store/transaction_guard.h"
+#include "store/work_error.h"
 
 namespace brevant {
 namespace {
@@ -316,7 +317,7 @@ void TQuoteImport::RefreshStatistics() {
     TFBLDsql& sql = store_.SQL_index;
     StartTransactionRecovering(t);
     TransactionGuard guard(t);
-    for (const char* index : {"IDX0", "IDX1", "IDX2", "IDX3"}) {
+    for (const char* index : schema::kQuoteIndexes) {
         try {
             sql.SetSQL(std::string("SET STATISTICS INDEX ") + index);
             sql.ExecSQL();
@@ -327,7 +328,8 @@ void TQuoteImport::RefreshStatistics() {
             // and a login that may not alter the table (a team member other than
             // its owner): the rows are committed, the owner's next import
             // refreshes the statistics.
-            if (std::string_view(index) != "IDX0" && !IsLockConflict(e) && !IsNotPermitted(e))
+            if (std::string_view(index) != schema::kRowsIndex && !IsLockConflict(e) &&
+                !IsNotPermitted(e))
                 throw;
         }
     }

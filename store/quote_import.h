@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "store/csv_layout.h"
-#include "store/csv_quotes.h"
+#include "quotes/csv_layout.h"
+#include "quotes/csv_quotes.h"
+#include "quotes/import_progress.h"
+#include "quotes/quote_line.h"
 #include "store/data_store.h"
-#include "store/import_progress.h"
-#include "store/quote_line.h"
 #include "store/quote_rows.h"
 
 namespace brevant {
@@ -90,9 +90,9 @@ struct ImportResult {
 
 // Reads quote files and stores one DATATABLE row per accepted line and one
 // SPLIT row per new dividend or split. Each file's layout is told from its
-// first line (csv_layout.h): the import's own (quote_line.h) or a CSV layout
-// (csv_quotes.h); a file whose layout is refused is reported and passed over,
-// and the import goes on.
+// first line (quotes/csv_layout.h): the import's own (quotes/quote_line.h)
+// or a CSV layout (quotes/csv_quotes.h); a file whose layout is refused is
+// reported and passed over, and the import goes on.
 // Each file's quote rows go in one transaction: a file cut off by a failure
 // or a killed process leaves none of them. Action rows are committed one by
 // one as they come (their duplicate check keeps a second import from adding

@@ -5,12 +5,11 @@
 #include <algorithm>
 #include <climits>
 
+#include "store/schema.h"
 #include "store/transaction_guard.h"
 
 namespace brevant {
 namespace {
-
-constexpr const char* kQuoteIndexes[] = {"IDX0", "IDX1", "IDX2", "IDX3"};
 
 // Measured (bench/README.md): 175,000 rows into 175,000 to 700,000 take 30 to
 // 50 % less processor time and 35 to 60 % fewer page writes with the indexes
@@ -81,8 +80,8 @@ bool OtherAttachmentsPresent(TFBLTransaction& t) {
 std::vector<std::string> InactiveQuoteIndexes(TFBLTransaction& t) {
     TFBLDsql sql(&t);
     sql.SetSQL("SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE RDB$RELATION_NAME = "
-               "'DATATABLE' AND RDB$INDEX_INACTIVE = 1 AND RDB$INDEX_NAME IN "
-               "('IDX0', 'IDX1', 'IDX2', 'IDX3') ORDER BY 1");
+               "'DATATABLE' AND RDB$INDEX_INACTIVE = 1 AND RDB$INDEX_NAME IN " +
+               schema::QuoteIndexList() + " ORDER BY 1");
     sql.ExecSQL();
     std::vector<std::string> names;
     for (; !sql.Eof(); sql.Next()) names.push_back(sql.FieldAsString(0));
@@ -91,7 +90,7 @@ std::vector<std::string> InactiveQuoteIndexes(TFBLTransaction& t) {
 
 void SetQuoteIndexesActive(TFBLTransaction& t, bool active) {
     TFBLDsql sql(&t);
-    for (const char* index : kQuoteIndexes) {
+    for (const char* index : schema::kQuoteIndexes) {
         sql.SetSQL(std::string("ALTER INDEX ") + index + (active ? " ACTIVE" : " INACTIVE"));
         sql.ExecSQL();
     }

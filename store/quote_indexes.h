@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "store/fbl.h"
+#include "fbl/fbl.h"
 
 namespace brevant {
 

@@ -5,19 +5,31 @@
 
 namespace brevant {
 
+namespace {
+
+// The parameter of each column of the quote table is named by this letter
+// and the row's number.
+constexpr std::array<char, schema::kQuoteColumnCount> kParameterLetters = {'S', 'N', 'D', 'O',
+                                                                           'H', 'L', 'C', 'V'};
+
+} // namespace
+
 std::string QuoteRowsStatement(std::size_t rows) {
+    const auto& columns = schema::QuoteColumns();
     std::string head = "EXECUTE BLOCK (";
     std::string body = " AS BEGIN";
     for (std::size_t r = 0; r < rows; ++r) {
         const std::string n = std::to_string(r);
         if (r > 0) head += ", ";
-        // The parameters carry the columns' own types, so a value the table
-        // refuses is refused here the same way.
-        head += "S" + n + " VARCHAR(10) = ?, N" + n + " VARCHAR(55) = ?, D" + n + " DATE = ?, O" +
-                n + " FLOAT = ?, H" + n + " FLOAT = ?, L" + n + " FLOAT = ?, C" + n +
-                " FLOAT = ?, V" + n + " FLOAT = ?";
-        body += " INSERT INTO DATATABLE VALUES (:S" + n + ", :N" + n + ", :D" + n + ", :O" + n +
-                ", :H" + n + ", :L" + n + ", :C" + n + ", :V" + n + ");";
+        body += " INSERT INTO DATATABLE VALUES (";
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const std::string name = kParameterLetters[c] + n;
+            // The parameters carry the columns' own types, so a value the
+            // table refuses is refused here the same way.
+            head += (c > 0 ? ", " : "") + name + " " + columns[c].type + " = ?";
+            body += (c > 0 ? ", :" : ":") + name;
+        }
+        body += ");";
     }
     return head + ")" + body + " END";
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "store/fbl.h"
+#include "fbl/fbl.h"
 
 namespace brevant {
 

@@ -9,7 +9,7 @@
 // StartTransaction refuses it ("Transaction is active"); it is never committed.
 #pragma once
 
-#include "store/fbl.h"
+#include "fbl/fbl.h"
 
 namespace brevant {
 

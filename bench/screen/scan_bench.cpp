@@ -107,9 +107,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     TDataStore store;
-    std::string error;
-    if (!CheckFirebird(store, argv[i], {}, &error)) {
-        std::fprintf(stderr, "%s: %s\n", argv[i], error.c_str());
+    if (const OpenResult opened = CheckFirebird(store, argv[i], {}); !opened) {
+        std::fprintf(stderr, "%s: %s\n", argv[i], opened.Message.c_str());
         return 1;
     }
     Clock::time_point t = Clock::now();

@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "store/csv_layout.h"
-#include "store/csv_quotes.h"
-#include "store/quote_file.h"
-#include "store/quote_line.h"
-#include "store/to_float.h"
+#include "quotes/csv_layout.h"
+#include "quotes/csv_quotes.h"
+#include "quotes/quote_file.h"
+#include "quotes/quote_line.h"
+#include "quotes/to_float.h"
 
 using namespace brevant;
 using Clock = std::chrono::steady_clock;

@@ -84,8 +84,9 @@ int main(int argc, char** argv) {
             s.DB1.SetPageBuffers = 0;
         }
         s.DB1.Connect();
-        Exec(s.DB1, schema::kCreateDataTable);
-        for (const char* index : schema::kCreateIndexes) Exec(s.DB1, index);
+        Exec(s.DB1, schema::CreateDataTable());
+        for (std::size_t index = 0; index < schema::kQuoteIndexCount; ++index)
+            Exec(s.DB1, schema::CreateQuoteIndex(index));
 
         const auto t1 = Clock::now();
         long rows = 0;

@@ -24,9 +24,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     TDataStore store;
-    std::string error;
-    if (!CheckFirebird(store, argv[1], {}, &error)) {
-        std::fprintf(stderr, "%s: %s\n", argv[1], error.c_str());
+    if (const OpenResult opened = CheckFirebird(store, argv[1], {}); !opened) {
+        std::fprintf(stderr, "%s: %s\n", argv[1], opened.Message.c_str());
         return 1;
     }
     const double t0 = Now();

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "store/quote_line.h"
-#include "store/to_float.h"
+#include "quotes/quote_line.h"
+#include "quotes/to_float.h"
 
 namespace {
 

@@ -79,9 +79,8 @@ int main(int argc, char** argv) {
     ui::SetUi(&ui);
 
     BenchHost host;
-    std::string error;
-    if (!CheckFirebird(host.Store(), argv[1], {}, &error)) {
-        std::fprintf(stderr, "cannot open %s: %s\n", argv[1], error.c_str());
+    if (const OpenResult opened = CheckFirebird(host.Store(), argv[1], {}); !opened) {
+        std::fprintf(stderr, "cannot open %s: %s\n", argv[1], opened.Message.c_str());
         return 1;
     }
     TForm8 update(host);

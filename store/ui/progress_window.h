@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "store/import_progress.h"
+#include "quotes/import_progress.h"
 #include "ui/progress_window.h"
 
 class QLabel;

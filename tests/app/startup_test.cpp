@@ -1,5 +1,6 @@
 // Brevant Dira — start-up, minimizing and shutdown of the program.
 #include <QListWidget>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTabWidget>
 
@@ -19,6 +20,7 @@ private slots:
     void FirstRunInEmptyFolder();
     void SecondRunAfterImport();
     void UnusableDatabaseEndsWithOneMessage();
+    void DatabaseHeldByAnotherProgramIsNamed();
     void NoFolderForTheDatabaseEndsNamingTheOption();
     void MinimizeTakesEveryWindow();
     void CloseAndExitDisconnect_data();
@@ -40,7 +42,7 @@ void StartupTest::FirstRunInEmptyFolder() {
     QVERIFY(run.Ui.Messages[0].endsWith("choose \r\nUpdate Database. Thank you."));
     QVERIFY(run.Main().windowState() & Qt::WindowMaximized);
     QVERIFY(!run.w().Form4->isVisible());
-    QCOMPARE(run.Main().ListBox1->count(), 0);
+    QCOMPARE(run.Main().Lists.ListBox1->count(), 0);
     QCOMPARE(run.Main().windowTitle(), QString(TForm1::kCaption));
     // The guide opens once, about 150 ms after the window came up, and not again.
     QTRY_COMPARE(run.GuideOpenings, 1);
@@ -55,9 +57,9 @@ void StartupTest::SecondRunAfterImport() {
         {run.Write("q.txt", Quotes("BRV", "Bravo Corp", 5) + Quotes("ZZA", "alpha Mills", 3))});
     run.Start();
     QVERIFY(run.Ui.Messages.isEmpty());
-    QCOMPARE(run.Main().ListBox1->count(), 2);
-    QCOMPARE(run.Main().ListBox1->currentRow(), 0);
-    QCOMPARE(run.Main().ListBox1->currentItem()->text(), QString("alpha Mills , ZZA"));
+    QCOMPARE(run.Main().Lists.ListBox1->count(), 2);
+    QCOMPARE(run.Main().Lists.ListBox1->currentRow(), 0);
+    QCOMPARE(run.Main().Lists.ListBox1->currentItem()->text(), QString("alpha Mills , ZZA"));
     QCOMPARE(run.Main().windowTitle(), QString(" Brevant Dira          alpha Mills , ZZA"));
     QCOMPARE(run.Main().Bars.size(), std::size_t(3));
     QTest::qWait(300);
@@ -73,6 +75,31 @@ void StartupTest::UnusableDatabaseEndsWithOneMessage() {
     QVERIFY(!run.Main().isVisible());
     QVERIFY(!run.w().Form4->isVisible());
     QCOMPARE(run.GuideOpenings, 0);
+}
+
+// Another process's embedded engine holds the file (a window or brevant-cli
+// already running): the message says so, and the program ends.
+void StartupTest::DatabaseHeldByAnotherProgramIsNamed() {
+    AppRun run;
+    run.Prefill({});
+    const QString database = QString::fromStdString(run.DatabaseFile());
+    const QString ready = QString::fromStdString(run.Folder()) + "ready";
+    const QString release = QString::fromStdString(run.Folder()) + "release";
+    QProcess holder;
+    holder.start(HOLD_OPEN_PATH, {database, ready, release});
+    const auto releaseHolder = qScopeGuard([&] {
+        QFile(release).open(QIODevice::WriteOnly);
+        holder.waitForFinished(30000);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ready), 20000);
+    run.Start();
+    QTest::qWait(400);
+    QCOMPARE(run.Ui.Messages.size(), 1);
+    QVERIFY2(run.Ui.Messages[0].startsWith("The database is in use by another program:\r\n" +
+                                           database + "\r\n"),
+             qPrintable(run.Ui.Messages[0]));
+    QVERIFY(run.Main().Closing());
+    QVERIFY(!run.Main().isVisible());
 }
 
 // An installed program (its folder not writable) with neither HOME nor
@@ -115,7 +142,7 @@ void StartupTest::MinimizeTakesEveryWindow() {
     QVERIFY(!run.w().HelpWindow->isVisible());
     run.Main().setWindowState(Qt::WindowMaximized);
     QVERIFY(run.w().HelpWindow->isVisible());
-    QCOMPARE(run.Main().ListBox1->currentItem()->text(), QString("Acme Corp , ACM"));
+    QCOMPARE(run.Main().Lists.ListBox1->currentItem()->text(), QString("Acme Corp , ACM"));
 }
 
 void StartupTest::CloseAndExitDisconnect_data() {
@@ -131,7 +158,7 @@ void StartupTest::CloseAndExitDisconnect() {
     QTRY_COMPARE(run.GuideOpenings, 1);
     QVERIFY(run.Main().Store().DB1.Connected());
     if (viaExit)
-        run.Main().Exit2Click();
+        run.Main().Menu.Exit2Click();
     else
         run.Main().close();
     QVERIFY(!run.Main().Store().DB1.Connected());

@@ -10,11 +10,11 @@
 #include <string_view>
 #include <vector>
 
-#include "store/csv_fields.h"
-#include "store/csv_layout.h"
-#include "store/csv_quotes.h"
-#include "store/quote_line.h"
-#include "store/to_float.h"
+#include "quotes/csv_fields.h"
+#include "quotes/csv_layout.h"
+#include "quotes/csv_quotes.h"
+#include "quotes/quote_line.h"
+#include "quotes/to_float.h"
 #include "ta/day_date.h"
 
 namespace {

@@ -3,8 +3,14 @@
 which folder's headers, which libraries its targets may link, and that the core
 stays free of widgets.
 
-    ta <- store <- screen;   ta <- chart <- chart/render;   ta <- ui <- chart/render;
+    ta <- quotes <- store <- screen;   ta <- fbl <- store;
+    ta <- formula <- screen <- screen/render;
+    ta <- chart <- chart/render;   ta <- ui <- chart/render;
     ui below every */ui folder;   app and cli on top.
+
+Only fbl/ includes the database client's headers and links the loader of its
+library; only store/ (with the tests and benchmarks) uses fbl/; quotes/, the
+quote-file readers, touches nothing of the database.
 
 Usage: check_layering.py SOURCE_ROOT
 Prints every breach as "path:line: message" and exits with 1 when there is one.
@@ -17,30 +23,39 @@ import sys
 # longest folder here that holds it; tests/ and bench/ may use anything.
 ALLOWED = {
     "ta": set(),
-    "store": {"ta"},
-    "screen": {"ta", "store"},
+    "quotes": {"ta"},
+    "fbl": {"ta"},
+    "formula": {"ta"},
+    "store": {"ta", "quotes", "fbl"},
+    "screen": {"ta", "quotes", "store", "formula"},
+    # The back-test's plot, drawn for the window and for PNG files alike.
+    "screen/render": {"ta", "quotes", "store", "formula", "screen"},
     "chart": {"ta"},
     # The renderer shares the header-only Latin-1 conversion of ui/.
     "chart/render": {"ta", "chart", "ui"},
     "ui": {"ta"},
-    "store/ui": {"ta", "store", "ui"},
-    "screen/ui": {"ta", "store", "screen", "ui"},
+    "store/ui": {"ta", "quotes", "store", "ui"},
+    "screen/ui": {"ta", "quotes", "store", "formula", "screen", "screen/render", "ui"},
     "chart/ui": {"ta", "chart", "chart/render", "ui"},
-    "app": {"ta", "store", "screen", "chart", "chart/render", "ui", "store/ui", "screen/ui",
-            "chart/ui"},
-    "cli": {"ta", "store", "screen", "chart", "chart/render"},
+    "app": {"ta", "quotes", "store", "formula", "screen", "screen/render", "chart",
+            "chart/render", "ui", "store/ui", "screen/ui", "chart/ui"},
+    "cli": {"ta", "quotes", "store", "formula", "screen", "screen/render", "chart",
+            "chart/render"},
 }
 ANYTHING = {"tests", "bench"}
 
 # The core has no widgets: no Qt and no QCustomPlot, in its headers or links.
-CORE = {"ta", "store", "screen", "chart"}
-# Only the database layer loads the database client library.
-DATABASE_PART = "store"
+CORE = {"ta", "quotes", "fbl", "formula", "store", "screen", "chart"}
+# Only the database layer includes the client library's headers and loads it.
+DATABASE_PART = "fbl"
 
 SOURCE_SUFFIXES = (".h", ".hpp", ".c", ".cc", ".cpp", ".cxx")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
-QT_HEADER = re.compile(r"^(Qt\w*(/|$)|Q[A-Z]\w*(\.h)?$|q\w+\.h$)|qcustomplot", re.IGNORECASE)
+# Qt's headers ("QString", "QtCore/QObject", "qglobal.h") by their capitals:
+# a standard header such as <queue> is none of them.
+QT_HEADER = re.compile(r"^(Qt\w*(/|$)|Q[A-Z]\w*(\.h)?$|q\w+\.h$)|(?i:qcustomplot)")
 QT_LIBRARY = re.compile(r"^(Qt\d*::|QCustomPlot|qcustomplot)")
+DATABASE_HEADER = re.compile(r"^(ibase\.h|firebird/|dlfcn\.h)")
 DATABASE_LIBRARY = re.compile(r"^(\$\{CMAKE_DL_LIBS\}|dl|fbclient|Firebird)")
 
 # The only headers ta/ may take from outside itself.
@@ -100,11 +115,14 @@ def source_files(root):
                 yield os.path.relpath(os.path.join(dirpath, name), root)
 
 
-def resolve(root, including, name):
-    """The tree path a quoted include names: beside the including file first, then
-    from the root (every target's include path), or None outside the tree."""
-    beside = os.path.normpath(os.path.join(os.path.dirname(including), name))
-    for candidate in (beside, os.path.normpath(name)):
+def resolve(root, including, name, quoted):
+    """The tree path an include names, or None outside the tree: a quoted one
+    beside the including file first, then (as an angle-bracket one) from the
+    root, which is on every target's include path."""
+    candidates = [os.path.normpath(name)]
+    if quoted:
+        candidates.insert(0, os.path.normpath(os.path.join(os.path.dirname(including), name)))
+    for candidate in candidates:
         if not candidate.startswith("..") and os.path.isfile(os.path.join(root, candidate)):
             return candidate.replace(os.sep, "/")
     return None
@@ -120,19 +138,23 @@ def check_includes(root, path):
             continue
         quoted, name = m.group(1) == '"', m.group(2).strip()
         where = f"{path}:{number}: "
-        target = resolve(root, path, name) if quoted else None
-        if target is not None:
-            used = part_of(target)
+        # A project header, in quotes or angle brackets; one that names a
+        # library folder counts even when the file is not there.
+        target = resolve(root, path, name, quoted)
+        used = part_of(target) if target is not None else part_of(name)
+        if target is not None or used is not None:
             if not may_use(user, used):
                 yield where + f"{folder(user)} includes {used}/ ({name})"
             continue
         # A header from outside the tree.
-        if user in CORE and QT_HEADER.search(name):
+        standard = name in STANDARD_HEADERS
+        if user in CORE and not standard and QT_HEADER.search(name):
             yield where + f"the core ({user}/) includes a widget header ({name})"
-        elif user == "ta" and name not in STANDARD_HEADERS:
+        elif user == "ta" and not standard:
             yield where + f"ta/ includes {name}, neither in ta/ nor a standard header"
-        elif quoted and part_of(name) is not None and not may_use(user, part_of(name)):
-            yield where + f"{folder(user)} includes {part_of(name)}/ ({name})"
+        elif (user not in ANYTHING and user != DATABASE_PART
+              and DATABASE_HEADER.search(name)):
+            yield where + f"{folder(user)} includes a database header ({name})"
 
 
 CMAKE_COMMAND = re.compile(r"\b(add_library|add_executable|target_link_libraries)\s*\(([^)]*)\)",

@@ -11,14 +11,24 @@ import check_layering  # noqa: E402
 
 # A tree that keeps every rule, with the includes and links each folder may use.
 CLEAN = {
-    "ta/calc.h": "#pragma once\n#include <vector>\n#include <cmath>\n",
+    "ta/calc.h": "#pragma once\n#include <vector>\n#include <cmath>\n#include <queue>\n",
     "ta/calc.cpp": '#include "calc.h"\n#include "ta/calc.h"\n#include <cstdio>\n',
     "ta/CMakeLists.txt": "add_library(brevant_ta STATIC calc.cpp)\n",
-    "store/db.h": '#pragma once\n#include "ta/calc.h"\n#include <ibase.h>\n',
-    "store/db.cpp": '#include "store/db.h"\n#include <dlfcn.h>\n',
+    # Standard headers whose names begin with a q are no widget headers.
+    "quotes/line.h": '#pragma once\n#include "ta/calc.h"\n#include <queue>\n',
+    "quotes/line.cpp": '#include "line.h"\n#include <ta/calc.h>\n#include <cstdio>\n',
+    "quotes/CMakeLists.txt": "add_library(brevant_quotes line.cpp)\n"
+                             "target_link_libraries(brevant_quotes PUBLIC brevant_ta)\n",
+    "fbl/fbl.h": '#pragma once\n#include "ta/calc.h"\n#include <ibase.h>\n',
+    "fbl/fbl.cpp": '#include "fbl/fbl.h"\n#include <dlfcn.h>\n#include <firebird/Interface.h>\n',
+    "fbl/CMakeLists.txt": "add_library(brevant_fbl fbl.cpp)\n"
+                          "target_link_libraries(brevant_fbl PUBLIC brevant_ta\n"
+                          "  PRIVATE ${CMAKE_DL_LIBS})\n",
+    "store/db.h": '#pragma once\n#include "ta/calc.h"\n#include "fbl/fbl.h"\n#include <queue>\n',
+    "store/db.cpp": '#include "store/db.h"\n#include <quotes/line.h>\n',
     "store/CMakeLists.txt": "add_library(brevant_store db.cpp)\n"
-                            "target_link_libraries(brevant_store PUBLIC brevant_ta\n"
-                            "  PRIVATE ${CMAKE_DL_LIBS})\n",
+                            "target_link_libraries(brevant_store PUBLIC brevant_ta brevant_quotes\n"
+                            "  brevant_fbl)\n",
     "screen/scan.cpp": '#include "store/db.h"\n#include "ta/calc.h"\n',
     "screen/CMakeLists.txt": "add_library(brevant_screen scan.cpp)\n"
                              "target_link_libraries(brevant_screen PUBLIC brevant_ta brevant_store)\n",
@@ -40,6 +50,7 @@ CLEAN = {
     "app/main.cpp": '#include "app/main.h"\n#include "store/ui/update.cpp"\n',
     "cli/main.cpp": '#include "screen/scan.cpp"\n#include "chart/render/draw.cpp"\n',
     "tests/app/test.cpp": '#include "app/main.h"\n#include "test.moc"\n',
+    "tests/fbl/test.cpp": '#include "fbl/fbl.h"\n#include <ibase.h>\n',
     "bench/app/bench.cpp": '#include "app/main.h"\n',
 }
 
@@ -74,6 +85,43 @@ BREACHES = [
     ("ui/CMakeLists.txt",
      "add_library(brevant_ui box.cpp)\n"
      "target_link_libraries(brevant_ui PUBLIC brevant_store_ui Qt6::Widgets)\n", "brevant_store_ui"),
+    # A widget header is still one beside the standard headers that begin with q.
+    ("store/db.cpp", "#include <QQueue>\n", "widget"),
+    ("quotes/line.cpp", "#include <qcustomplot.h>\n", "widget"),
+    # Project headers in angle brackets are checked as quoted ones are.
+    ("ta/calc.cpp", "#include <store/db.h>\n", "store/"),
+    ("chart/model.cpp", "#include <screen/scan.cpp>\n", "screen/"),
+    ("cli/main.cpp", "#include <app/main.h>\n", "app/"),
+    ("store/db.cpp", "#include <app/missing.h>\n", "app/"),
+    # The quote-file readers never touch the database: no header of the
+    # database layer or of the store, no client header, no loader.
+    ("quotes/line.cpp", '#include "fbl/fbl.h"\n', "fbl/"),
+    ("quotes/line.cpp", "#include <fbl/fbl.h>\n", "fbl/"),
+    ("quotes/line.cpp", '#include "store/db.h"\n', "store/"),
+    ("quotes/line.cpp", "#include <ibase.h>\n", "database header"),
+    ("quotes/line.cpp", "#include <dlfcn.h>\n", "database header"),
+    ("quotes/CMakeLists.txt",
+     "add_library(brevant_quotes line.cpp)\n"
+     "target_link_libraries(brevant_quotes PUBLIC brevant_ta brevant_fbl)\n", "brevant_fbl"),
+    ("quotes/CMakeLists.txt",
+     "add_library(brevant_quotes line.cpp)\n"
+     "target_link_libraries(brevant_quotes PUBLIC brevant_ta PRIVATE ${CMAKE_DL_LIBS})\n",
+     "database"),
+    # Only the database layer includes the client's headers and loads it.
+    ("store/db.cpp", "#include <ibase.h>\n", "database header"),
+    ("store/db.cpp", "#include <firebird/Interface.h>\n", "database header"),
+    ("store/CMakeLists.txt",
+     "add_library(brevant_store db.cpp)\n"
+     "target_link_libraries(brevant_store PUBLIC brevant_fbl PRIVATE dl)\n", "database"),
+    ("fbl/fbl.cpp", '#include "store/db.h"\n', "store/"),
+    ("fbl/fbl.cpp", '#include "quotes/line.h"\n', "quotes/"),
+    # Only the store (and the tests and benchmarks) use the database layer.
+    ("screen/scan.cpp", '#include "fbl/fbl.h"\n', "fbl/"),
+    ("app/main.cpp", '#include "fbl/fbl.h"\n', "fbl/"),
+    ("cli/main.cpp", "#include <fbl/fbl.h>\n", "fbl/"),
+    ("screen/CMakeLists.txt",
+     "add_library(brevant_screen scan.cpp)\n"
+     "target_link_libraries(brevant_screen PUBLIC brevant_store brevant_fbl)\n", "brevant_fbl"),
 ]
 
 

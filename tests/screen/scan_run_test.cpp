@@ -1,9 +1,12 @@
 // Screening runs over a real database of a few stocks.
 #include <gtest/gtest.h>
 
+#include <ibase.h>
+
 #include <vector>
 
 #include "screen/scan_run.h"
+#include "store/quote_import.h"
 #include "support/db_fixture.h"
 
 using namespace brevant;
@@ -147,6 +150,30 @@ TEST_F(ScanRun, DatabaseErrorEndsTheRunAndRollsBack) {
     const ScanResult result = RunScan(store, list, params, MacdOnly(), {});
     EXPECT_EQ(result.outcome, ScanOutcome::Failed);
     EXPECT_NE(result.error.find("DATATABLE"), std::string::npos) << result.error;
+    EXPECT_FALSE(store.TR1.InTransaction());
+}
+
+// A server that went away under a run: the run ends as an import that meets
+// it ends, with the same words.
+TEST_F(ScanRun, ALostServerConnectionIsToldInTheImportsWords) {
+    const EFBLError lost("Error writing data to the connection.", isc_network_error,
+                         {isc_network_error, isc_net_write_err});
+    ScanCallbacks cb;
+    cb.progress = [&](const ScanCounters&) { throw lost; };
+    const ScanResult one = RunScan(store, list, params, MacdOnly(), cb);
+    EXPECT_EQ(one.outcome, ScanOutcome::Failed);
+    EXPECT_TRUE(one.error.starts_with("the connection to the database server was lost"))
+        << one.error;
+    const ScreensResult many = RunScreens(store, list, params, {MacdOnly()}, cb);
+    EXPECT_EQ(many.outcome, ScanOutcome::Failed);
+    EXPECT_EQ(many.error, one.error);
+
+    ImportCallbacks ic;
+    ic.progress = [&](const ImportProgress&) { throw lost; };
+    const std::string file = dir.write("q.txt", "ZZZ,Zeta,01122026,1,2,0.5,1.5,100\n");
+    const ImportResult imported = TQuoteImport(store, '.', ic).Run({file});
+    EXPECT_EQ(imported.Outcome, ImportOutcome::Failed);
+    EXPECT_EQ(imported.Message, one.error);
     EXPECT_FALSE(store.TR1.InTransaction());
 }
 

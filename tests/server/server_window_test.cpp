@@ -1,7 +1,7 @@
 // Brevant Dira — the window against a database on a Firebird server, started
 // by server_window_test.sh: the login refused and the password asked for,
 // the stock list, a chart, a scan that notices another client's import, and
-// the server going away under the running window.
+// the server going away under the running window and under a scan.
 #include <QCheckBox>
 #include <QListWidget>
 #include <QProcess>
@@ -43,13 +43,13 @@ private:
         brevant::TForm5& form5 = *run_->w().Form5;
         if (form5.isVisible()) form5.Button1Click(); // "Complete"
         form2.ClearAllFilter();
-        form2.CheckBox4->setChecked(true); // volume
-        form2.SpinEdit7->setValue(1000);
+        form2.Basic.CheckBox4->setChecked(true); // volume
+        form2.Basic.SpinEdit7->setValue(1000);
         form2.show();
         form2.Button1->click();
         QStringList items;
-        for (int i = 0; i < Main().ListBox2->count(); ++i)
-            items << Main().ListBox2->item(i)->text();
+        for (int i = 0; i < Main().Lists.ListBox2->count(); ++i)
+            items << Main().Lists.ListBox2->item(i)->text();
         return items;
     }
     std::unique_ptr<AppRun> run_;
@@ -67,11 +67,11 @@ void ServerWindowTest::RefusedLoginAsksForThePassword() {
     QVERIFY2(!Main().Closing(), qPrintable(run_->Ui.Messages.join(" | ")));
     QCOMPARE(run_->Ui.PasswordPrompts.size(), 1);
     QVERIFY(run_->Ui.PasswordPrompts[0].contains("refused the login of user " + Env("ISC_USER")));
-    QCOMPARE(Main().ListBox1->count(), 3);
+    QCOMPARE(Main().Lists.ListBox1->count(), 3);
 }
 
 void ServerWindowTest::ChartsAStock() {
-    Main().ListBox1->setCurrentRow(1);
+    Main().Lists.ListBox1->setCurrentRow(1);
     Main().LoadDataForName("S Corp 1 , S001", true);
     QCOMPARE(int(Main().Bars.size()), 40);
     QVERIFY(run_->Ui.Messages.isEmpty());
@@ -109,6 +109,14 @@ void ServerWindowTest::LostConnectionIsToldAndTheWindowStays() {
     QVERIFY2(run_->Ui.Messages.last().contains("connection to the database server was lost"),
              qPrintable(run_->Ui.Messages.last()));
     QVERIFY(run_->Ui.Messages.last().contains("start it again to reconnect"));
+    QVERIFY(Main().isVisible());
+    // A scan meets the same, and says so in the words of an import.
+    const qsizetype told = run_->Ui.Messages.size();
+    ScanResults();
+    QCOMPARE(run_->Ui.Messages.size(), told + 1);
+    QVERIFY2(run_->Ui.Messages.last().startsWith("the connection to the database server was lost; "
+                                                 "the work in progress was not stored."),
+             qPrintable(run_->Ui.Messages.last()));
     QVERIFY(Main().isVisible());
 }
 

@@ -259,8 +259,8 @@ TEST_F(BarCacheTest, ARunsSnapshotKeepsItsBarsAndTheNextOneSeesTheImport) {
     // Another attachment imports while the run's snapshot is open.
     {
         TDataStore other;
-        std::string error;
-        ASSERT_TRUE(CheckFirebird(other, path, {}, &error)) << error;
+        const OpenResult opened = CheckFirebird(other, path, {});
+        ASSERT_TRUE(opened) << opened.Message;
         TFBLDsql q(&other.tr3);
         other.tr3.StartTransaction();
         q.SetSQL("UPDATE IMPORTGEN SET GENERATION = GENERATION + 1");

@@ -59,8 +59,9 @@ const char* kUserTables = "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHE
 // Every table, index, default row and the import generation of a file the
 // program made, with the page cache it creates files with.
 void ExpectCompleteFile(TDataStore& s) {
-    EXPECT_EQ(Column(s, kUserTables),
-              (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SPLIT"}));
+    EXPECT_EQ(
+        Column(s, kUserTables),
+        (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN", "SPLIT"}));
     // Each index of the quote table with its columns in order.
     EXPECT_EQ(Column(s, "SELECT TRIM(S.RDB$INDEX_NAME), TRIM(S.RDB$FIELD_NAME) FROM "
                         "RDB$INDEX_SEGMENTS S JOIN RDB$INDICES I ON I.RDB$INDEX_NAME = "
@@ -69,6 +70,18 @@ void ExpectCompleteFile(TDataStore& s) {
               (std::vector<std::string>{"IDX0=SYMBOL", "IDX0=DATA", "IDX0=OPN", "IDX0=HIGH",
                                         "IDX0=LOW", "IDX0=CLS", "IDX0=VOL", "IDX1=SYMBOL",
                                         "IDX2=STOCK", "IDX3=DATA"}));
+    // The columns of the quote and action tables, with their types (37 text,
+    // 12 date, 10 single-precision float) and lengths in bytes.
+    const std::string columns =
+        "SELECT TRIM(R.RDB$FIELD_NAME), F.RDB$FIELD_TYPE, F.RDB$FIELD_LENGTH FROM "
+        "RDB$RELATION_FIELDS R JOIN RDB$FIELDS F ON F.RDB$FIELD_NAME = R.RDB$FIELD_SOURCE WHERE "
+        "R.RDB$RELATION_NAME = '%' ORDER BY R.RDB$FIELD_POSITION";
+    EXPECT_EQ(Column(s, std::string(columns).replace(columns.find('%'), 1, "DATATABLE")),
+              (std::vector<std::string>{"SYMBOL=37=10", "STOCK=37=55", "DATA=12=4", "OPN=10=4",
+                                        "HIGH=10=4", "LOW=10=4", "CLS=10=4", "VOL=10=4"}));
+    EXPECT_EQ(Column(s, std::string(columns).replace(columns.find('%'), 1, "SPLIT")),
+              (std::vector<std::string>{"SYMBOLA=37=10", "STOCKA=37=55", "DATAA=12=4", "ITEM=10=4",
+                                        "ACTIONA=37=10"}));
     EXPECT_EQ(Column(s, schema::kSelectIndicator), DefaultRows());
     EXPECT_EQ(Column(s, "SELECT ID, GENERATION FROM IMPORTGEN"), std::vector<std::string>{"1=0"});
     EXPECT_EQ(Column(s, "SELECT MON$PAGE_BUFFERS FROM MON$DATABASE"),
@@ -110,12 +123,14 @@ TEST_F(Bootstrap, FirstRunCreatesTheSchemaAndDefaults) {
     EXPECT_EQ(s.DB1.SQLDialect(), 3);
     EXPECT_EQ(progress.texts,
               (std::vector<std::string>{"Creating empty database...", "Creating table..."}));
-    // The three quote tables and the import generation of our own.
-    EXPECT_EQ(Column(s, kUserTables),
-              (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SPLIT"}));
+    // The three quote tables, the import generation and the saved screens of
+    // our own.
+    EXPECT_EQ(
+        Column(s, kUserTables),
+        (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN", "SPLIT"}));
     EXPECT_EQ(Column(s, "SELECT TRIM(RDB$INDEX_NAME), TRIM(RDB$RELATION_NAME), RDB$UNIQUE_FLAG "
                         "FROM RDB$INDICES WHERE RDB$SYSTEM_FLAG = 0 AND "
-                        "RDB$RELATION_NAME <> 'IMPORTGEN' ORDER BY 1"),
+                        "RDB$RELATION_NAME NOT IN ('IMPORTGEN', 'SAVEDSCREEN') ORDER BY 1"),
               (std::vector<std::string>{"IDX0=DATATABLE=0", "IDX1=DATATABLE=0", "IDX2=DATATABLE=0",
                                         "IDX3=DATATABLE=0"}));
     EXPECT_EQ(Column(s, "SELECT TRIM(S.RDB$FIELD_NAME) FROM RDB$INDEX_SEGMENTS S WHERE "
@@ -155,7 +170,7 @@ TEST_F(Bootstrap, OlderFileGetsTheMissingTablesAndKeepsItsRows) {
         TFBLTransaction tr(&db);
         TFBLDsql q(&tr);
         tr.StartTransaction();
-        q.SetSQL(schema::kCreateDataTable);
+        q.SetSQL(schema::CreateDataTable());
         q.ExecSQL();
         tr.CommitRetaining();
         q.SetSQL("INSERT INTO DATATABLE VALUES('ABC','Abc Corp','05.03.2026',1,2,0.5,1.5,100)");
@@ -164,8 +179,9 @@ TEST_F(Bootstrap, OlderFileGetsTheMissingTablesAndKeepsItsRows) {
     }
     TDataStore s;
     ASSERT_TRUE(CheckFirebird(s, path, {}));
-    EXPECT_EQ(Column(s, kUserTables),
-              (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SPLIT"}));
+    EXPECT_EQ(
+        Column(s, kUserTables),
+        (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN", "SPLIT"}));
     EXPECT_EQ(Column(s, schema::kSelectIndicator), DefaultRows());
     EXPECT_EQ(Column(s, "SELECT SYMBOL, CLS, VOL FROM DATATABLE"),
               std::vector<std::string>{"ABC=1.5=100"});
@@ -199,8 +215,8 @@ TEST_F(Bootstrap, CreationCutOffAfterEachStepIsCompletedByTheNextStart) {
         ASSERT_EQ(CutBootstrapOff(path, done), 0);
         {
             TDataStore s;
-            std::string error;
-            ASSERT_TRUE(CheckFirebird(s, path, {}, &error)) << error;
+            const OpenResult opened = CheckFirebird(s, path, {});
+            ASSERT_TRUE(opened) << opened.Message;
             ExpectCompleteFile(s);
         }
         TDataStore s;
@@ -224,8 +240,9 @@ TEST_F(Bootstrap, MissingPartsAreAddedAndStoredRowsKept) {
         TFBLTransaction tr(&db);
         TFBLDsql q(&tr);
         tr.StartTransaction();
-        for (const char* create : {schema::kCreateDataTable, schema::kCreateSplit,
-                                   schema::kCreateIndicator, schema::kCreateIndexes[2]}) {
+        for (const std::string& create :
+             {schema::CreateDataTable(), schema::CreateSplit(),
+              std::string(schema::kCreateIndicator), schema::CreateQuoteIndex(2)}) {
             q.SetSQL(create);
             q.ExecSQL();
         }
@@ -269,8 +286,8 @@ TEST_F(Bootstrap, FileWithoutTheQuoteTableIsCompleted) {
     }
     Recorder progress;
     TDataStore s;
-    std::string error;
-    ASSERT_TRUE(CheckFirebird(s, path, progress.callbacks(), &error)) << error;
+    const OpenResult opened = CheckFirebird(s, path, progress.callbacks());
+    ASSERT_TRUE(opened) << opened.Message;
     EXPECT_EQ(progress.texts,
               (std::vector<std::string>{"Checking existing database...", "Creating table..."}));
     ExpectCompleteFile(s);
@@ -290,7 +307,7 @@ TEST_F(Bootstrap, DialectOneFileIsAdoptedAndReadsDatesAsMidnight) {
         TFBLTransaction tr(&db);
         TFBLDsql q(&tr);
         tr.StartTransaction();
-        q.SetSQL(schema::kCreateDataTable);
+        q.SetSQL(schema::CreateDataTable());
         q.ExecSQL();
         tr.CommitRetaining();
         q.SetSQL(schema::kInsertQuote);
@@ -317,9 +334,10 @@ TEST_F(Bootstrap, DialectOneFileIsAdoptedAndReadsDatesAsMidnight) {
 TEST_F(Bootstrap, UnattachableFileFailsAndIsKept) {
     const std::string path = dir.write("BREVDATA.BVD", std::string(8192, 'x'));
     TDataStore s;
-    std::string error;
-    EXPECT_FALSE(CheckFirebird(s, path, {}, &error));
-    EXPECT_FALSE(error.empty());
+    const OpenResult opened = CheckFirebird(s, path, {});
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(opened.Failure, OpenFailure::Other);
+    EXPECT_FALSE(opened.Message.empty());
     EXPECT_FALSE(s.DB1.Connected());
     EXPECT_EQ(std::filesystem::file_size(path), 8192u);
 }
@@ -343,8 +361,9 @@ TEST_F(Bootstrap, FileHeldByAnotherProcessFailsAndIsKept) {
     ASSERT_TRUE(std::filesystem::exists(ready));
 
     TDataStore s;
-    std::string error;
-    EXPECT_FALSE(CheckFirebird(s, path, {}, &error));
+    const OpenResult opened = CheckFirebird(s, path, {});
+    EXPECT_EQ(opened.Failure, OpenFailure::InUseElsewhere) << opened.Message;
+    EXPECT_FALSE(opened.Message.empty());
     EXPECT_FALSE(s.DB1.Connected());
 
     TempDir::Touch(release);
@@ -357,12 +376,29 @@ TEST_F(Bootstrap, FileHeldByAnotherProcessFailsAndIsKept) {
     EXPECT_EQ(Column(s, schema::kSelectIndicator), DefaultRows());
 }
 
+TEST_F(Bootstrap, MissingFileIsRefusedWhenNotToBeCreated) {
+    const std::string path = dir.file("BREVDATA.BVD");
+    Recorder progress;
+    {
+        TDataStore s;
+        const OpenResult opened = CheckFirebird(s, path, progress.callbacks(), WhenMissing::Refuse);
+        EXPECT_EQ(opened.Failure, OpenFailure::Missing);
+        EXPECT_EQ(opened.Message, "no database at " + path);
+        EXPECT_FALSE(s.DB1.Connected());
+        EXPECT_FALSE(std::filesystem::exists(path));
+        EXPECT_TRUE(progress.texts.empty());
+        ASSERT_TRUE(CheckFirebird(s, path, {}));
+    }
+    TDataStore s;
+    EXPECT_TRUE(CheckFirebird(s, path, {}, WhenMissing::Refuse)) << "an existing file opens";
+}
+
 TEST_F(Bootstrap, FolderWithAnApostrophe) {
     std::filesystem::create_directory(dir.path() / "o'brien");
     const std::string path = (dir.path() / "o'brien" / "BREVDATA.BVD").string();
     TDataStore s;
-    std::string error;
-    EXPECT_TRUE(CheckFirebird(s, path, {}, &error)) << error;
+    const OpenResult opened = CheckFirebird(s, path, {});
+    EXPECT_TRUE(opened) << opened.Message;
     EXPECT_TRUE(std::filesystem::exists(path));
 }
 

@@ -11,9 +11,8 @@
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
     brevant::TDataStore store;
-    std::string error;
-    if (!brevant::CheckFirebird(store, argv[1], {}, &error)) {
-        std::fprintf(stderr, "cannot open: %s\n", error.c_str());
+    if (const brevant::OpenResult opened = brevant::CheckFirebird(store, argv[1], {}); !opened) {
+        std::fprintf(stderr, "cannot open: %s\n", opened.Message.c_str());
         return 1;
     }
     try {

@@ -1,12 +1,10 @@
-// Brevant Dira — telling a server's database from a local file, the login
-// for a server, and the quote rows a statement carries through a server.
+// Brevant Dira — telling a server's database from a local file, and the
+// login for a server.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "store/database_address.h"
-#include "store/quote_rows.h"
 #include "support/temp_dir.h"
 
 namespace brevant {
@@ -57,17 +55,6 @@ TEST(DatabaseAddressTest, LoginFromOptionsOrTheEnvironment) {
     login = ServerLogin("", "");
     EXPECT_EQ(login.User, "");
     EXPECT_EQ(login.Password, "");
-}
-
-TEST(QuoteRowsTest, OneStatementInsertsEveryRowFromItsParameters) {
-    const std::string sql = QuoteRowsStatement(3);
-    EXPECT_EQ(std::count(sql.begin(), sql.end(), '?'), 24);
-    std::size_t inserts = 0;
-    for (std::size_t at = sql.find("INSERT INTO DATATABLE"); at != std::string::npos;
-         at = sql.find("INSERT INTO DATATABLE", at + 1))
-        ++inserts;
-    EXPECT_EQ(inserts, 3u);
-    EXPECT_NE(sql.find(":S2, :N2, :D2, :O2, :H2, :L2, :C2, :V2"), std::string::npos);
 }
 
 } // namespace

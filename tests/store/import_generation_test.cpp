@@ -21,8 +21,8 @@ protected:
     }
     void Reopen() {
         store.DB1.Disconnect();
-        std::string error;
-        ASSERT_TRUE(CheckFirebird(store, path, {}, &error)) << error;
+        const OpenResult opened = CheckFirebird(store, path, {});
+        ASSERT_TRUE(opened) << opened.Message;
     }
 };
 

@@ -23,8 +23,8 @@ TEST(ClientLibrary, MissingLibraryIsReportedByName) {
     // The bootstrap turns it into a failure and creates nothing.
     brevant::testing::TempDir dir;
     TDataStore s;
-    std::string error;
-    EXPECT_FALSE(CheckFirebird(s, dir.file("BREVDATA.BVD"), {}, &error));
-    EXPECT_EQ(error, "Library libbrevant-no-such-client.so not found");
+    const OpenResult opened = CheckFirebird(s, dir.file("BREVDATA.BVD"), {});
+    EXPECT_EQ(opened.Failure, OpenFailure::Other);
+    EXPECT_EQ(opened.Message, "Library libbrevant-no-such-client.so not found");
     EXPECT_FALSE(std::filesystem::exists(dir.file("BREVDATA.BVD")));
 }

@@ -2,10 +2,10 @@
 
 #include <random>
 
+#include "quotes/quote_file.h"
+#include "quotes/quote_line.h"
+#include "quotes/to_float.h"
 #include "store/price_history.h"
-#include "store/quote_file.h"
-#include "store/quote_line.h"
-#include "store/to_float.h"
 #include "store_fixture.h"
 #include "ta/day_date.h"
 

@@ -19,8 +19,8 @@ protected:
     void SetUp() override {
         SetProcessFormats(WithProgramDates(LocaleSettings{}));
         path = dir.file("BREVDATA.BVD");
-        std::string error;
-        ASSERT_TRUE(CheckFirebird(store, path, {}, &error)) << error;
+        const OpenResult opened = CheckFirebird(store, path, {});
+        ASSERT_TRUE(opened) << opened.Message;
     }
 
     // Runs one statement without parameters in its own transaction.
