@@ -10,6 +10,10 @@ action row. Half of the rounds start from a new database (the indexes are
 switched off for the load), half from one that already holds many rows (the
 rows go in with the indexes maintained).
 
+Every engine here keeps its lock files in a folder of this test's own
+(FIREBIRD_LOCK): the processes it kills leave theirs behind, and other
+programs using the embedded engine on this machine never meet them.
+
 usage: crash_test.py BREVANT_CLI CRASH_CHECK [ROUNDS [SEED]]
 """
 import os
@@ -93,6 +97,8 @@ def main():
     rng = random.Random(seed)
     print("seed %d, %d rounds" % (seed, rounds), flush=True)
     work = tempfile.mkdtemp(prefix="brevant-crash-")
+    os.environ["FIREBIRD_LOCK"] = os.path.join(work, "lock")
+    os.mkdir(os.environ["FIREBIRD_LOCK"])
     try:
         files = [("F1", 120, 150), ("F2", 120, 150), ("F3", 60, 60)]
         paths, expected = [], {}
