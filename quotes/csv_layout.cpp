@@ -243,6 +243,13 @@ std::string SymbolFromFileName(std::string_view path) {
     return std::string(TrimBlanks(symbol));
 }
 
+QuoteFileLayout DetectFileLayout(std::string_view head, std::string_view firstLine,
+                                 std::string_view path, QuoteFormatChoice choice) {
+    if (head.find('\0') != std::string_view::npos)
+        return Refused(path, firstLine, "NUL bytes: binary data or UTF-16 text");
+    return DetectQuoteLayout(firstLine, path, choice);
+}
+
 QuoteFileLayout DetectQuoteLayout(std::string_view firstLine, std::string_view path,
                                   QuoteFormatChoice choice) {
     if (choice == QuoteFormatChoice::Native) return {};
