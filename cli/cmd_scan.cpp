@@ -7,6 +7,7 @@
 #include "cli/command_line.h"
 #include "cli/interrupt.h"
 #include "cli/open_store.h"
+#include "cli/output.h"
 #include "cli/scan_options.h"
 #include "cli/scan_progress.h"
 #include "screen/result_file.h"
@@ -16,11 +17,6 @@
 
 namespace brevant::cli {
 namespace {
-
-void PrintLine(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fputc('\n', stdout);
-}
 
 void PrintCounters(const char* prefix, const ScanCounters& c) {
     std::fprintf(stderr,
@@ -34,14 +30,26 @@ ScanCallbacks RunCallbacks(ScanProgressLine& progress) {
     ScanCallbacks cb;
     cb.reading = [&progress](long rows, long expected) { progress.Reading(rows, expected); };
     cb.progress = [&progress](const ScanCounters& c) { progress.Stocks(c.processed, c.total); };
-    cb.stopRequested = [] { return Interrupts() > 0; };
+    // A reader that has gone (scan | head -1) needs no more stocks.
+    cb.stopRequested = [] { return Interrupts() > 0 || OutputClosed(); };
     return cb;
+}
+
+// What a second signal says when the scan had to be ended at once.
+std::string CutOffWords() {
+    return "brevant-cli: interrupted at once: the scan was cut off, nothing was written";
 }
 
 // A failed run exits 1; a run stopped by a signal 128 + the signal.
 int ScanStatus(ScanOutcome outcome) {
     if (outcome == ScanOutcome::Failed) return 1;
     return outcome == ScanOutcome::Stopped ? InterruptedStatus() : 0;
+}
+
+// The reader of standard output has gone: nothing more to say to anyone.
+int QuietEnd(TDataStore& store) {
+    store.DB1.Disconnect();
+    return 0;
 }
 
 // The stock list, read as the window reads it at start-up.
@@ -52,7 +60,7 @@ std::vector<std::string> StockListItems(TDataStore& store, TIndicatorParams& par
 }
 
 int ScanOnce(Context& ctx, const ScanFilters& filters, const std::string& out) {
-    CatchInterrupts();
+    CatchInterrupts(CutOffWords);
     TDataStore store;
     if (!OpenStore(ctx, store, false)) return 1;
     TIndicatorParams params;
@@ -72,6 +80,7 @@ int ScanOnce(Context& ctx, const ScanFilters& filters, const std::string& out) {
         std::fprintf(stderr, "brevant-cli: %s\n", kScanEmptyDatabaseMessage);
         return 1;
     }
+    if (OutputClosed() && Interrupts() == 0) return QuietEnd(store);
     if (result.outcome == ScanOutcome::Failed)
         std::fprintf(stderr, "brevant-cli: %s\n", result.error.c_str());
     // Only a whole run makes a result file: a partial list would look complete.
@@ -83,7 +92,7 @@ int ScanOnce(Context& ctx, const ScanFilters& filters, const std::string& out) {
 }
 
 int ScanScreens(Context& ctx, const std::vector<ScreenLine>& lines) {
-    CatchInterrupts();
+    CatchInterrupts(CutOffWords);
     TDataStore store;
     if (!OpenStore(ctx, store, false)) return 1;
     TIndicatorParams params;
@@ -101,6 +110,7 @@ int ScanScreens(Context& ctx, const std::vector<ScreenLine>& lines) {
         std::fprintf(stderr, "brevant-cli: %s\n", kScanEmptyDatabaseMessage);
         return 1;
     }
+    if (OutputClosed() && Interrupts() == 0) return QuietEnd(store);
     if (result.outcome == ScanOutcome::Failed)
         std::fprintf(stderr, "brevant-cli: %s\n", result.error.c_str());
     // Each screen under a header naming its line; "#" keeps the output a
@@ -131,6 +141,8 @@ int RunScan(Context& ctx) {
 
     if (screensFile.empty()) {
         if (!filters.Any()) return UsageError(kScanNoFilterMessage);
+        if (!out.empty() && IsTheDatabase(ctx, out))
+            return UsageError("scan: --out " + out + " is the database itself; name another file");
         return ScanOnce(ctx, filters, out);
     }
     if (filters.Any())

@@ -36,6 +36,9 @@ std::string ReadCommandLine(const CommandSyntax& syntax, const std::vector<std::
             error = syntax.word ? syntax.word(word) : command + " takes no arguments";
         } else if (syntax.options.empty()) {
             error = command + ": unknown option " + word;
+        } else if (const CommandOption* flag = FindOption(syntax.options, word);
+                   flag && flag->flag) {
+            error = flag->value(word);
         } else if (i + 1 >= args.size()) {
             error = command + ": " + word + " needs a value";
         } else {

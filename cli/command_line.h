@@ -25,12 +25,14 @@ using WordReader = std::function<std::string(const std::string& word)>;
 struct CommandOption {
     std::string_view name; // with its dashes, as typed
     WordReader value;      // reads the option's value
+    // Takes no value (`--replace`): `value` gets the option's own word.
+    bool flag = false;
 };
 
 struct CommandSyntax {
     std::string_view command; // starts the messages the reader writes itself
     OptionWords optionWords = OptionWords::None;
-    std::vector<CommandOption> options; // each takes exactly one value
+    std::vector<CommandOption> options; // each takes exactly one value, unless a flag
     WordReader word;                    // reads a word that names no option
 };
 
