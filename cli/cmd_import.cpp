@@ -69,14 +69,14 @@ int RunImport(Context& ctx) {
         return std::string();
     };
     // A word that looks like an option is never opened as a file.
-    const CommandSyntax syntax{
-        "import",
-        OptionWords::Dash,
-        {{"--format", QuoteFormatValue("import", format)}, {"--replace", replace, true}},
-        [&](const std::string& file) {
-            files.push_back(file);
-            return std::string();
-        }};
+    const CommandSyntax syntax{"import",
+                               OptionWords::Dash,
+                               {{"--format", QuoteFormatValue("import", format)},
+                                {"--replace", replace, OptionForm::Alone}},
+                               [&](const std::string& file) {
+                                   files.push_back(file);
+                                   return std::string();
+                               }};
     if (const std::string error = ReadCommandLine(syntax, ctx.args); !error.empty())
         return UsageError(error);
     if (files.empty()) return UsageError("import needs at least one FILE");
