@@ -49,11 +49,11 @@ std::string RangeText(const DateRange& range) {
 int RunDelete(Context& ctx) {
     std::optional<std::string> text;
     DateRange range;
-    const CommandSyntax syntax{"delete",
-                               OptionWords::DoubleDash,
-                               {{"--from", DayValue("--from", range.From)},
-                                {"--to", DayValue("--to", range.To)}},
-                               OneText("delete", text)};
+    const CommandSyntax syntax{
+        "delete",
+        OptionWords::DoubleDash,
+        {{"--from", DayValue("--from", range.From)}, {"--to", DayValue("--to", range.To)}},
+        OneText("delete", text)};
     if (const std::string error = ReadCommandLine(syntax, ctx.args); !error.empty())
         return UsageError(error);
     if (!text) return UsageError(MissingText("delete"));
@@ -67,7 +67,8 @@ int RunDelete(Context& ctx) {
     const DeletedStock deleted = DeleteStock(store, symbol, range);
     store.DB1.Disconnect();
     if (deleted.Quotes == 0 && deleted.Actions == 0) {
-        std::fprintf(stderr, "brevant-cli: nothing to delete: no quotes, dividends or splits of %s%s\n",
+        std::fprintf(stderr,
+                     "brevant-cli: nothing to delete: no quotes, dividends or splits of %s%s\n",
                      symbol.c_str(), RangeText(range).c_str());
         return 1;
     }

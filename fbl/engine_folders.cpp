@@ -68,10 +68,8 @@ EngineFolders PrivateEngineFolders(const std::string& runtimeDir, const std::str
     std::string pattern = tempDir + "/brevant-dira-" + uid + "-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
-    if (mkdtemp(name.data()) != nullptr && MakeEngineFolders(name.data(), folders))
-        return folders;
-    throw std::runtime_error("cannot make a private folder for the database engine in " +
-                             tempDir);
+    if (mkdtemp(name.data()) != nullptr && MakeEngineFolders(name.data(), folders)) return folders;
+    throw std::runtime_error("cannot make a private folder for the database engine in " + tempDir);
 }
 
 void UsePrivateEngineFolders() {

@@ -10,7 +10,8 @@ namespace {
 
 std::string DeleteDaysStatement(std::size_t days) {
     std::string sql = "DELETE FROM DATATABLE WHERE ";
-    for (std::size_t i = 0; i < days; ++i) sql += i > 0 ? " OR (SYMBOL=? AND DATA=?)" : "(SYMBOL=? AND DATA=?)";
+    for (std::size_t i = 0; i < days; ++i)
+        sql += i > 0 ? " OR (SYMBOL=? AND DATA=?)" : "(SYMBOL=? AND DATA=?)";
     return sql;
 }
 

@@ -51,8 +51,7 @@ struct DeletedStock {
 // text: trailing blanks do not count) dated within `range`, on `t`, which is
 // started. A symbol longer than the column deletes nothing: bound, it would
 // be cut and could name another stock.
-DeletedStock DeleteStockRows(TFBLTransaction& t, const std::string& symbol,
-                             const DateRange& range);
+DeletedStock DeleteStockRows(TFBLTransaction& t, const std::string& symbol, const DateRange& range);
 
 // DeleteStockRows in a unit of work of its own on tr3: the import generation
 // raised first (waiting at most kLockWaitSeconds for another client's import
