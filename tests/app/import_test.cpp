@@ -1,9 +1,13 @@
 // Brevant Dira — importing through the update and progress windows, and the split list.
+#include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -11,7 +15,9 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "app/main_menu.h"
 #include "app/stock_list_box.h"
+#include "app/stock_lists.h"
 #include "app_fixture.h"
 #include "store/ui/progress_window.h"
 #include "store/ui/split_entry_window.h"
@@ -57,6 +63,8 @@ private slots:
     void SplitEntryWindowOnlyCancels();
     void SplitEntryWindowShowsEveryControlWhole();
     void ReloadErrorStillEndsOnComplete();
+    void ReplaceBoxPutsCorrectedDaysInPlace();
+    void DeleteStockAsksAndTheListFollows();
 
 private:
     static QStringList ThreeFiles(const AppRun& run) {
@@ -477,6 +485,69 @@ void ImportTest::ReloadErrorStillEndsOnComplete() {
     run.w().Form3->Button1Click();
     QVERIFY(run.w().Form8->isVisible());
     run.w().Form8->Button3Click();
+}
+
+// Off at the start: a corrected file adds rows beside the stored ones; on, the
+// file's rows take the stored days' places.
+void ImportTest::ReplaceBoxPutsCorrectedDaysInPlace() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    brevant::TForm8& update = *run.w().Form8;
+    QCOMPARE(update.ReplaceStored->text(), QString("Replace quotes already stored"));
+    QVERIFY(!update.ReplaceStored->isChecked());
+    run.Ui.FilesToOpen = {QString::fromStdString(run.Write("a.txt", Quotes("AAA", "Alpha", 3)))};
+    update.Button2Click();
+    update.Buttom1Click();
+    run.w().Form3->Button1Click();
+    QCOMPARE(run.Main().Bars.size(), std::size_t(3));
+
+    run.Ui.FilesToOpen = {
+        QString::fromStdString(run.Write("fix.txt", Quote("AAA", "Alpha", 3, 20.0)))};
+    update.Button2Click();
+    update.ReplaceStored->click();
+    update.Buttom1Click();
+    QVERIFY2(run.w().Form3->Summary->toPlainText().contains("1 stored row replaced"),
+             qPrintable(run.w().Form3->Summary->toPlainText()));
+    run.w().Form3->Button1Click();
+    update.Button3Click();
+    QCOMPARE(run.Main().Bars.size(), std::size_t(3));
+    QCOMPARE(run.Main().Bars[1].Close, 20.0);
+}
+
+// Data > "Delete Stock...": nothing without a "Yes"; with it, the stock's
+// rows go and the list, the cache and the chart follow.
+void ImportTest::DeleteStockAsksAndTheListFollows() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    brevant::TForm8& update = *run.w().Form8;
+    run.Ui.FilesToOpen = ThreeFiles(run);
+    update.Button2Click();
+    update.Buttom1Click();
+    run.w().Form3->Button1Click();
+    update.Button3Click();
+    brevant::TStockLists& lists = run.Main().Lists;
+    QCOMPARE(Items(lists.ListBox1), QStringList({"Alpha , AAA", "Bravo , BBB", "Charlie , CCC"}));
+    QAction* item = nullptr;
+    for (QAction* menu : run.Main().Menu.MainMenu1->actions())
+        if (menu->text() == "&Data")
+            for (QAction* a : menu->menu()->actions())
+                if (a->text() == "Delete Stock...") item = a;
+    QVERIFY(item != nullptr);
+
+    lists.ListBox1->setCurrentRow(1);
+    item->trigger(); // answered "No"
+    QCOMPARE(run.Ui.Questions,
+             QStringList({"Delete every quote, dividend and split of Bravo , BBB from the "
+                          "database? This cannot be undone."}));
+    QCOMPARE(lists.ListBox1->count(), 3);
+
+    run.Ui.Answers = {true};
+    item->trigger();
+    QCOMPARE(Items(lists.ListBox1), QStringList({"Alpha , AAA", "Charlie , CCC"}));
+    QCOMPARE(run.Main().windowTitle(), QString(" Brevant Dira          Alpha , AAA"));
+    QCOMPARE(run.Main().Bars.size(), std::size_t(20));
 }
 
 BREVANT_QTEST_MAIN(ImportTest)
