@@ -246,7 +246,10 @@ std::string SymbolFromFileName(std::string_view path) {
 QuoteFileLayout DetectFileLayout(std::string_view head, std::string_view firstLine,
                                  std::string_view path, QuoteFormatChoice choice) {
     if (head.find('\0') != std::string_view::npos)
-        return Refused(path, firstLine, "NUL bytes: binary data or UTF-16 text");
+        // UTF-16 behind its byte-order mark is named as such.
+        return Refused(path, firstLine,
+                       IsUtf16(firstLine) ? "UTF-16 text"
+                                          : "NUL bytes: binary data or UTF-16 text");
     return DetectQuoteLayout(firstLine, path, choice);
 }
 

@@ -105,7 +105,8 @@ QuoteFileLayout DetectQuoteLayout(std::string_view firstLine, std::string_view p
 
 // DetectQuoteLayout for a file whose first bytes are `head` (see
 // TQuoteFile::Head): whatever the choice, a file with a NUL byte among them
-// is Unrecognised, with the reason "NUL bytes: binary data or UTF-16 text".
+// is Unrecognised, with the reason "UTF-16 text" behind a byte-order mark
+// and "NUL bytes: binary data or UTF-16 text" otherwise.
 // No layout reads such a file (UTF-16 text, with or without its byte-order
 // mark, has a NUL beside every ASCII letter), and its lines would be garbage.
 QuoteFileLayout DetectFileLayout(std::string_view head, std::string_view firstLine,

@@ -68,6 +68,7 @@ run scan --volume 1000 >"$dir/out" 2>"$dir/err" || fail "scan: $(cat "$dir/err")
 
 # The other forms of connection string, and the login from options.
 printf '%s\n' "$FB_PASSWORD" >"$dir/password"
+chmod 600 "$dir/password"
 [ "$(env -u ISC_USER -u ISC_PASSWORD "$cli" --db "$db" --user "$FB_USER" --password-file "$dir/password" list | wc -l)" = 3 ] ||
   fail "--user and --password-file"
 [ "$(timeout 60 "$cli" --db "inet://127.0.0.1:$FB_PORT/$dir/db/BREVDATA.BVD" list | wc -l)" = 3 ] ||
@@ -203,7 +204,8 @@ start_private_server "$dir" || fail "server did not start again"
 # The client waits inside the client library; a second stop signal still
 # ends it within a bounded time, in words.
 quotes F 5000 >"$dir/f.txt"
-run import "$dir/f.txt" >"$dir/f.out" 2>"$dir/f.err" &
+# The program itself, not a wrapper, is to hear the signals; bounded below.
+"$cli" --db "$db" import "$dir/f.txt" >"$dir/f.out" 2>"$dir/f.err" &
 importF=$!
 size0=$(stat -c %s "$dir/db/BREVDATA.BVD")
 for i in $(seq 600); do
@@ -232,10 +234,12 @@ grep -q "interrupted" "$dir/f.err" || fail "the import beside a stalled server s
 
 # --- Logins: encrypted or none; the password never shown ---
 stop_private_server
-FB_EXTRA_CONF="WireCrypt = Disabled" start_private_server "$dir" || fail "server did not start again"
+FB_EXTRA_CONF="WireCrypt = Disabled" write_private_config
+start_private_server "$dir" || fail "server did not start again"
 check_refusal "a server without encryption" "does not encrypt its connections" \
   timeout 60 "$cli" --db "$db" list
 stop_private_server
+write_private_config
 start_private_server "$dir" || fail "server did not start again"
 if grep -l -F -- "$FB_PASSWORD" "$dir"/*.out "$dir"/*.err "$dir"/out "$dir"/err 2>/dev/null; then
   fail "the password stands in an output"
