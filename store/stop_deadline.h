@@ -11,8 +11,10 @@
 
 namespace brevant {
 
-// How long the orderly way out has after a second stop signal.
-inline constexpr std::chrono::milliseconds kStopDeadline{1000};
+// How long the orderly way out has after a second stop signal: a rollback
+// and the engine's end on a busy machine take a few seconds, and ending
+// before them leaves orphan pages behind.
+inline constexpr std::chrono::milliseconds kStopDeadline{5000};
 
 // Starts the watch: a thread that sleeps until ArmStopDeadline. `lastWords`
 // gives the line written on standard error when the deadline ends the
