@@ -32,6 +32,9 @@ public:
     void ViewDetailData1Click();
     void ManageStockSplitDivident1Click();
     void UndoStockSplitDividend1Click();
+    // "Delete Stock...": after a confirmation, every quote, dividend and
+    // split of the stock selected in the visible list.
+    void DeleteStock1Click();
     void DailyData1Click();
     void WeeklyData1Click();
     void MonthlyData1Click();

@@ -10,10 +10,14 @@
 #include "chart/ui/indicator_setting_window.h"
 #include "chart/ui/overlay_window.h"
 #include "screen/ui/filter_window.h"
+#include "store/price_history.h"
+#include "store/quote_changes.h"
 #include "store/ui/split_entry_window.h"
 #include "store/ui/split_list_window.h"
 #include "store/ui/update_window.h"
+#include "store/work_error.h"
 #include "ui/modal.h"
+#include "ui/user_interface.h"
 
 namespace brevant {
 
@@ -27,6 +31,26 @@ void TMainMenu::ManageStockSplitDivident1Click() {
 
 void TMainMenu::UndoStockSplitDividend1Click() {
     ui::ShowModal(window_.windows_->Form10);
+}
+
+void TMainMenu::DeleteStock1Click() {
+    const std::optional<std::string> entry = window_.Lists.Selection().VisibleListEntry();
+    if (!entry) {
+        ui::Ui().ShowMessage(&window_, "Select the stock to delete in the list first.");
+        return;
+    }
+    const QString text = QString::fromLatin1(entry->c_str());
+    if (!ui::Ui().Confirm(&window_, "Delete every quote, dividend and split of " + text +
+                                        " from the database? This cannot be undone."))
+        return;
+    try {
+        DeleteStock(window_.store_, HistoryKey(*entry), DateRange{});
+    } catch (const std::exception& e) {
+        ui::Ui().ShowMessage(&window_, QString::fromLocal8Bit(WorkErrorText(e).c_str()));
+        return;
+    }
+    // The list, the cache and the chart follow as after an import.
+    window_.ImportFinished();
 }
 
 void TMainMenu::Print1Click() {

@@ -109,6 +109,7 @@ void TForm1::setupDataMenu() {
     m.ViewDetailData1->setChecked(true);
     AddItem(menu, "Manage Stock Split/Dividend", [&m] { m.ManageStockSplitDivident1Click(); });
     AddItem(menu, "Undo Stock Split/Dividend", [&m] { m.UndoStockSplitDividend1Click(); });
+    AddItem(menu, "Delete Stock...", [&m] { m.DeleteStock1Click(); });
     menu->addSeparator();
     m.ViewDailyData1 = AddItem(menu, "View Daily Data", [&m] { m.DailyData1Click(); });
     m.ViewWeeklyData1 = AddItem(menu, "View Weekly Data", [&m] { m.WeeklyData1Click(); });

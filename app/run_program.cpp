@@ -9,10 +9,13 @@
 #include "app/desktop_user_interface.h"
 #include "app/program_ending.h"
 #include "app/stop_signals.h"
+#include "store/program_environment.h"
 
 namespace brevant {
 
 int RunProgram(int argc, char** argv, const TProgramHook& hook) {
+    // While the process has one thread: the environment the engine reads.
+    PrepareProgramEnvironment();
     // First, so that a signal during start-up waits for the event loop.
     CatchStopSignals();
     TApplication app(argc, argv);

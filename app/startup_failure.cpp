@@ -26,6 +26,8 @@ QString StartupFailureMessage(const QString& databasePath, const OpenResult& ope
     case OpenFailure::LoginRefused:
     case OpenFailure::Unreachable:
         return ServerFailureMessage(databasePath, opened.Message);
+    case OpenFailure::LocalPathWithColon:
+        return "Cannot open the database:\r\n" + QString::fromLocal8Bit(opened.Message.c_str());
     default:
         // A server's message says what to do; a local file gets the
         // program's own message.

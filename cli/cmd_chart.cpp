@@ -94,6 +94,8 @@ int RunChart(Context& ctx) {
     ChartOptions o;
     if (const std::string error = ReadChartOptions(ctx.args, o); !error.empty())
         return UsageError(error);
+    if (IsTheDatabase(ctx, o.png))
+        return UsageError("chart: --png " + o.png + " is the database itself; name another file");
     TDataStore store;
     if (!OpenStore(ctx, store, false)) return 1;
     TIndicatorParams params;

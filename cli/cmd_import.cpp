@@ -1,7 +1,8 @@
-// Brevant Dira — `brevant-cli import [--format auto|native|csv] FILE...`: the
-// quote import.
+// Brevant Dira — `brevant-cli import [--format auto|native|csv] [--replace]
+// FILE...`: the quote import.
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -46,15 +47,32 @@ private:
     std::string layout_;
 };
 
+// What is committed so far, for the words of an import a second signal ends
+// at once: kept where the deadline's thread may read it.
+std::atomic<int> filesStored{0};
+std::atomic<long> linesStored{0};
+
+std::string EndedAtOnce() {
+    return "brevant-cli: interrupted at once: files " + std::to_string(filesStored.load()) +
+           " lines " + std::to_string(linesStored.load()) +
+           " stored, the file being read rolled back";
+}
+
 } // namespace
 
 int RunImport(Context& ctx) {
     std::vector<std::string> files;
     QuoteFormatChoice format = QuoteFormatChoice::Auto;
+    ImportMode mode = ImportMode::Add;
+    const WordReader replace = [&mode](const std::string&) {
+        mode = ImportMode::Replace;
+        return std::string();
+    };
     // A word that looks like an option is never opened as a file.
     const CommandSyntax syntax{"import",
                                OptionWords::Dash,
-                               {{"--format", QuoteFormatValue("import", format)}},
+                               {{"--format", QuoteFormatValue("import", format)},
+                                {"--replace", replace, OptionForm::Alone}},
                                [&](const std::string& file) {
                                    files.push_back(file);
                                    return std::string();
@@ -62,7 +80,7 @@ int RunImport(Context& ctx) {
     if (const std::string error = ReadCommandLine(syntax, ctx.args); !error.empty())
         return UsageError(error);
     if (files.empty()) return UsageError("import needs at least one FILE");
-    CatchInterrupts();
+    CatchInterrupts(EndedAtOnce);
     TDataStore store;
     if (!OpenStore(ctx, store, true)) return 1;
 
@@ -76,7 +94,12 @@ int RunImport(Context& ctx) {
         // A signal stops after the current file; a second one cuts it off.
         callbacks.stopRequested = [] { return Interrupts() > 0; };
         callbacks.abandonRequested = [] { return Interrupts() > 1; };
-        TQuoteImport import(store, CliLocale().DecimalSeparator, callbacks, format);
+        callbacks.fileDone = [](const FileCounts& counts) {
+            if (!counts.Committed) return;
+            ++filesStored;
+            linesStored += counts.Lines;
+        };
+        TQuoteImport import(store, CliLocale().DecimalSeparator, callbacks, format, mode);
         result = import.Run(files);
     }
     // What each file gave, then what is stored, also when the import failed

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/command_line.h"
@@ -10,6 +11,7 @@
 #include "cli/offscreen_app.h"
 #include "cli/open_store.h"
 #include "cli/option_values.h"
+#include "cli/output.h"
 #include "cli/scan_options.h"
 #include "cli/scan_progress.h"
 #include "screen/backtest.h"
@@ -24,11 +26,6 @@
 namespace brevant::cli {
 namespace {
 
-void PrintLine(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fputc('\n', stdout);
-}
-
 void PrintCounters(const char* prefix, const ScanCounters& c) {
     std::fprintf(stderr,
                  "%sprocessed %d from %d, successful %d, unsuccessful %d, insufficient %d\n",
@@ -41,14 +38,26 @@ ScanCallbacks RunCallbacks(ScanProgressLine& progress) {
     ScanCallbacks cb;
     cb.reading = [&progress](long rows, long expected) { progress.Reading(rows, expected); };
     cb.progress = [&progress](const ScanCounters& c) { progress.Stocks(c.processed, c.total); };
-    cb.stopRequested = [] { return Interrupts() > 0; };
+    // A reader that has gone (scan | head -1) needs no more stocks.
+    cb.stopRequested = [] { return Interrupts() > 0 || OutputClosed(); };
     return cb;
+}
+
+// What a second signal says when the scan had to be ended at once.
+std::string CutOffWords() {
+    return "brevant-cli: interrupted at once: the scan was cut off, nothing was written";
 }
 
 // A failed run exits 1; a run stopped by a signal 128 + the signal.
 int ScanStatus(ScanOutcome outcome) {
     if (outcome == ScanOutcome::Failed) return 1;
     return outcome == ScanOutcome::Stopped ? InterruptedStatus() : 0;
+}
+
+// The reader of standard output has gone: nothing more to say to anyone.
+int QuietEnd(TDataStore& store) {
+    store.DB1.Disconnect();
+    return 0;
 }
 
 // The stock list, read as the window reads it at start-up.
@@ -59,7 +68,7 @@ std::vector<std::string> StockListItems(TDataStore& store, TIndicatorParams& par
 }
 
 int ScanOnce(Context& ctx, const ScanFilters& filters, const std::string& out) {
-    CatchInterrupts();
+    CatchInterrupts(CutOffWords);
     TDataStore store;
     if (!OpenStore(ctx, store, false)) return 1;
     TIndicatorParams params;
@@ -79,6 +88,7 @@ int ScanOnce(Context& ctx, const ScanFilters& filters, const std::string& out) {
         std::fprintf(stderr, "brevant-cli: %s\n", kScanEmptyDatabaseMessage);
         return 1;
     }
+    if (OutputClosed() && Interrupts() == 0) return QuietEnd(store);
     if (result.outcome == ScanOutcome::Failed)
         std::fprintf(stderr, "brevant-cli: %s\n", result.error.c_str());
     // Only a whole run makes a result file: a partial list would look complete.
@@ -90,7 +100,7 @@ int ScanOnce(Context& ctx, const ScanFilters& filters, const std::string& out) {
 }
 
 int ScanScreens(Context& ctx, const std::vector<ScreenLine>& lines) {
-    CatchInterrupts();
+    CatchInterrupts(CutOffWords);
     TDataStore store;
     if (!OpenStore(ctx, store, false)) return 1;
     TIndicatorParams params;
@@ -108,6 +118,7 @@ int ScanScreens(Context& ctx, const std::vector<ScreenLine>& lines) {
         std::fprintf(stderr, "brevant-cli: %s\n", kScanEmptyDatabaseMessage);
         return 1;
     }
+    if (OutputClosed() && Interrupts() == 0) return QuietEnd(store);
     if (result.outcome == ScanOutcome::Failed)
         std::fprintf(stderr, "brevant-cli: %s\n", result.error.c_str());
     // Each screen under a header naming its line; "#" keeps the output a
@@ -167,7 +178,7 @@ void PrintBacktest(const BacktestSettings& settings, const BacktestFigures& f) {
 }
 
 int ScanBacktest(Context& ctx, const BacktestSettings& settings, const BacktestOptions& o) {
-    CatchInterrupts();
+    CatchInterrupts(CutOffWords);
     TDataStore store;
     if (!OpenStore(ctx, store, false)) return 1;
     TIndicatorParams params;
@@ -244,6 +255,12 @@ int RunScan(Context& ctx) {
     if (const std::string error = CheckBacktest(filters, backtest, out, screensFile);
         !error.empty())
         return UsageError(error);
+    const std::pair<const char*, const std::string*> outputs[] = {
+        {"--out", &out}, {"--csv", &backtest.csv}, {"--png", &backtest.png}};
+    for (const auto& [option, file] : outputs)
+        if (!file->empty() && IsTheDatabase(ctx, *file))
+            return UsageError(std::string("scan: ") + option + " " + *file +
+                              " is the database itself; name another file");
     if (backtest.days > 0)
         return ScanBacktest(
             ctx, {filters.formula, filters.formulaPeriod, backtest.days, backtest.holds}, backtest);

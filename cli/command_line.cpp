@@ -47,9 +47,12 @@ std::string ReadCommandLine(const CommandSyntax& syntax, const std::vector<std::
             if (error.empty() && syntax.optionsFirst) return stop(i, {});
         } else if (syntax.options.empty()) {
             error = prefix + "unknown option " + word;
-        } else if ((option = FindOption(syntax.options, word)) && option->endsReading) {
+        } else if ((option = FindOption(syntax.options, word)) &&
+                   option->form == OptionForm::AloneEndsReading) {
             error = option->value(word);
             if (error.empty()) return stop(i + 1, {});
+        } else if (option && option->form == OptionForm::Alone) {
+            error = option->value(word);
         } else if (i + 1 >= args.size()) {
             error = prefix + word + " needs a value";
         } else {

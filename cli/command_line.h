@@ -23,12 +23,15 @@ enum class OptionWords {
 // when the word is fine.
 using WordReader = std::function<std::string(const std::string& word)>;
 
+enum class OptionForm { WithValue, Alone, AloneEndsReading };
+
 struct CommandOption {
     std::string_view name; // with its dashes, as typed
     WordReader value;      // reads the option's value
-    // Takes no value and ends the reading (`--help`, which answers whatever
-    // follows it): `value` gets the option's own word.
-    bool endsReading = false;
+    // How the option is written: with one value after it; alone (`--replace`);
+    // or alone, ending the reading (`--help`, which answers whatever follows
+    // it). An option written alone has `value` called with its own word.
+    OptionForm form = OptionForm::WithValue;
 };
 
 struct CommandSyntax {
@@ -36,7 +39,7 @@ struct CommandSyntax {
     // for the tool's own options, whose messages start with the text.
     std::string_view command;
     OptionWords optionWords = OptionWords::None;
-    std::vector<CommandOption> options; // each takes exactly one value
+    std::vector<CommandOption> options; // see CommandOption::form
     WordReader word;                    // reads a word that names no option
     // The options stand in front of the words: the first word that names no
     // option ends the reading once `word` took it (the command's name after

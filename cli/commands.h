@@ -17,6 +17,7 @@ struct Context {
 // Each command returns the process exit code; errors go to stderr.
 int RunInit(Context& ctx);
 int RunImport(Context& ctx);
+int RunDelete(Context& ctx);
 int RunList(Context& ctx);
 int RunBars(Context& ctx);
 int RunSplits(Context& ctx);

@@ -6,6 +6,8 @@
 
 #include <atomic>
 
+#include "store/stop_deadline.h"
+
 namespace brevant::cli {
 namespace {
 
@@ -16,13 +18,14 @@ std::atomic<int> first{0};
 void Count(int signal) {
     int none = 0;
     first.compare_exchange_strong(none, signal);
-    count.fetch_add(1);
+    if (count.fetch_add(1) == 1) ArmStopDeadline(InterruptedStatus());
 }
 
 } // namespace
 
-void CatchInterrupts() {
+void CatchInterrupts(std::function<std::string()> lastWords) {
     static_assert(std::atomic<int>::is_always_lock_free);
+    StartStopDeadline(std::move(lastWords));
     struct sigaction action {};
     action.sa_handler = Count;
     sigemptyset(&action.sa_mask);

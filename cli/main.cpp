@@ -6,9 +6,11 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "store/data_location.h"
 #include "store/database_address.h"
 #include "store/engine_end.h"
+#include "store/program_environment.h"
 #include "store/work_error.h"
 
 namespace brevant::cli {
@@ -28,7 +30,8 @@ struct Command {
 
 const Command kCommands[] = {
     {"init", "init", RunInit},
-    {"import", "import [--format auto|native|csv] FILE...", RunImport},
+    {"import", "import [--format auto|native|csv] [--replace] FILE...", RunImport},
+    {"delete", "delete TEXT [--from YYYY-MM-DD] [--to YYYY-MM-DD]", RunDelete},
     {"list", "list", RunList},
     {"bars",
      "bars TEXT [--period daily|weekly|monthly] [--calc LIST] [--ma P1,P2,P3] "
@@ -59,6 +62,8 @@ void PrintUsage() {
 
 int main(int argc, char** argv) {
     using namespace brevant::cli;
+    brevant::PrepareProgramEnvironment();
+    KeepRunningWhenOutputCloses();
     Context ctx;
     std::string user, passwordFile;
     bool help = false;
@@ -72,8 +77,8 @@ int main(int argc, char** argv) {
                                {{"--db", TextValue(ctx.dbPath)},
                                 {"--user", TextValue(user)},
                                 {"--password-file", TextValue(passwordFile)},
-                                {"--help", askHelp, true},
-                                {"-h", askHelp, true}},
+                                {"--help", askHelp, OptionForm::AloneEndsReading},
+                                {"-h", askHelp, OptionForm::AloneEndsReading}},
                                [](const std::string& word) {
                                    return word.starts_with('-') ? "unknown option " + word
                                                                 : std::string();
@@ -102,8 +107,11 @@ int main(int argc, char** argv) {
             // Inside: with no folder for it, the error names --db.
             if (ctx.dbPath.empty())
                 ctx.dbPath = brevant::DefaultDatabasePath(brevant::ProgramDirectory());
-            if (brevant::IsServerAddress(ctx.dbPath))
+            if (brevant::IsServerAddress(ctx.dbPath) && !brevant::LocalPathWithColon(ctx.dbPath)) {
                 ctx.login = brevant::ServerLogin(user, passwordFile);
+                if (!ctx.login.Warning.empty())
+                    std::fprintf(stderr, "brevant-cli: warning: %s\n", ctx.login.Warning.c_str());
+            }
             status = c.run(ctx);
         } catch (const std::exception& e) {
             std::fprintf(stderr, "brevant-cli: %s\n", brevant::WorkErrorText(e).c_str());

@@ -2,6 +2,7 @@
 #include "cli/open_store.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "store/bootstrap.h"
 #include "store/database_address.h"
@@ -34,6 +35,7 @@ bool OpenStore(const Context& ctx, TDataStore& store, bool createMissing) {
         break;
     case OpenFailure::LoginRefused:
     case OpenFailure::Unreachable:
+    case OpenFailure::LocalPathWithColon:
     case OpenFailure::Other:
         break;
     }
@@ -41,12 +43,20 @@ bool OpenStore(const Context& ctx, TDataStore& store, bool createMissing) {
     return false;
 }
 
+bool IsTheDatabase(const Context& ctx, const std::string& path) {
+    if (IsServerAddress(ctx.dbPath)) return false;
+    std::error_code ec;
+    return std::filesystem::equivalent(path, ctx.dbPath, ec);
+}
+
 LocaleSettings CliLocale() {
     return WithProgramDates(LocaleSettings{});
 }
 
 std::string ListTextFromArgument(const std::string& text) {
-    return text.find(',') == std::string::npos ? BareSymbolText(text) : text;
+    // "BRK,B" is a symbol with a comma; a stored symbol never has a blank
+    // beside one, so ", " marks a list text ("Acme Corp , ACM", "Acme, ACM").
+    return text.find(", ") == std::string::npos ? BareSymbolText(text) : text;
 }
 
 } // namespace brevant::cli

@@ -74,6 +74,9 @@ public:
     // When above 0, the seconds a connect to a server may take before it
     // fails (a host that does not answer would otherwise hold it for minutes).
     int ConnectTimeout = 0;
+    // Lines of the client library's configuration for this attachment
+    // ("AuthClient = Srp256, Srp"), sent only when set.
+    std::string ClientConfig;
 
     int SQLDialect() const { return dialect_; }
     // "Sql Dialect invalid" for 0 or less, or above the attached database's.
@@ -89,6 +92,9 @@ public:
     void CreateDatabase(const std::string& fileName, const std::string& user,
                         const std::string& password, int dialect = 3, int pageSize = 4096,
                         const std::string& characterSet = "");
+    // Creates the database ConnectionString() names with everything Connect
+    // sends (the login, ClientConfig, ConnectTimeout) and stays attached to it.
+    void Create(int dialect = 3, int pageSize = 4096);
 
     // The database's dialect as the server reports it (item 62); 1 when the
     // reply lacks it. Requires an attachment.
@@ -97,6 +103,8 @@ public:
 private:
     friend class TFBLTransaction;
     friend class TFBLDsql;
+    std::string ParameterBlock() const;
+    void Adopt(std::uint32_t handle);
     void Attach(TFBLTransaction* t);
     void Detach(TFBLTransaction* t);
 
@@ -120,6 +128,10 @@ public:
     TIsolationLevel IsolationLevel = TIsolationLevel::ilConcurrency;
     TLockResolution LockResolution = TLockResolution::lrWait;
     TTableReservationMode TableReservationMode = TTableReservationMode::rmShared;
+    // When above 0 (and LockResolution waits), the seconds a statement waits
+    // for a row another transaction holds before it fails with a lock
+    // time-out; 0 waits for as long as that transaction lasts.
+    int LockTimeout = 0;
 
     bool InTransaction() const { return handle_ != 0; }
     void StartTransaction();
@@ -194,6 +206,8 @@ public:
 
     int ParamCount() const;
     int FieldCount() const;
+    // The rows the last ExecSQL inserted, updated or deleted.
+    long RowsAffected() const;
     bool FieldIsNull(int index) const;
 
     std::string FieldAsString(int index) const;

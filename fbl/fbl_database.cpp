@@ -65,11 +65,7 @@ std::string TFBLDatabase::ConnectionString() const {
     return DBFile;
 }
 
-void TFBLDatabase::Connect() {
-    const fbl::ClientApi& api = fbl::Api();
-    if (Connected()) throw EFBLError("Database already Connected");
-    const std::string path = ConnectionString();
-
+std::string TFBLDatabase::ParameterBlock() const {
     std::string dpb(1, static_cast<char>(isc_dpb_version1));
     // Left out, they come from the client library's own ISC_USER and
     // ISC_PASSWORD.
@@ -79,7 +75,15 @@ void TFBLDatabase::Connect() {
     if (!CharacterSet.empty()) AppendItem(dpb, isc_dpb_lc_ctype, CharacterSet);
     if (SetPageBuffers > 0) AppendInt(dpb, isc_dpb_set_page_buffers, SetPageBuffers);
     if (ConnectTimeout > 0) AppendInt(dpb, isc_dpb_connect_timeout, ConnectTimeout);
+    if (!ClientConfig.empty()) AppendItem(dpb, isc_dpb_config, ClientConfig);
+    return dpb;
+}
 
+void TFBLDatabase::Connect() {
+    const fbl::ClientApi& api = fbl::Api();
+    if (Connected()) throw EFBLError("Database already Connected");
+    const std::string path = ConnectionString();
+    const std::string dpb = ParameterBlock();
     ISC_STATUS_ARRAY status;
     isc_db_handle handle = 0;
     {
@@ -88,6 +92,32 @@ void TFBLDatabase::Connect() {
                             static_cast<short>(dpb.size()), dpb.data());
     }
     fbl::Check(status);
+    Adopt(handle);
+}
+
+void TFBLDatabase::Create(int dialect, int pageSize) {
+    const fbl::ClientApi& api = fbl::Api();
+    if (Connected()) throw EFBLError("Database already Connected");
+    if (!api.create_database) throw EFBLError("The client library cannot create databases");
+    const std::string path = ConnectionString();
+    std::string dpb = ParameterBlock();
+    AppendInt(dpb, isc_dpb_page_size, pageSize);
+    AppendInt(dpb, isc_dpb_sql_dialect, dialect);
+    ISC_STATUS_ARRAY status;
+    isc_db_handle handle = 0;
+    {
+        fbl::EngineEntryGuard entry;
+        api.create_database(status, static_cast<short>(path.size()), path.c_str(), &handle,
+                            static_cast<short>(dpb.size()), dpb.data(), 0);
+    }
+    fbl::Check(status);
+    Adopt(handle);
+}
+
+// Takes a new attachment on: its dialect read, registered for the engine's end.
+void TFBLDatabase::Adopt(std::uint32_t attached) {
+    const fbl::ClientApi& api = fbl::Api();
+    isc_db_handle handle = attached;
     handle_ = handle;
     try {
         attachedDialect_ = DatabaseDialect();

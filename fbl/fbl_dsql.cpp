@@ -1,4 +1,5 @@
 // Brevant Dira — one SQL statement executed within a transaction.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -238,6 +239,32 @@ void TFBLDsql::Execute() {
         api.dsql_execute(status, &trHandle, &s.statement, SQLDA_VERSION1, s.in.orNull());
         fbl::Check(status);
     }
+}
+
+long TFBLDsql::RowsAffected() const {
+    if (!impl_->prepared) throw EFBLError("Statement is not prepared");
+    const fbl::ClientApi& api = fbl::Api();
+    const char item[] = {static_cast<char>(isc_info_sql_records)};
+    char reply[64] = {};
+    ISC_STATUS_ARRAY status;
+    api.dsql_sql_info(status, &impl_->statement, sizeof item, item, sizeof reply, reply);
+    fbl::Check(status);
+    if (reply[0] != static_cast<char>(isc_info_sql_records)) return 0;
+    const short length = static_cast<short>(api.vax_integer(reply + 1, 2));
+    const char* p = reply + 3;
+    const char* end = p + std::min<int>(length, static_cast<int>(sizeof reply) - 3);
+    long rows = 0;
+    // One count per kind of change: inserted, updated, deleted (and selected).
+    while (p + 3 <= end && *p != static_cast<char>(isc_info_end)) {
+        const char kind = *p;
+        const short size = static_cast<short>(api.vax_integer(p + 1, 2));
+        if (size < 0 || p + 3 + size > end) break;
+        if (kind == isc_info_req_insert_count || kind == isc_info_req_update_count ||
+            kind == isc_info_req_delete_count)
+            rows += api.vax_integer(p + 3, size);
+        p += 3 + size;
+    }
+    return rows;
 }
 
 void TFBLDsql::CloseCursor() {

@@ -48,6 +48,14 @@ bool IsLockConflict(const EFBLError& e) {
         e, {isc_deadlock, isc_update_conflict, isc_lock_conflict, isc_concurrent_transaction});
 }
 
+bool IsLockTimeout(const EFBLError& e) {
+    return HasAny(e, {isc_lock_timeout});
+}
+
+bool IsWireCryptRefused(const EFBLError& e) {
+    return HasAny(e, {isc_wirecrypt_incompatible, isc_miss_wirecrypt});
+}
+
 bool IsInUseElsewhere(const EFBLError& e) {
     return HasAny(e, {isc_already_opened});
 }

@@ -29,6 +29,14 @@ bool IsNotPermitted(const EFBLError& e);
 // still (an update conflict, a deadlock, a lock conflict).
 bool IsLockConflict(const EFBLError& e);
 
+// A statement waited for a row another transaction holds for longer than
+// its transaction's LockTimeout.
+bool IsLockTimeout(const EFBLError& e);
+
+// The server and this client could not agree on encrypting the connection
+// (the client requires it, the server has it switched off).
+bool IsWireCryptRefused(const EFBLError& e);
+
 // Another process's embedded engine holds the database file: it keeps the
 // file to itself until it ends, so no other process can attach meanwhile.
 bool IsInUseElsewhere(const EFBLError& e);

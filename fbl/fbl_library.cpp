@@ -7,6 +7,7 @@
 #include <mutex>
 #include <vector>
 
+#include "fbl/engine_folders.h"
 #include "fbl/fbl.h"
 
 namespace brevant::fbl {
@@ -19,6 +20,8 @@ template <typename F> void Resolve(void* lib, const char* name, F& out, bool man
 }
 
 void* OpenLibrary() {
+    // The engine reads its folders from the environment when it loads.
+    UsePrivateEngineFolders();
     std::vector<std::string> names;
     if (const char* chosen = std::getenv(kLibraryEnvironment); chosen && *chosen) {
         names.emplace_back(chosen);
@@ -67,12 +70,28 @@ ClientApi LoadApi() {
     Resolve(lib, "isc_encode_sql_time", a.encode_sql_time, modern);
     Resolve(lib, "isc_encode_timestamp", a.encode_timestamp, modern);
     Resolve(lib, "fb_shutdown", a.shutdown, false);
+    Resolve(lib, "isc_create_database", a.create_database, false);
     return a;
 }
 
 } // namespace
 
 namespace {
+
+// The library takes SIGINT and SIGTERM for itself on its first attach or
+// create; were that a real one, a signal while it waits (on a server that
+// does not answer) would be the library's, not the program's. A first call
+// that fails at once, on a parameter block the library refuses, lets it take
+// them here; the guard hands them back, and later calls leave them alone.
+void TakeSignalsBack(const ClientApi& a) {
+    EngineEntryGuard entry;
+    const char refused[] = {static_cast<char>(0x7f)};
+    ISC_STATUS_ARRAY status;
+    isc_db_handle handle = 0;
+    a.attach_database(status, 0, "", &handle, sizeof refused, refused);
+    if (handle != 0) a.detach_database(status, &handle);
+}
+
 std::mutex apiLock;
 ClientApi api;
 bool loaded = false;
@@ -85,6 +104,7 @@ const ClientApi& Api() {
     if (!loaded) {
         api = LoadApi();
         loaded = true;
+        TakeSignalsBack(api);
     }
     return api;
 }

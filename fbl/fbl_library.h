@@ -46,6 +46,7 @@ struct ClientApi {
     decltype(&::isc_encode_sql_time) encode_sql_time;
     decltype(&::isc_encode_timestamp) encode_timestamp;
     decltype(&::fb_shutdown) shutdown;
+    decltype(&::isc_create_database) create_database;
 };
 
 // Loads the library on first use and returns its entry points; it stays

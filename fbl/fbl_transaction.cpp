@@ -37,8 +37,9 @@ void TFBLTransaction::SetDatabase(TFBLDatabase* database) {
 }
 
 std::string TFBLTransaction::ParameterBlock() const {
+    const bool timed = LockResolution == TLockResolution::lrWait && LockTimeout > 0;
     if (AccessMode == TAccessMode::amWrite && IsolationLevel == TIsolationLevel::ilConcurrency &&
-        LockResolution == TLockResolution::lrWait)
+        LockResolution == TLockResolution::lrWait && !timed)
         return {};
     std::string tpb;
     tpb += static_cast<char>(isc_tpb_version3);
@@ -60,6 +61,11 @@ std::string TFBLTransaction::ParameterBlock() const {
         tpb += static_cast<char>(isc_tpb_read_committed);
         tpb += static_cast<char>(isc_tpb_no_rec_version);
         break;
+    }
+    if (timed) {
+        tpb += static_cast<char>(isc_tpb_lock_timeout);
+        tpb += static_cast<char>(4);
+        for (int i = 0; i < 4; ++i) tpb += static_cast<char>((LockTimeout >> (8 * i)) & 0xff);
     }
     return tpb;
 }

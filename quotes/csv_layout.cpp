@@ -243,6 +243,16 @@ std::string SymbolFromFileName(std::string_view path) {
     return std::string(TrimBlanks(symbol));
 }
 
+QuoteFileLayout DetectFileLayout(std::string_view head, std::string_view firstLine,
+                                 std::string_view path, QuoteFormatChoice choice) {
+    if (head.find('\0') != std::string_view::npos)
+        // UTF-16 behind its byte-order mark is named as such.
+        return Refused(path, firstLine,
+                       IsUtf16(firstLine) ? "UTF-16 text"
+                                          : "NUL bytes: binary data or UTF-16 text");
+    return DetectQuoteLayout(firstLine, path, choice);
+}
+
 QuoteFileLayout DetectQuoteLayout(std::string_view firstLine, std::string_view path,
                                   QuoteFormatChoice choice) {
     if (choice == QuoteFormatChoice::Native) return {};

@@ -103,6 +103,15 @@ struct QuoteFileLayout {
 QuoteFileLayout DetectQuoteLayout(std::string_view firstLine, std::string_view path,
                                   QuoteFormatChoice choice = QuoteFormatChoice::Auto);
 
+// DetectQuoteLayout for a file whose first bytes are `head` (see
+// TQuoteFile::Head): whatever the choice, a file with a NUL byte among them
+// is Unrecognised, with the reason "UTF-16 text" behind a byte-order mark
+// and "NUL bytes: binary data or UTF-16 text" otherwise.
+// No layout reads such a file (UTF-16 text, with or without its byte-order
+// mark, has a NUL beside every ASCII letter), and its lines would be garbage.
+QuoteFileLayout DetectFileLayout(std::string_view head, std::string_view firstLine,
+                                 std::string_view path, QuoteFormatChoice choice);
+
 // A line "looks like a column header" when
 //   (a) no part of it, split at every comma, semicolon and tab, holds a
 //       number: after leading blanks, control characters, quotes, signs and

@@ -72,26 +72,6 @@ bool IsEmptyRow(std::string_view line, char separator) {
 
 } // namespace
 
-const char* CsvRowStatusText(CsvRowStatus status) {
-    switch (status) {
-    case CsvRowStatus::Read:
-        return "read";
-    case CsvRowStatus::Empty:
-        return "empty line";
-    case CsvRowStatus::Header:
-        return "header line";
-    case CsvRowStatus::MissingField:
-        return "missing field";
-    case CsvRowStatus::BadDate:
-        return "bad date";
-    case CsvRowStatus::BadNumber:
-        return "bad number";
-    case CsvRowStatus::NotDaily:
-        return "not a daily row";
-    }
-    return "?";
-}
-
 bool ReadCsvDate(std::string_view field, double& date) {
     int year = 0, month = 0, day = 0;
     if (field.size() >= 10 && field[4] == '-' && field[7] == '-') {
@@ -153,40 +133,38 @@ TCsvQuoteReader::TCsvQuoteReader(CsvLayout layout) : layout_(std::move(layout)) 
     fields_.reserve(layout_.FieldsNeeded);
 }
 
-CsvRowStatus TCsvQuoteReader::Read(std::string_view line, TQuoteLine& out) {
+RowStatus TCsvQuoteReader::Read(std::string_view line, TQuoteLine& out) {
     const char separator = layout_.Separator;
-    if (IsEmptyRow(line, separator)) return CsvRowStatus::Empty;
+    if (IsEmptyRow(line, separator)) return RowStatus::Empty;
     SplitFields(line, separator, fields_, scratch_, layout_.FieldsNeeded);
     if (fields_.size() < layout_.FieldsNeeded)
-        return HoldsNoNumber(line) ? CsvRowStatus::Header : CsvRowStatus::MissingField;
+        return HoldsNoNumber(line) ? RowStatus::Header : RowStatus::MissingField;
 
     double date = 0;
     if (!ReadCsvDate(Field(QuoteColumn::Date), date))
-        return HoldsNoNumber(line) ? CsvRowStatus::Header : CsvRowStatus::BadDate;
+        return HoldsNoNumber(line) ? RowStatus::Header : RowStatus::BadDate;
     if (layout_.Has(QuoteColumn::Period)
             ? !IsDaily(Field(QuoteColumn::Period))
             : layout_.Has(QuoteColumn::Time) && !IsZeroTime(Field(QuoteColumn::Time)))
-        return CsvRowStatus::NotDaily;
+        return RowStatus::NotDaily;
     const std::string_view symbol =
         layout_.ManySymbols() ? Field(QuoteColumn::Symbol) : std::string_view(layout_.FileSymbol);
-    if (symbol.empty()) return CsvRowStatus::MissingField;
+    if (symbol.empty()) return RowStatus::MissingField;
 
     double open = 0, high = 0, low = 0, close = 0, volume = 0;
     if (!ReadCsvNumber(Field(QuoteColumn::Open), separator, open) ||
         !ReadCsvNumber(Field(QuoteColumn::High), separator, high) ||
         !ReadCsvNumber(Field(QuoteColumn::Low), separator, low) ||
         !ReadCsvNumber(Field(QuoteColumn::Close), separator, close))
-        return CsvRowStatus::BadNumber;
+        return RowStatus::BadNumber;
     if (layout_.Has(QuoteColumn::Volume)) {
         const std::string_view field = Field(QuoteColumn::Volume);
-        if (!field.empty() && !ReadCsvNumber(field, separator, volume))
-            return CsvRowStatus::BadNumber;
+        if (!field.empty() && !ReadCsvNumber(field, separator, volume)) return RowStatus::BadNumber;
     }
 
     std::string_view name = layout_.Has(QuoteColumn::Name) ? Field(QuoteColumn::Name) : symbol;
     if (name.empty()) name = symbol;
     SetStoredTexts(symbol, name, out);
-    out.DateValid = true;
     out.Date = date;
     out.Open = open;
     out.High = high;
@@ -195,7 +173,7 @@ CsvRowStatus TCsvQuoteReader::Read(std::string_view line, TQuoteLine& out) {
     out.Volume = volume;
     out.HasDividend = out.HasSplit = false;
     out.Dividend = out.SplitRatio = 0;
-    return CsvRowStatus::Read;
+    return RowStatus::Read;
 }
 
 } // namespace brevant

@@ -8,25 +8,9 @@
 
 #include "quotes/csv_layout.h"
 #include "quotes/quote_line.h"
+#include "quotes/row_status.h"
 
 namespace brevant {
-
-// What became of one row. Every status but Read means the row is skipped.
-enum class CsvRowStatus {
-    Read,
-    Empty,        // nothing but blanks, quotes and separators
-    Header,       // no date and no number anywhere: a header repeated or a second header line
-    MissingField, // fewer fields than the layout reads, or an empty symbol
-    BadDate,      // the date is not a real date in a form below
-    BadNumber,    // a price, or a volume that is not empty, is not a number a FLOAT column holds
-    NotDaily,     // the period is not "D", or (without a period column) the time is not 0
-};
-inline constexpr std::size_t kCsvRowStatusCount =
-    static_cast<std::size_t>(CsvRowStatus::NotDaily) + 1;
-
-// "read", "empty line", "header line", "missing field", "bad date",
-// "bad number", "not a daily row".
-const char* CsvRowStatusText(CsvRowStatus status);
 
 // Rules of a row:
 //  - Fields are split at the layout's separator; blanks around a field are
@@ -46,17 +30,16 @@ const char* CsvRowStatusText(CsvRowStatus status);
 //  - Period "D" (any case) is a daily row, any other period is not. Without a
 //    period column, a time made only of "0" and ":" (or empty) is daily.
 // A row that is read fills `out` as ParseQuoteLine would: Symbol from the
-// Symbol column or the layout's FileSymbol, cut to kSymbolWidth; StockName
-// from the Name column, or the symbol when there is none or it is empty, with
-// apostrophes turned into grave accents, cut to kStockNameWidth; DateValid
-// true; Open to Volume as read (within single precision); no action.
+// Symbol column or the layout's FileSymbol and StockName from the Name
+// column, or the symbol when there is none or it is empty, both set by
+// SetStoredTexts; Open to Volume as read (within single precision); no action.
 class TCsvQuoteReader {
 public:
     explicit TCsvQuoteReader(CsvLayout layout);
 
     // One row without its line end (a trailing carriage return is dropped as
     // a blank). `out` is changed only when the result is Read. Safe for any bytes.
-    CsvRowStatus Read(std::string_view line, TQuoteLine& out);
+    RowStatus Read(std::string_view line, TQuoteLine& out);
 
     const CsvLayout& Layout() const { return layout_; }
 

@@ -6,23 +6,48 @@
 #include <cstring>
 #include <stdexcept>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace brevant {
 namespace {
 constexpr char kEndOfFile = 26; // Ctrl-Z
 constexpr std::size_t kBufferSize = 1 << 16;
+
+// What a file of another kind than a regular one or a folder is.
+const char* KindOf(mode_t mode) {
+    if (S_ISFIFO(mode)) return "a named pipe";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "a device";
+}
+
 } // namespace
 
 TQuoteFile::TQuoteFile(const std::string& path) : buffer_(kBufferSize) {
-    file_ = std::fopen(path.c_str(), "rb");
-    if (file_ == nullptr) throw std::runtime_error(path + ": " + std::strerror(errno));
+    // Without waiting: opening a named pipe would wait for a writer.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) throw std::runtime_error(path + ": " + std::strerror(errno));
     struct stat st {};
-    if (fstat(fileno(file_), &st) != 0 || S_ISDIR(st.st_mode)) {
-        std::fclose(file_);
+    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        close(fd);
         throw std::runtime_error(path + ": not a file");
     }
+    if (!S_ISREG(st.st_mode)) {
+        close(fd);
+        throw NotARegularFile(path, KindOf(st.st_mode));
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     size_ = static_cast<std::uint64_t>(st.st_size);
+    head_.resize(kHeadLength);
+    const ssize_t n = pread(fd, head_.data(), head_.size(), 0);
+    head_.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    file_ = fdopen(fd, "rb");
+    if (file_ == nullptr) {
+        const int error = errno;
+        close(fd);
+        throw std::runtime_error(path + ": " + std::strerror(error));
+    }
 }
 
 TQuoteFile::~TQuoteFile() {
@@ -54,7 +79,16 @@ bool TQuoteFile::ReadLine(std::string& line) {
         if (length > room) cut_ = true;
         line.append(begin, std::min(length, room));
         pos_ = static_cast<std::size_t>(stop - buffer_.data());
-        if (stop == limit) continue;
+        if (stop == limit) {
+            // A block of a cut line's rest skipped: the reader may end it here.
+            if (cut_ && keepReading_ && !keepReading_()) {
+                finished_ = true;
+                consumed_ += pos_;
+                pos_ = end_ = 0;
+                return true;
+            }
+            continue;
+        }
         ++pos_;
         if (*stop == '\n') return true;
         if (*stop == kEndOfFile) {

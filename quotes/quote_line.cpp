@@ -2,6 +2,7 @@
 #include "quotes/quote_line.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "quotes/to_float.h"
 #include "ta/day_date.h"
@@ -19,8 +20,9 @@ bool TakeField(std::string_view& rest, char separator, std::string_view& field) 
     return true;
 }
 
-bool IsBlankName(std::string_view name) {
-    return std::all_of(name.begin(), name.end(),
+// Nothing but blanks and control characters.
+bool IsBlank(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
@@ -46,42 +48,68 @@ bool ReadDate(std::string_view field, double& date) {
            ReadDatePart(part(4, 4), year) && TryEncodeDate(year, month, day, date);
 }
 
-void ReadActionTail(std::string_view tail, char decimalSeparator, TQuoteLine& out) {
+// A number the quote table's FLOAT columns hold, or nothing.
+std::optional<double> ReadStoredNumber(std::string_view text, char decimalSeparator) {
+    const std::optional<double> value = ReadQuoteNumber(text, decimalSeparator);
+    if (!value || NarrowToFloat(*value) == NarrowToFloat(kNotANumber)) return std::nullopt;
+    return value;
+}
+
+// False when a marked action's amount cannot be read; an incomplete tail is
+// no action at all.
+bool ReadActionTail(std::string_view tail, char decimalSeparator, TQuoteLine& out) {
+    out.HasDividend = out.HasSplit = false;
+    out.Dividend = out.SplitRatio = 0;
     std::string_view dividendMark, amount, splitMark, first, second;
     if (!TakeField(tail, ',', dividendMark) || !TakeField(tail, ',', amount) ||
         !TakeField(tail, ',', splitMark) || !TakeField(tail, ':', first) ||
         !TakeField(tail, ',', second))
-        return;
+        return true;
     if (dividendMark == "*Dividend") {
+        const std::optional<double> dividend = ReadStoredNumber(amount, decimalSeparator);
+        if (!dividend) return false;
         out.HasDividend = true;
-        out.Dividend = ToFloat(amount, decimalSeparator);
+        out.Dividend = *dividend;
     }
     if (splitMark == "*Split") {
-        std::string ratio(first);
-        ratio += '.';
-        ratio += second;
+        std::string text(first);
+        text += '.';
+        text += second;
+        const std::optional<double> ratio = ReadStoredNumber(text, decimalSeparator);
+        if (!ratio) return false;
         out.HasSplit = true;
-        out.SplitRatio = ToFloat(ratio, decimalSeparator);
+        out.SplitRatio = *ratio;
     }
+    return true;
 }
 
 } // namespace
 
 void SetStoredTexts(std::string_view symbol, std::string_view name, TQuoteLine& out) {
-    out.Symbol.assign(symbol.substr(0, kSymbolWidth));
+    // Blanks beside a comma would let the symbol hold " , ", which ends the
+    // name in a list text.
+    out.Symbol.clear();
+    for (const char c : symbol) {
+        if (c == ' ' && !out.Symbol.empty() && out.Symbol.back() == ',') continue;
+        if (c == ',')
+            while (!out.Symbol.empty() && out.Symbol.back() == ' ') out.Symbol.pop_back();
+        out.Symbol += c;
+    }
+    if (out.Symbol.size() > kSymbolWidth) out.Symbol.resize(kSymbolWidth);
     out.StockName.assign(name.substr(0, kStockNameWidth));
     std::replace(out.StockName.begin(), out.StockName.end(), '\'', '`');
 }
 
-bool ParseQuoteLine(std::string_view line, char decimalSeparator, TQuoteLine& out) {
-    if (line.empty() || line.front() == '<') return false;
+RowStatus ParseQuoteLine(std::string_view line, char decimalSeparator, TQuoteLine& out) {
+    if (line.empty()) return RowStatus::Empty;
+    if (line.front() == '<') return RowStatus::Header;
     std::string_view rest = line;
     std::string_view symbol, name, date, open, high, low, close;
-    if (!TakeField(rest, ',', symbol) || symbol.empty()) return false;
-    if (!TakeField(rest, ',', name) || IsBlankName(name)) return false;
+    if (!TakeField(rest, ',', symbol) || symbol.empty()) return RowStatus::MissingField;
+    if (!TakeField(rest, ',', name) || IsBlank(name)) return RowStatus::MissingField;
     if (!TakeField(rest, ',', date) || !TakeField(rest, ',', open) || !TakeField(rest, ',', high) ||
         !TakeField(rest, ',', low) || !TakeField(rest, ',', close) || rest.empty())
-        return false;
+        return RowStatus::MissingField;
     std::string_view volume = rest;
     const std::size_t comma = rest.find(',');
     std::string_view tail;
@@ -90,17 +118,26 @@ bool ParseQuoteLine(std::string_view line, char decimalSeparator, TQuoteLine& ou
         tail = rest.substr(comma + 1);
     }
 
-    SetStoredTexts(symbol, name, out);
-    out.DateValid = ReadDate(date, out.Date);
-    out.Open = ToFloat(open, decimalSeparator);
-    out.High = ToFloat(high, decimalSeparator);
-    out.Low = ToFloat(low, decimalSeparator);
-    out.Close = ToFloat(close, decimalSeparator);
-    out.Volume = ToFloat(volume, decimalSeparator);
-    out.HasDividend = out.HasSplit = false;
-    out.Dividend = out.SplitRatio = 0;
-    if (!tail.empty()) ReadActionTail(tail, decimalSeparator, out);
-    return true;
+    TQuoteLine q;
+    if (!ReadDate(date, q.Date)) return RowStatus::BadDate;
+    const std::optional<double> prices[] = {
+        ReadStoredNumber(open, decimalSeparator), ReadStoredNumber(high, decimalSeparator),
+        ReadStoredNumber(low, decimalSeparator), ReadStoredNumber(close, decimalSeparator)};
+    for (const std::optional<double>& price : prices)
+        if (!price) return RowStatus::BadNumber;
+    // No volume is none traded, as in the CSV layouts.
+    std::optional<double> traded = 0.0;
+    if (!IsBlank(volume)) traded = ReadStoredNumber(volume, decimalSeparator);
+    if (!traded) return RowStatus::BadNumber;
+    if (!tail.empty() && !ReadActionTail(tail, decimalSeparator, q)) return RowStatus::BadNumber;
+    q.Open = *prices[0];
+    q.High = *prices[1];
+    q.Low = *prices[2];
+    q.Close = *prices[3];
+    q.Volume = *traded;
+    SetStoredTexts(symbol, name, q);
+    out = std::move(q);
+    return RowStatus::Read;
 }
 
 } // namespace brevant

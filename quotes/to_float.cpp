@@ -23,6 +23,10 @@ std::string_view Trim(std::string_view s) {
 } // namespace
 
 double ToFloat(std::string_view text, char decimalSeparator) {
+    return ReadQuoteNumber(text, decimalSeparator).value_or(kNotANumber);
+}
+
+std::optional<double> ReadQuoteNumber(std::string_view text, char decimalSeparator) {
     std::string_view t = Trim(text);
     bool negative = false;
     if (!t.empty() && t.front() == '-') {
@@ -40,10 +44,10 @@ double ToFloat(std::string_view text, char decimalSeparator) {
     }
     const std::string_view body = Trim(s);
     for (char c : body) {
-        if ((c < '0' || c > '9') && c != ',' && c != '.') return kNotANumber;
+        if ((c < '0' || c > '9') && c != ',' && c != '.') return std::nullopt;
     }
     double value = 0;
-    if (!TryStrToFloat(body, decimalSeparator, value)) return kNotANumber;
+    if (!TryStrToFloat(body, decimalSeparator, value)) return std::nullopt;
     return negative ? -value : value;
 }
 

@@ -12,9 +12,11 @@ inline constexpr const char* kNoResultToSaveMessage =
 inline constexpr const char* kResultSavedMessage = "Result saved successfully!";
 
 // Writes "STOCK SCAN RESULT:", an empty line and one list text per line, with
-// CR LF line ends, replacing any file of that name. Throws std::runtime_error
-// with the system's reason when the file cannot be created or written; a file
-// left half-written is closed first.
+// CR LF line ends, replacing any file of that name: the text goes into a new
+// file beside it, which is then renamed to `path`, so that a failure never
+// leaves a half-written result or harms the file it would replace. Throws
+// std::runtime_error with the system's reason when the file cannot be
+// created or written.
 void WriteScanResult(const std::string& path, const std::vector<std::string>& items);
 
 } // namespace brevant

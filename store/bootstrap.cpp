@@ -1,6 +1,8 @@
 // Brevant Dira — opening the database file, creating or completing it.
 #include "store/bootstrap.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <stdexcept>
 
@@ -80,6 +82,8 @@ void CreateFileWhenMissing(BootstrapContext& c) {
     Say(c.progress, "Creating empty database...");
     c.store.DB1.CreateDatabase(c.path, kDatabaseUser, kDatabasePassword, schema::kDialect,
                                schema::kPageSize);
+    // The user's quotes are the user's: the engine would let the group read them.
+    chmod(c.path.c_str(), S_IRUSR | S_IWUSR);
 }
 
 std::string UserText(const TFBLDatabase& db) {
@@ -97,6 +101,14 @@ std::string UserText(const TFBLDatabase& db) {
                 std::to_string(kServerConnectTimeoutSeconds) +
                 " s): check that the server runs and that the host name and port are right. " +
                 "The server said: " + e.what());
+    if (IsWireCryptRefused(e))
+        throw OpenError(OpenFailure::Other,
+                        "the database server of " + c.path +
+                            " does not encrypt its connections, and the program logs in over "
+                            "encrypted connections only: set WireCrypt = Enabled (or Required) "
+                            "in the server's firebird.conf and restart the server. The server "
+                            "said: " +
+                            e.what());
     if (IsLoginRefused(e))
         throw OpenError(OpenFailure::LoginRefused,
                         "the database server refused the login of user " + UserText(db) +
@@ -105,13 +117,19 @@ std::string UserText(const TFBLDatabase& db) {
     throw e;
 }
 
-// Creates the database through the server; when the server does not allow
-// it, says what to do instead.
+// Creates the database through the server, with the login's own settings
+// (SRP, encryption); when the server does not allow it, says what to do
+// instead. Leaves DB1 attached.
 void CreateOnServer(BootstrapContext& c) {
     TFBLDatabase& db = c.store.DB1;
+    if (c.whenMissing == WhenMissing::Refuse)
+        throw OpenError(OpenFailure::Missing,
+                        "there is no database at " + c.path +
+                            " on the server: create it with brevant-cli --db " + c.path +
+                            " init (or import), or check the path or alias");
     Say(c.progress, "Creating empty database on the server...");
     try {
-        db.CreateDatabase(c.path, db.User, db.Password, schema::kDialect, schema::kPageSize);
+        db.Create(schema::kDialect, schema::kPageSize);
     } catch (const EFBLError& e) {
         if (!IsNotPermitted(e) && !IsDatabaseMissing(e)) ThrowServerError(e, c);
         throw OpenError(
@@ -134,6 +152,7 @@ void Attach(BootstrapContext& c) {
         return;
     }
     db.ConnectTimeout = kServerConnectTimeoutSeconds;
+    db.ClientConfig = kServerClientConfig;
     try {
         db.Connect();
         return;
@@ -141,11 +160,6 @@ void Attach(BootstrapContext& c) {
         if (!IsDatabaseMissing(e)) ThrowServerError(e, c);
     }
     CreateOnServer(c);
-    try {
-        db.Connect();
-    } catch (const EFBLError& e) {
-        ThrowServerError(e, c);
-    }
 }
 
 // One look at what the file holds, for all the steps after it.
@@ -279,6 +293,9 @@ std::span<const BootstrapStep> BootstrapSteps() {
 OpenResult CheckFirebird(TDataStore& store, const std::string& path,
                          const ProgressCallbacks& progress, WhenMissing whenMissing) {
     if (store.DB1.Connected()) return {};
+    // The client library would send it to a "server" named by its folders.
+    if (LocalPathWithColon(path))
+        return {OpenFailure::LocalPathWithColon, LocalPathWithColonMessage(path)};
     const bool onServer = IsServerAddress(path);
     OpenResult result;
     try {

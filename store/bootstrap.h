@@ -23,7 +23,10 @@ enum class OpenFailure {
     Unreachable,    // no connection to the server could be made in time
     Missing,        // no database file, and none was to be created
     InUseElsewhere, // another process's embedded engine holds the file
-    Other,          // anything else: the message says what
+    // A path of this machine with a colon, which the client library would
+    // take for a server address (LocalPathWithColon): refused, nothing tried.
+    LocalPathWithColon,
+    Other, // anything else: the message says what
 };
 
 // What opening a database came to. The failure's kind is decided here, once,
@@ -53,13 +56,16 @@ enum class WhenMissing {
 // Nothing is ever deleted. DB1 is attached exactly when the result is Opened;
 // the window shows MissingFileMessage() for a local file that failed.
 //
+// A new local file is the user's alone (mode 0600).
+//
 // `path` may also name a database on a server (IsServerAddress): the store's
-// DB1.User and DB1.Password log in there. Such a database is attached with a
-// connect timeout, created through the server when it does not exist and the
-// server allows it (whatever `whenMissing` says: the server decides who may),
-// and nothing of it is touched locally (no page-cache setting in its header:
-// the server's configuration decides). Its failures are told in words a user
-// can act on.
+// DB1.User and DB1.Password log in there, with SRP only and an encrypted
+// connection (kServerClientConfig). Such a database is attached with a
+// connect timeout, created through the server when it does not exist, the
+// caller asks for it (WhenMissing::Create) and the server allows it, and
+// nothing of it is touched locally (no page-cache setting in its header: the
+// server's configuration decides). Its failures are told in words a user can
+// act on.
 OpenResult CheckFirebird(TDataStore& store, const std::string& path,
                          const ProgressCallbacks& progress,
                          WhenMissing whenMissing = WhenMissing::Create);

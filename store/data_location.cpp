@@ -1,6 +1,7 @@
 // Brevant Dira — where the program's files live.
 #include "store/data_location.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -31,7 +32,9 @@ std::string DefaultDatabasePath(const std::string& programDir) {
                                 "name the database file with --db FILE");
     const std::filesystem::path dir = base / "brevant-dira";
     std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
+    std::filesystem::create_directories(base, ec);
+    // The folder of the user's quotes is the user's alone.
+    if (mkdir(dir.c_str(), S_IRWXU) == 0) chmod(dir.c_str(), S_IRWXU);
     return (dir / kDatabaseFileName).string();
 }
 

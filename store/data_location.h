@@ -19,7 +19,8 @@ public:
 
 // The database file: in the program's folder when that folder is writable,
 // otherwise in the user's data folder ($XDG_DATA_HOME/brevant-dira, by default
-// ~/.local/share/brevant-dira), which is created when missing. With neither
+// ~/.local/share/brevant-dira), which is created when missing, open to the
+// user alone (mode 0700). With neither
 // variable set throws DataLocationError: a temporary folder would lose the
 // user's data at the next reboot.
 std::string DefaultDatabasePath(const std::string& programDir);

@@ -10,6 +10,9 @@ TDataStore::TDataStore() {
     DB1.AutoSetClientDialect = true;
     // Index statistics are refreshed in a read-committed transaction.
     Tindex.IsolationLevel = TIsolationLevel::ilReadCommitted_rec_version;
+    // Another client's import holds the import generation until its file
+    // commits: wait for it, but not for ever.
+    tr3.LockTimeout = kLockWaitSeconds;
 }
 
 } // namespace brevant

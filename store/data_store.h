@@ -26,6 +26,10 @@ struct TDataStore {
     TFBLDsql SQLSplit{&TSplit};
 };
 
+// How long an import or a deletion (tr3) waits for rows another client's
+// unfinished import or deletion holds, before it gives up with a message.
+inline constexpr int kLockWaitSeconds = 60;
+
 // The database file's name inside the program's data folder.
 inline constexpr const char* kDatabaseFileName = "BREVDATA.BVD";
 inline constexpr const char* kDatabaseUser = "sysdba";

@@ -59,6 +59,14 @@ void RaiseImportGeneration(TFBLTransaction& t) {
             // Another client's import held the row and has committed since:
             // this snapshot is older than its change. Nothing is written yet
             // in `t`, so a new transaction sees the new number and goes on.
+            // One that still holds it after the transaction's lock time-out
+            // is busy for longer than this one waits.
+            if (IsLockTimeout(e))
+                throw EFBLError("another client's import or deletion held the database for " +
+                                    std::to_string(t.LockTimeout) +
+                                    " s and has not finished: nothing was changed here. Try "
+                                    "again when it has ended.",
+                                e.IscErrorCode, e.IscErrorCodes);
             if (!IsLockConflict(e)) throw;
             if (attempt == kRaiseAttempts)
                 throw EFBLError(

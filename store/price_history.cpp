@@ -19,13 +19,13 @@ namespace {
 const std::string kHistorySql = std::string("SELECT ") + schema::kRowValues +
                                 " FROM DATATABLE WHERE SYMBOL=? order by DATA DESC";
 
-// Trailing blanks do not count in SQL comparisons of text.
-bool FitsSymbolColumn(const std::string& symbol) {
+} // namespace
+
+bool SymbolFitsColumn(const std::string& symbol) {
+    // Trailing blanks do not count in SQL comparisons of text.
     const std::size_t last = symbol.find_last_not_of(' ');
     return last == std::string::npos || last < kSymbolWidth;
 }
-
-} // namespace
 
 CompactBar ReadQuoteRow(const TFBLDsql& sql, int first) {
     return {static_cast<std::int32_t>(std::trunc(sql.FieldAsDateTime(first))),
@@ -46,7 +46,7 @@ CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol) {
     CompactBars rows;
     // A bound text is cut to the column width, which could match another
     // stock; a symbol longer than any stored one has no rows.
-    if (!FitsSymbolColumn(symbol)) return rows;
+    if (!SymbolFitsColumn(symbol)) return rows;
     sql.SetSQL(kHistorySql);
     sql.Prepare();
     sql.ParamAsString(0, symbol);

@@ -23,6 +23,10 @@ CompactBar ReadQuoteRow(const TFBLDsql& sql, int first);
 // True when one of those columns of the row is null.
 bool QuoteRowHasNull(const TFBLDsql& sql, int first);
 
+// False for a symbol longer than the SYMBOL column (trailing blanks aside):
+// bound as a parameter it would be cut, and could then name another stock.
+bool SymbolFitsColumn(const std::string& symbol);
+
 // The stock's kMaxHistoryDays newest distinct days, oldest first, read on
 // `sql`'s transaction (which must be started): of several rows of one day the
 // first the server returns is used, and rows of a day already held do not

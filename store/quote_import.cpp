@@ -21,9 +21,8 @@ constexpr const char* kCountDividendSql =
     "Select Count(STOCKA) FROM SPLIT WHERE (SYMBOLA=?) AND (DATAA=? AND ACTIONA='Dividend')";
 constexpr const char* kCountSplitSql =
     "Select Count(STOCKA) FROM SPLIT WHERE (SYMBOLA=?) AND (DATAA=? AND ACTIONA='Split')";
-
-// What an unreadable number is stored as.
-const float kStoredNotANumber = NarrowToFloat(kNotANumber);
+constexpr const char* kDeleteActionSql =
+    "DELETE FROM SPLIT WHERE SYMBOLA=? AND DATAA=? AND ACTIONA=?";
 
 void Call(const std::function<void()>& f) {
     if (f) f();
@@ -43,6 +42,18 @@ std::string Counted(long n, const char* one, const char* many) {
     return GroupedNumber(static_cast<double>(n)) + " " + (n == 1 ? one : many);
 }
 
+// "bad date 2, bad number 1": the reasons lines were skipped.
+std::string SkipReasons(const FileCounts& c) {
+    std::string reasons;
+    for (std::size_t i = 0; i < c.SkippedBy.size(); ++i) {
+        if (c.SkippedBy[i] == 0) continue;
+        if (!reasons.empty()) reasons += ", ";
+        reasons += RowStatusText(static_cast<RowStatus>(i));
+        reasons += " " + GroupedNumber(static_cast<double>(c.SkippedBy[i]));
+    }
+    return reasons;
+}
+
 } // namespace
 
 std::string FileSummary(const FileCounts& c) {
@@ -54,37 +65,23 @@ std::string FileSummary(const FileCounts& c) {
         text += Counted(c.Lines, "line stored", "lines stored");
     else
         text += "nothing stored (" + Counted(c.Lines, "line", "lines") + " rolled back)";
+    if (c.Replaced > 0)
+        text += ", " + Counted(c.Replaced, "stored row", "stored rows") +
+                (c.Committed ? " replaced" : " kept");
     text += ", " + Counted(c.Headers, "header line skipped", "header lines skipped");
-    if (c.Format == QuoteFormat::Csv) {
-        text += ", " + Counted(c.Skipped, "other line", "other lines") + " skipped";
-        std::string reasons;
-        for (std::size_t i = 0; i < c.SkippedBy.size(); ++i) {
-            if (c.SkippedBy[i] == 0) continue;
-            if (!reasons.empty()) reasons += ", ";
-            reasons += CsvRowStatusText(static_cast<CsvRowStatus>(i));
-            reasons += " " + GroupedNumber(static_cast<double>(c.SkippedBy[i]));
-        }
-        if (!reasons.empty()) text += " (" + reasons + ")";
-    } else {
-        text += ", " + Counted(c.BadDates, "line", "lines") +
-                " with an unreadable date (stored under the previous date)";
-        text += ", " + Counted(c.BadNumbers, "line", "lines") +
-                " with an unreadable number (stored as -99999999)";
-        text += ", " + Counted(c.Skipped, "other line", "other lines") + " skipped";
-        if (c.Skipped > 0) text += " (not in the quote format)";
-    }
+    text += ", " + Counted(c.Skipped, "other line", "other lines") + " skipped";
+    if (const std::string reasons = SkipReasons(c); !reasons.empty()) text += " (" + reasons + ")";
     if (c.Cut > 0) text += ", " + Counted(c.Cut, "line", "lines") + " cut at 1 MB";
     return text;
 }
 
 TQuoteImport::TQuoteImport(TDataStore& store, char decimalSeparator, ImportCallbacks callbacks,
-                           QuoteFormatChoice format)
+                           QuoteFormatChoice format, ImportMode mode)
     : store_(store), decimalSeparator_(decimalSeparator), callbacks_(std::move(callbacks)),
-      format_(format) {}
+      format_(format), mode_(mode) {}
 
 ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
     ImportResult result;
-    currentDate_ = 0;
     start_ = lastMessages_ = lastProgress_ = Clock::now();
     progress_ = ImportProgress{};
     progress_.Files = static_cast<int>(files.size());
@@ -103,19 +100,8 @@ ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
             progress_.FileLines = 0;
             if (callbacks_.fileNumber) callbacks_.fileNumber(progress_.File);
             Call(callbacks_.processMessages);
-            std::optional<TQuoteFile> file;
-            try {
-                file.emplace(files[i]);
-            } catch (const std::runtime_error&) {
-                result.Outcome = ImportOutcome::CannotOpenFile;
-                result.Message = "->ERROR: CANNOT OPEN FILE " + files[i];
-                break;
-            }
-            result.Files.push_back(FileCounts{files[i]});
-            ImportFile(*file, result.Files.back(), result);
-            if (!result.Files.back().Refusal.empty()) ++result.FilesRefused;
-            if (result.Abandoned) break;
-            bytesBefore_ += file->Size();
+            OpenAndImport(files[i], result);
+            if (result.Outcome != ImportOutcome::Completed || result.Abandoned) break;
         }
         if (result.Outcome == ImportOutcome::Completed) {
             Call(callbacks_.organizing);
@@ -182,12 +168,44 @@ void TQuoteImport::Tick(bool force) {
     }
 }
 
+void TQuoteImport::OpenAndImport(const std::string& path, ImportResult& result) {
+    std::optional<TQuoteFile> file;
+    try {
+        file.emplace(path);
+    } catch (const NotARegularFile& e) {
+        // Reading a pipe could wait for ever, a device never end: refused.
+        FileCounts refused{path};
+        refused.Refusal =
+            "->ERROR: NOT A REGULAR FILE " + path + " (" + e.Kind + "): nothing is read from it";
+        result.Files.push_back(refused);
+        ++result.FilesRefused;
+        if (callbacks_.fileDone) callbacks_.fileDone(refused);
+        return;
+    } catch (const std::runtime_error&) {
+        result.Outcome = ImportOutcome::CannotOpenFile;
+        result.Message = "->ERROR: CANNOT OPEN FILE " + path;
+        return;
+    }
+    result.Files.push_back(FileCounts{path});
+    FileCounts& counts = result.Files.back();
+    ImportFile(*file, counts, result);
+    if (!counts.Refusal.empty()) ++result.FilesRefused;
+    bytesBefore_ += file->Size();
+    if (callbacks_.fileDone) callbacks_.fileDone(counts);
+}
+
 void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult& result) {
     file_ = &file;
+    // A file of gigabytes without a line feed is one line: its reading must
+    // still answer the window and a stop.
+    file.SetKeepReading([this] {
+        Tick(false);
+        return !Asked(callbacks_.stopRequested) && !Asked(callbacks_.abandonRequested);
+    });
     std::string line;
     bool more = file.ReadLine(line);
-    const QuoteFileLayout layout =
-        DetectQuoteLayout(more ? std::string_view(line) : std::string_view(), counts.Path, format_);
+    const QuoteFileLayout layout = DetectFileLayout(
+        file.Head(), more ? std::string_view(line) : std::string_view(), counts.Path, format_);
     counts.Format = layout.Format;
     counts.Layout = DescribeLayout(layout);
     if (callbacks_.fileLayout) callbacks_.fileLayout(counts.Layout);
@@ -198,9 +216,7 @@ void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult
         file_ = nullptr;
         return;
     }
-    std::optional<TCsvQuoteReader> csv;
     if (layout.Format == QuoteFormat::Csv) {
-        csv.emplace(layout.Csv);
         if (file.LineWasCut()) ++counts.Cut;
         ++counts.Headers;
         more = file.ReadLine(line);
@@ -213,7 +229,41 @@ void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult
     // First in the file's transaction, before any row (see import_generation.h).
     RaiseImportGeneration(store_.tr3);
     // Through a server each statement is a round trip: many rows a statement.
-    rows_.Begin(AttachedThroughServer(store_.tr3) ? kQuoteRowsPerStatement : 1);
+    rowsPerStatement_ = AttachedThroughServer(store_.tr3) ? kQuoteRowsPerStatement : 1;
+    rows_.Begin(rowsPerStatement_);
+    pending_.clear();
+    ReadLines(file, line, more, layout, counts, result);
+    if (result.Abandoned) {
+        file_ = nullptr;
+        return; // the guard rolls the file's quote rows back
+    }
+    if (counts.Lines == 0 && counts.Skipped > 0) {
+        // Not one line could be read: the file is not what it seems. Nothing
+        // of it is stored (no action either: only lines read have them).
+        counts.Refusal = "->ERROR: NO READABLE QUOTE IN FILE " + counts.Path + " (" +
+                         Counted(counts.Skipped, "line", "lines") +
+                         " skipped: " + SkipReasons(counts) + ")";
+        Tick(true);
+        file_ = nullptr;
+        return;
+    }
+    WritePending(counts);
+    rows_.Flush();
+    // A failed commit would lose the file's rows: it ends the import as an error.
+    guard.Commit();
+    counts.Committed = true;
+    ++result.FilesRead;
+    result.LinesStored += counts.Lines;
+    // With the file still set, so that the last report counts its bytes.
+    Tick(true);
+    file_ = nullptr;
+}
+
+void TQuoteImport::ReadLines(TQuoteFile& file, std::string& line, bool more,
+                             const QuoteFileLayout& layout, FileCounts& counts,
+                             ImportResult& result) {
+    std::optional<TCsvQuoteReader> csv;
+    if (layout.Format == QuoteFormat::Csv) csv.emplace(layout.Csv);
     bool stopSeen = false;
     TQuoteLine quote;
     for (; more; more = file.ReadLine(line)) {
@@ -222,8 +272,7 @@ void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult
         Tick(false);
         if (Asked(callbacks_.abandonRequested)) {
             result.Abandoned = result.Stopped = true;
-            file_ = nullptr;
-            return; // the guard rolls the file's quote rows back
+            return;
         }
         if (!stopSeen && Asked(callbacks_.stopRequested)) {
             stopSeen = true; // the file is still read to its end
@@ -231,53 +280,50 @@ void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult
             Call(callbacks_.processMessages);
         }
         if (file.LineWasCut()) ++counts.Cut;
-        if (csv) {
-            const CsvRowStatus status = csv->Read(line, quote);
-            if (status != CsvRowStatus::Read) {
-                if (status == CsvRowStatus::Header) {
-                    ++counts.Headers;
-                } else if (status != CsvRowStatus::Empty) {
-                    ++counts.Skipped;
-                    ++counts.SkippedBy[static_cast<std::size_t>(status)];
-                }
-                continue;
-            }
-        } else if (!ParseQuoteLine(line, decimalSeparator_, quote)) {
-            if (!line.empty()) ++(line.front() == '<' ? counts.Headers : counts.Skipped);
-            continue;
+        const RowStatus status =
+            csv ? csv->Read(line, quote) : ParseQuoteLine(line, decimalSeparator_, quote);
+        if (status == RowStatus::Header) {
+            ++counts.Headers;
+        } else if (status != RowStatus::Read && status != RowStatus::Empty) {
+            ++counts.Skipped;
+            ++counts.SkippedBy[static_cast<std::size_t>(status)];
         }
-        if (quote.DateValid)
-            currentDate_ = quote.Date;
-        else
-            ++counts.BadDates;
+        if (status != RowStatus::Read) continue;
         ++counts.Lines;
         ++progress_.FileLines;
         ++progress_.Lines;
-        if (!StoreQuote(quote)) ++counts.BadNumbers;
+        StoreQuote(quote, counts);
         if (quote.HasDividend || quote.HasSplit) StoreActions(quote);
     }
-    rows_.Flush();
-    // A failed commit would lose the file's rows: it ends the import as an error.
-    guard.Commit();
-    counts.Committed = true;
-    ++result.FilesRead;
-    result.LinesStored += counts.Lines;
-    Tick(true);
-    file_ = nullptr;
 }
 
-// False when a number of the line could not be read (it is stored as
-// -99999999).
-bool TQuoteImport::StoreQuote(const TQuoteLine& line) {
-    const double numbers[] = {line.Open, line.High, line.Low, line.Close, line.Volume};
-    std::array<float, 5> values{};
-    bool readable = true;
-    for (int i = 0; i < 5; ++i) {
-        values[std::size_t(i)] = NarrowToFloat(numbers[i]);
-        readable = readable && values[std::size_t(i)] != kStoredNotANumber;
+void TQuoteImport::StoreQuote(const TQuoteLine& line, FileCounts& counts) {
+    const std::array<float, 5> values = {NarrowToFloat(line.Open), NarrowToFloat(line.High),
+                                         NarrowToFloat(line.Low), NarrowToFloat(line.Close),
+                                         NarrowToFloat(line.Volume)};
+    if (mode_ == ImportMode::Add) {
+        rows_.Add(line.Symbol, line.StockName, line.Date, values);
+        return;
     }
-    rows_.Add(line.Symbol, line.StockName, currentDate_, values);
-    return readable;
+    // A day the file gave before: its earlier row is replaced as well.
+    const auto [held, added] = pending_.insert_or_assign(QuoteDay{line.Symbol, line.Date},
+                                                         PendingRow{line.StockName, values});
+    if (!added) ++counts.Replaced;
+    if (pending_.size() >= kReplaceBatch) WritePending(counts);
+}
+
+void TQuoteImport::WritePending(FileCounts& counts) {
+    if (pending_.empty()) return;
+    std::vector<QuoteDay> days;
+    days.reserve(pending_.size());
+    for (const auto& [day, row] : pending_) days.push_back(day);
+    // The rows written earlier go first, so that the stored rows of these
+    // days are deleted before the new ones arrive.
+    rows_.Flush();
+    counts.Replaced += DeleteQuoteDays(deleteSql_, days, rowsPerStatement_).Rows;
+    for (const auto& [day, row] : pending_) rows_.Add(day.Symbol, row.Name, day.Date, row.Values);
+    rows_.Flush();
+    pending_.clear();
 }
 
 void TQuoteImport::StoreActions(const TQuoteLine& line) {
@@ -292,19 +338,27 @@ void TQuoteImport::StoreAction(const TQuoteLine& line, const char* action, doubl
     StartTransactionRecovering(store_.TSplit);
     TransactionGuard guard(store_.TSplit);
     TFBLDsql& sql = store_.SQLSplit;
-    // The first action of a kind for a symbol and day wins.
-    sql.SetSQL(split ? kCountSplitSql : kCountDividendSql);
+    // Replacing: the file's action takes the place of the stored one.
+    // Otherwise the first action of a kind for a symbol and day wins.
+    sql.SetSQL(mode_ == ImportMode::Replace ? kDeleteActionSql
+               : split                      ? kCountSplitSql
+                                            : kCountDividendSql);
     sql.Prepare();
     sql.ParamAsString(0, line.Symbol);
-    sql.ParamAsDateTime(1, currentDate_);
+    sql.ParamAsDateTime(1, line.Date);
+    if (mode_ == ImportMode::Replace) sql.ParamAsString(2, action);
     sql.ExecSQL();
-    sql.First();
-    if (sql.FieldAsInteger(0) < 1) {
+    bool stored = false;
+    if (mode_ == ImportMode::Add) {
+        sql.First();
+        stored = sql.FieldAsInteger(0) >= 1;
+    }
+    if (!stored) {
         sql.SetSQL(schema::kInsertSplit);
         sql.Prepare();
         sql.ParamAsString(0, line.Symbol);
         sql.ParamAsString(1, line.StockName);
-        sql.ParamAsDateTime(2, currentDate_);
+        sql.ParamAsDateTime(2, line.Date);
         sql.ParamAsFloat(3, NarrowToFloat(item));
         sql.ParamAsString(4, action);
         sql.ExecSQL();

@@ -47,17 +47,7 @@ void ReadStocks(TDataStore& store, TStockList& list, const ProgressCallbacks& pr
 } // namespace
 
 std::string ListText(const TStockfull& stock) {
-    return stock.StockName + " , " + stock.Symbol;
-}
-
-std::string SymbolFromListText(std::string_view text) {
-    const std::size_t comma = text.find(',');
-    const std::size_t from = comma == std::string_view::npos ? 1 : comma + 2;
-    return from < text.size() ? std::string(text.substr(from)) : std::string();
-}
-
-std::string BareSymbolText(std::string_view symbol) {
-    return " , " + std::string(symbol);
+    return ListText(stock.StockName, stock.Symbol);
 }
 
 bool ListTextLess(std::string_view a, std::string_view b) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "quotes/list_text.h"
 #include "store/bootstrap.h"
 #include "store/data_store.h"
 #include "ta/indicator_params.h"
@@ -18,17 +19,8 @@ struct TStockfull {
     friend bool operator==(const TStockfull&, const TStockfull&) = default;
 };
 
-// The list text of a stock: "Acme Corp , ACM". Stock lists, the result file
-// and the window caption all carry it.
+// The list text of a stock: "Acme Corp , ACM" (quotes/list_text.h).
 std::string ListText(const TStockfull& stock);
-
-// The symbol inside a list text: what follows the first comma and the one
-// character after it. A text without a comma loses only its first character,
-// so a bare symbol must be given as ", SYM" (see BareSymbolText).
-std::string SymbolFromListText(std::string_view text);
-
-// A text whose symbol, as SymbolFromListText reads it, is `symbol`.
-std::string BareSymbolText(std::string_view symbol);
 
 // The order of the all-stock list: alphabetical ignoring case (ASCII and
 // Latin-1 letters), ties broken by the bytes so the order is total.

@@ -18,6 +18,14 @@ void QtUserInterface::ShowMessage(QWidget* parent, const QString& text) {
     box.exec();
 }
 
+bool QtUserInterface::Confirm(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, kApplicationTitle, text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    // Enter alone never deletes anything.
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 QString QtUserInterface::AskPassword(QWidget* parent, const QString& text) {
     bool accepted = false;
     const QString password = QInputDialog::getText(parent, kApplicationTitle, text,

@@ -20,6 +20,7 @@ public:
     bool OpenUrl(const QUrl& url) override;
     void ShowHelpPage(const QString& pageFile) override;
     QString AskPassword(QWidget* parent, const QString& text) override;
+    bool Confirm(QWidget* parent, const QString& text) override;
 
 private:
     std::function<void(const QString&)> helpViewer_;

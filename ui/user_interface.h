@@ -39,6 +39,13 @@ public:
         (void)text;
         return {};
     }
+    // A question with "Yes" and "No" before something that cannot be undone;
+    // true for "Yes". The plain implementation answers "No".
+    virtual bool Confirm(QWidget* parent, const QString& text) {
+        (void)parent;
+        (void)text;
+        return false;
+    }
 };
 
 // The installed interface. Until one is installed, a plain implementation

@@ -50,7 +50,7 @@ TextFile Load(const std::string& path) {
 
 // What the import does per native line.
 void NativeLine(std::string_view line, TQuoteLine& q, Tally& t) {
-    if (ParseQuoteLine(line, '.', q))
+    if (ParseQuoteLine(line, '.', q) == RowStatus::Read)
         t.Add(q);
     else
         ++t.skipped;
@@ -89,7 +89,7 @@ void CsvFromMemory(const TextFile& f, Tally& t) {
     TQuoteLine q;
     ++t.skipped;
     for (std::size_t i = 1; i < f.lines.size(); ++i) {
-        if (reader.Read(f.lines[i], q) == CsvRowStatus::Read)
+        if (reader.Read(f.lines[i], q) == RowStatus::Read)
             t.Add(q);
         else
             ++t.skipped;
@@ -105,7 +105,7 @@ void CsvFromFile(const std::string& path, Tally& t) {
     TQuoteLine q;
     ++t.skipped;
     while (file.ReadLine(line)) {
-        if (reader.Read(line, q) == CsvRowStatus::Read)
+        if (reader.Read(line, q) == RowStatus::Read)
             t.Add(q);
         else
             ++t.skipped;

@@ -2,6 +2,7 @@
 #include "store/ui/update_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -138,6 +139,8 @@ void TForm8::setupUpdateGroup() {
     grid->addWidget(Button1, 3, 1);
     grid->addWidget(Button3, 3, 2);
     grid->addWidget(Button5, 3, 3);
+    ReplaceStored = new QCheckBox("Replace quotes already stored", group);
+    grid->addWidget(ReplaceStored, 4, 0, 1, 4);
     grid->setColumnStretch(0, 1);
     layout()->addWidget(group);
 
@@ -222,8 +225,10 @@ void TForm8::Buttom1Click() {
 
     std::vector<std::string> paths;
     for (const QString& file : files_) paths.push_back(QFile::encodeName(file).toStdString());
-    const ImportResult result =
-        TQuoteImport(host_.Store(), host_.DecimalSeparator(), callbacks).Run(paths);
+    const ImportMode mode = ReplaceStored->isChecked() ? ImportMode::Replace : ImportMode::Add;
+    const ImportResult result = TQuoteImport(host_.Store(), host_.DecimalSeparator(), callbacks,
+                                             QuoteFormatChoice::Auto, mode)
+                                    .Run(paths);
 
     if (result.Outcome != ImportOutcome::Completed) {
         ui::Ui().ShowMessage(form3_, QString::fromLocal8Bit(result.Message.c_str()));

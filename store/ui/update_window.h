@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <vector>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -54,6 +55,9 @@ public:
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button5 = nullptr;
+    // "Replace quotes already stored": a corrected file replaces the days it
+    // holds instead of adding rows beside them. Off at every start.
+    QCheckBox* ReplaceStored = nullptr;
     std::vector<QLabel*> JvLabels; // JvLabel1 .. JvLabel38
 
     void done(int result) override;

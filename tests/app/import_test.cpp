@@ -1,5 +1,7 @@
 // Brevant Dira — importing through the update and progress windows, and the split list.
 #include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFileDialog>
@@ -8,6 +10,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -15,7 +19,9 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "app/main_menu.h"
 #include "app/stock_list_box.h"
+#include "app/stock_lists.h"
 #include "app_fixture.h"
 #include "store/ui/progress_window.h"
 #include "store/ui/split_entry_window.h"
@@ -62,6 +68,8 @@ private slots:
     void SplitEntryWindowOnlyCancels();
     void SplitEntryWindowShowsEveryControlWhole();
     void ReloadErrorStillEndsOnComplete();
+    void ReplaceBoxPutsCorrectedDaysInPlace();
+    void DeleteStockAsksAndTheListFollows();
 
 private:
     static QStringList ThreeFiles(const AppRun& run) {
@@ -136,14 +144,12 @@ void ImportTest::UnreadableThirdFileStopsAndReloadsTheStoredFiles() {
     QVERIFY(!run.w().Form3->isVisible());
     QCOMPARE(Items(run.Main().Lists.ListBox1), QStringList({"Alpha , AAA", "Bravo , BBB"}));
     // The window tells what each file gave, under the files, and grows for it.
-    const QString unreadable = " with an unreadable date (stored under the previous date), "
-                               "0 lines with an unreadable number (stored as -99999999), "
-                               "0 other lines skipped";
     QVERIFY(update.Summary->isVisible());
     QCOMPARE(update.Summary->toPlainText(),
-             "a.txt, native: 20 lines stored, 0 header lines skipped, 0 lines" + unreadable +
-                 "\nb.txt, native: 25 lines stored, 0 header lines skipped, 0 lines" + unreadable +
-                 "\n->ERROR: CANNOT OPEN FILE " + files[2]);
+             "a.txt, native: 20 lines stored, 0 header lines skipped, 0 other lines skipped\n"
+             "b.txt, native: 25 lines stored, 0 header lines skipped, 0 other lines skipped\n"
+             "->ERROR: CANNOT OPEN FILE " +
+                 files[2]);
     QCOMPARE(update.height(), 591 + update.Summary->height() + update.layout()->spacing());
     QVERIFY(update.Summary->geometry().bottom() <
             update.JvLabels.front()->mapTo(&update, QPoint()).y());
@@ -266,14 +272,11 @@ void ImportTest::CompleteShowsWhatEachFileGave() {
     QVERIFY(progress.Summary->isVisible());
     QCOMPARE(
         progress.Summary->toPlainText(),
-        QString("a.txt, native: 20 lines stored, 0 header lines skipped, 0 lines with an "
-                "unreadable date (stored under the previous date), 0 lines with an "
-                "unreadable number (stored as -99999999), 0 other lines skipped\n"
-                "b.txt, native: 3 lines stored, 1 header line skipped, 1 line with an unreadable "
-                "date (stored under the previous date), 1 line with an unreadable number "
-                "(stored as -99999999), 1 other line skipped (not in the quote format)"));
+        QString("a.txt, native: 20 lines stored, 0 header lines skipped, 0 other lines skipped\n"
+                "b.txt, native: 1 line stored, 1 header line skipped, 3 other lines skipped "
+                "(missing field 1, bad date 1, bad number 1)"));
     QCOMPARE(progress.Label5->text(), QString("2"));
-    QCOMPARE(progress.Label6->text(), QString("3"));
+    QCOMPARE(progress.Label6->text(), QString("1"));
     QVERIFY2(progress.Label7->text().startsWith("100%  "), qPrintable(progress.Label7->text()));
     QVERIFY(progress.Label7->text().contains(" lines/s"));
     // Every figure shows in full.
@@ -317,9 +320,8 @@ void ImportTest::MixedLayoutsShowTheirLayoutAndSkippedLines() {
 
     QCOMPARE(progress.Button1->text(), QString("Complete"));
     QCOMPARE(progress.Summary->toPlainText(),
-             QString("a.txt, native: 20 lines stored, 0 header lines skipped, 0 lines with an "
-                     "unreadable date (stored under the previous date), 0 lines with an "
-                     "unreadable number (stored as -99999999), 0 other lines skipped\n"
+             QString("a.txt, native: 20 lines stored, 0 header lines skipped, 0 other lines "
+                     "skipped\n"
                      "ACME.csv, CSV (ACME): 2 lines stored, 1 header line skipped, 1 other line "
                      "skipped (bad date 1)\n"
                      "->ERROR: UNRECOGNISED FILE LAYOUT ") +
@@ -569,6 +571,69 @@ void ImportTest::ReloadErrorStillEndsOnComplete() {
     run.w().Form3->Button1Click();
     QVERIFY(run.w().Form8->isVisible());
     run.w().Form8->Button3Click();
+}
+
+// Off at the start: a corrected file adds rows beside the stored ones; on, the
+// file's rows take the stored days' places.
+void ImportTest::ReplaceBoxPutsCorrectedDaysInPlace() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    brevant::TForm8& update = *run.w().Form8;
+    QCOMPARE(update.ReplaceStored->text(), QString("Replace quotes already stored"));
+    QVERIFY(!update.ReplaceStored->isChecked());
+    run.Ui.FilesToOpen = {QString::fromStdString(run.Write("a.txt", Quotes("AAA", "Alpha", 3)))};
+    update.Button2Click();
+    update.Buttom1Click();
+    run.w().Form3->Button1Click();
+    QCOMPARE(run.Main().Bars.size(), std::size_t(3));
+
+    run.Ui.FilesToOpen = {
+        QString::fromStdString(run.Write("fix.txt", Quote("AAA", "Alpha", 3, 20.0)))};
+    update.Button2Click();
+    update.ReplaceStored->click();
+    update.Buttom1Click();
+    QVERIFY2(run.w().Form3->Summary->toPlainText().contains("1 stored row replaced"),
+             qPrintable(run.w().Form3->Summary->toPlainText()));
+    run.w().Form3->Button1Click();
+    update.Button3Click();
+    QCOMPARE(run.Main().Bars.size(), std::size_t(3));
+    QCOMPARE(run.Main().Bars[1].Close, 20.0);
+}
+
+// Data > "Delete Stock...": nothing without a "Yes"; with it, the stock's
+// rows go and the list, the cache and the chart follow.
+void ImportTest::DeleteStockAsksAndTheListFollows() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    brevant::TForm8& update = *run.w().Form8;
+    run.Ui.FilesToOpen = ThreeFiles(run);
+    update.Button2Click();
+    update.Buttom1Click();
+    run.w().Form3->Button1Click();
+    update.Button3Click();
+    brevant::TStockLists& lists = run.Main().Lists;
+    QCOMPARE(Items(lists.ListBox1), QStringList({"Alpha , AAA", "Bravo , BBB", "Charlie , CCC"}));
+    QAction* item = nullptr;
+    for (QAction* menu : run.Main().Menu.MainMenu1->actions())
+        if (menu->text() == "&Data")
+            for (QAction* a : menu->menu()->actions())
+                if (a->text() == "Delete Stock...") item = a;
+    QVERIFY(item != nullptr);
+
+    lists.ListBox1->setCurrentRow(1);
+    item->trigger(); // answered "No"
+    QCOMPARE(run.Ui.Questions,
+             QStringList({"Delete every quote, dividend and split of Bravo , BBB from the "
+                          "database? This cannot be undone."}));
+    QCOMPARE(lists.ListBox1->count(), 3);
+
+    run.Ui.Answers = {true};
+    item->trigger();
+    QCOMPARE(Items(lists.ListBox1), QStringList({"Alpha , AAA", "Charlie , CCC"}));
+    QCOMPARE(run.Main().windowTitle(), QString(" Brevant Dira          Alpha , AAA"));
+    QCOMPARE(run.Main().Bars.size(), std::size_t(20));
 }
 
 BREVANT_QTEST_MAIN(ImportTest)

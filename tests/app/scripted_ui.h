@@ -49,8 +49,15 @@ public:
     QList<QUrl> Urls;
     QStringList HelpPages;
     std::function<void(const QString&)> OnHelpPage;
+    bool Confirm(QWidget*, const QString& text) override {
+        Questions << text;
+        return !Answers.isEmpty() && Answers.takeFirst();
+    }
+
     QStringList PasswordPrompts;
     QStringList Passwords; // the answers, in turn; none left: cancelled
+    QStringList Questions;
+    QList<bool> Answers; // to Confirm, in turn; none left: "No"
 
 private:
     ui::UserInterface* previous_;

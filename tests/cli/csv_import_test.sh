@@ -20,8 +20,8 @@ status=0
   >"$dir/out" 2>"$dir/err" || status=$?
 [ "$status" = 1 ] || fail "status $status with a refused file"
 [ "$(cat "$dir/out")" = "files 6 lines 16" ] || fail "counts: $(cat "$dir/out")"
-expected="native_plain.txt, native: 3 lines stored, 0 header lines skipped, 0 lines with an unreadable date (stored under the previous date), 0 lines with an unreadable number (stored as -99999999), 0 other lines skipped
-natv.txt, native: 2 lines stored, 0 header lines skipped, 0 lines with an unreadable date (stored under the previous date), 0 lines with an unreadable number (stored as -99999999), 0 other lines skipped
+expected="native_plain.txt, native: 3 lines stored, 0 header lines skipped, 0 other lines skipped
+natv.txt, native: 2 lines stored, 0 header lines skipped, 0 other lines skipped
 zenit.us.txt, CSV (ZENIT): 3 lines stored, 1 header line skipped, 0 other lines skipped
 ->ERROR: UNRECOGNISED FILE LAYOUT $dir/close_only.csv (no Open, High, Low column): Date,Close,Volume
 many_plain.csv, CSV (many symbols): 5 lines stored, 1 header line skipped, 0 other lines skipped
@@ -47,9 +47,9 @@ while IFS='|' read -r format file want_status want_out want_err; do
   [ "$(cat "$dir/out")" = "$want_out" ] || fail "--format $format $file: $(cat "$dir/out")"
   [ "$(cat "$dir/err")" = "$want_err" ] || fail "--format $format $file said:"
 done <<'TABLE'
-native|QRTZ.csv|0|files 1 lines 0|QRTZ.csv, native: 0 lines stored, 0 header lines skipped, 0 lines with an unreadable date (stored under the previous date), 0 lines with an unreadable number (stored as -99999999), 4 other lines skipped (not in the quote format)
+native|QRTZ.csv|1|files 0 lines 0|->ERROR: NO READABLE QUOTE IN FILE DIR/QRTZ.csv (4 lines skipped: missing field 4)
 csv|native_plain.txt|1|files 0 lines 0|->ERROR: UNRECOGNISED FILE LAYOUT DIR/native_plain.txt (no column header): QRTZ,Quartz Mills,04082025,15.66,15.71,15.50,15.53,853287
 csv|QRTZ.csv|0|files 1 lines 3|QRTZ.csv, CSV (QRTZ): 3 lines stored, 1 header line skipped, 0 other lines skipped
-auto|natv.txt|0|files 1 lines 2|natv.txt, native: 2 lines stored, 0 header lines skipped, 0 lines with an unreadable date (stored under the previous date), 0 lines with an unreadable number (stored as -99999999), 0 other lines skipped
+auto|natv.txt|0|files 1 lines 2|natv.txt, native: 2 lines stored, 0 header lines skipped, 0 other lines skipped
 TABLE
 echo PASS

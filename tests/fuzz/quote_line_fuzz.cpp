@@ -1,4 +1,5 @@
-// Brevant Dira — fuzzing the quote-line parser, ToFloat and the CSV reader.
+// Brevant Dira — fuzzing the quote-line parser, ToFloat, the CSV reader and
+// the list text's round trip.
 // The first byte is the user's decimal separator (",", else "."); the rest is
 // one line for the native parser, and a whole file (header, then rows split
 // at line feeds) for the CSV layout detection and reader.
@@ -13,6 +14,7 @@
 #include "quotes/csv_fields.h"
 #include "quotes/csv_layout.h"
 #include "quotes/csv_quotes.h"
+#include "quotes/list_text.h"
 #include "quotes/quote_line.h"
 #include "quotes/to_float.h"
 #include "ta/day_date.h"
@@ -33,6 +35,24 @@ bool FitsAFloatColumn(double v) {
     return std::isfinite(v) && std::fabs(v) <= std::numeric_limits<float>::max();
 }
 
+// What every reader stores: texts within their columns, and a symbol the
+// list text gives back whole, whatever the name.
+void CheckStoredTexts(const TQuoteLine& q) {
+    Require(!q.Symbol.empty() && q.Symbol.size() <= kSymbolWidth);
+    Require(!q.StockName.empty() && q.StockName.size() <= kStockNameWidth);
+    Require(q.StockName.find('\'') == std::string::npos);
+    Require(SymbolFromListText(ListText(q.StockName, q.Symbol)) == q.Symbol);
+}
+
+// The list text's round trip for any name and any symbol the readers store.
+void CheckListText(std::string_view text) {
+    const std::size_t half = text.size() / 2;
+    TQuoteLine q;
+    SetStoredTexts(text.substr(0, half), text.substr(half), q);
+    if (q.Symbol.empty()) return;
+    Require(SymbolFromListText(ListText(q.StockName, q.Symbol)) == q.Symbol);
+}
+
 void CheckNativeLine(std::string_view text, char separator) {
     const double value = ToFloat(text, separator);
     Require(std::isfinite(value));
@@ -40,18 +60,20 @@ void CheckNativeLine(std::string_view text, char separator) {
     Require(std::isfinite(narrow));
 
     TQuoteLine q;
-    if (!ParseQuoteLine(text, separator, q)) return;
-    Require(!q.Symbol.empty() && q.Symbol.size() <= kSymbolWidth);
-    Require(!q.StockName.empty() && q.StockName.size() <= kStockNameWidth);
-    Require(q.StockName.find('\'') == std::string::npos);
-    if (q.DateValid) Require(IsRealDate(q.Date));
-    bool readable = q.DateValid;
+    q.Symbol = "\x01";
+    const RowStatus status = ParseQuoteLine(text, separator, q);
+    Require(RowStatusText(status) != nullptr);
+    if (status != RowStatus::Read) {
+        Require(q.Symbol == "\x01"); // a skipped line leaves the result alone
+        return;
+    }
+    CheckStoredTexts(q);
+    Require(IsRealDate(q.Date));
+    // Nothing unreadable is ever stored: no stand-in value either.
     for (double v : {q.Open, q.High, q.Low, q.Close, q.Volume, q.Dividend, q.SplitRatio})
-        Require(std::isfinite(v) && std::isfinite(NarrowToFloat(v)));
-    for (double v : {q.Open, q.High, q.Low, q.Close, q.Volume})
-        readable = readable || v != kNotANumber;
-    // A native line with anything readable in it is never taken for a header.
-    if (readable && !text.starts_with("\xFF\xFE") && !text.starts_with("\xFE\xFF"))
+        Require(FitsAFloatColumn(v) && NarrowToFloat(v) != NarrowToFloat(kNotANumber));
+    // A line read whole has a date: never taken for a header.
+    if (!text.starts_with("\xFF\xFE") && !text.starts_with("\xFE\xFF"))
         Require(DetectQuoteLayout(text, "F.csv").Format == QuoteFormat::Native);
 }
 
@@ -83,17 +105,15 @@ void CheckCsvFile(std::string_view text, std::string_view path, QuoteFormatChoic
     for (std::size_t i = 1; i < lines.size(); ++i) {
         TQuoteLine q;
         q.Symbol = "\x01";
-        const CsvRowStatus status = reader.Read(lines[i], q);
-        Require(CsvRowStatusText(status) != nullptr);
-        if (status != CsvRowStatus::Read) {
+        const RowStatus status = reader.Read(lines[i], q);
+        Require(RowStatusText(status) != nullptr);
+        if (status != RowStatus::Read) {
             Require(q.Symbol == "\x01");
             continue;
         }
-        Require(!q.Symbol.empty() && q.Symbol.size() <= kSymbolWidth);
+        CheckStoredTexts(q);
         if (!layout.Csv.ManySymbols()) Require(q.Symbol == layout.Csv.FileSymbol);
-        Require(!q.StockName.empty() && q.StockName.size() <= kStockNameWidth);
-        Require(q.StockName.find('\'') == std::string::npos);
-        Require(q.DateValid && IsRealDate(q.Date));
+        Require(IsRealDate(q.Date));
         for (double v : {q.Open, q.High, q.Low, q.Close, q.Volume}) Require(FitsAFloatColumn(v));
         Require(!q.HasDividend && !q.HasSplit);
     }
@@ -125,6 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     CheckNativeLine(text, separator);
+    CheckListText(text);
     CheckCsvPieces(text);
     CheckCsvFile(text, "fz.us.csv", QuoteFormatChoice::Auto);
     CheckCsvFile(text, "", QuoteFormatChoice::Csv);

@@ -21,7 +21,7 @@ namespace {
 struct FileRead {
     QuoteFileLayout layout;
     std::vector<TQuoteLine> rows;
-    std::map<std::string, int> skipped; // by CsvRowStatusText, or "native" for native lines
+    std::map<std::string, int> skipped; // by RowStatusText, or "native" for native lines
 };
 
 FileRead ReadFile(const std::string& path, QuoteFormatChoice choice = QuoteFormatChoice::Auto) {
@@ -39,7 +39,7 @@ FileRead ReadFile(const std::string& path, QuoteFormatChoice choice = QuoteForma
         do {
             const std::string_view text = first ? StripByteOrderMark(line) : line;
             first = false;
-            if (ParseQuoteLine(text, '.', q))
+            if (ParseQuoteLine(text, '.', q) == RowStatus::Read)
                 read.rows.push_back(q);
             else
                 ++read.skipped["native"];
@@ -49,11 +49,11 @@ FileRead ReadFile(const std::string& path, QuoteFormatChoice choice = QuoteForma
     case QuoteFormat::Csv: {
         TCsvQuoteReader reader(read.layout.Csv);
         while (file.ReadLine(line)) {
-            const CsvRowStatus status = reader.Read(line, q);
-            if (status == CsvRowStatus::Read)
+            const RowStatus status = reader.Read(line, q);
+            if (status == RowStatus::Read)
                 read.rows.push_back(q);
             else
-                ++read.skipped[CsvRowStatusText(status)];
+                ++read.skipped[RowStatusText(status)];
         }
         break;
     }
@@ -90,7 +90,6 @@ void ExpectTheThreeDays(const std::vector<TQuoteLine>& rows, const std::string& 
         if (!name.empty()) {
             EXPECT_EQ(q.StockName, name);
         }
-        EXPECT_TRUE(q.DateValid);
         EXPECT_EQ(q.Date, EncodeDate(d.y, d.m, d.d));
         EXPECT_EQ(q.Open, d.open);
         EXPECT_EQ(q.High, d.high);

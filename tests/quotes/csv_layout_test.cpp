@@ -216,8 +216,9 @@ TEST(LooksLikeHeader, NeedsTwoKnownNamesAndPicksTheSeparator) {
     }
 }
 
-TEST(LooksLikeHeader, AcceptedNativeLinesAreNever) {
-    // Every line the import's own parser reads with a number in it.
+TEST(LooksLikeHeader, NativeLinesWithANumberAreNever) {
+    // Lines of the import's own layout with a number in them, which it skips
+    // as a bad date or a bad number: counted so, never taken for a header.
     const char* lines[] = {
         "Date,Open,04082025,x,y,z,w,v",
         "Date,Open,x,x,x,x,1,x",
@@ -230,7 +231,8 @@ TEST(LooksLikeHeader, AcceptedNativeLinesAreNever) {
     for (const char* line : lines) {
         SCOPED_TRACE(line);
         TQuoteLine q;
-        ASSERT_TRUE(ParseQuoteLine(line, '.', q));
+        const RowStatus status = ParseQuoteLine(line, '.', q);
+        EXPECT_TRUE(status == RowStatus::BadDate || status == RowStatus::BadNumber) << int(status);
         EXPECT_EQ(DetectQuoteLayout(line, "Q.csv").Format, QuoteFormat::Native);
     }
 }

@@ -139,11 +139,9 @@ TEST(TCsvQuoteReader, FillsTheRecordTheNativeParserFills) {
     TQuoteLine q;
     q.HasDividend = q.HasSplit = true;
     q.Dividend = q.SplitRatio = 9;
-    ASSERT_EQ(reader.Read("2025-08-04,15.66,15.71,15.50,15.53,15.21,853287", q),
-              CsvRowStatus::Read);
+    ASSERT_EQ(reader.Read("2025-08-04,15.66,15.71,15.50,15.53,15.21,853287", q), RowStatus::Read);
     EXPECT_EQ(q.Symbol, "O'NEIL");
     EXPECT_EQ(q.StockName, "O`NEIL");
-    EXPECT_TRUE(q.DateValid);
     EXPECT_EQ(q.Date, EncodeDate(2025, 8, 4));
     EXPECT_EQ(q.Open, 15.66);
     EXPECT_EQ(q.High, 15.71);
@@ -161,14 +159,14 @@ TEST(TCsvQuoteReader, SymbolAndNameAreCutAndNamesLoseApostrophes) {
     TQuoteLine q;
     const std::string longName = std::string(54, 'n') + "'''";
     ASSERT_EQ(reader.Read("LONGSYMBOL12," + longName + ",20250804,1,2,0.5,1.5", q),
-              CsvRowStatus::Read);
+              RowStatus::Read);
     EXPECT_EQ(q.Symbol, "LONGSYMBOL");
     EXPECT_EQ(q.StockName, std::string(54, 'n') + "`");
     // No name in the row: the symbol (as written, before the cut), apostrophes replaced.
-    ASSERT_EQ(reader.Read("A'B,,20250804,1,2,0.5,1.5", q), CsvRowStatus::Read);
+    ASSERT_EQ(reader.Read("A'B,,20250804,1,2,0.5,1.5", q), RowStatus::Read);
     EXPECT_EQ(q.Symbol, "A'B");
     EXPECT_EQ(q.StockName, "A`B");
-    ASSERT_EQ(reader.Read(std::string(60, 'S') + ",,20250804,1,2,0.5,1.5", q), CsvRowStatus::Read);
+    ASSERT_EQ(reader.Read(std::string(60, 'S') + ",,20250804,1,2,0.5,1.5", q), RowStatus::Read);
     EXPECT_EQ(q.Symbol, std::string(10, 'S'));
     EXPECT_EQ(q.StockName, std::string(55, 'S'));
 }
@@ -176,80 +174,78 @@ TEST(TCsvQuoteReader, SymbolAndNameAreCutAndNamesLoseApostrophes) {
 TEST(TCsvQuoteReader, VolumeMissingOrEmptyIsZero) {
     TQuoteLine q;
     TCsvQuoteReader noColumn = ReaderFor("Date,Open,High,Low,Close");
-    ASSERT_EQ(noColumn.Read("2025-08-04,1,2,0.5,1.5", q), CsvRowStatus::Read);
+    ASSERT_EQ(noColumn.Read("2025-08-04,1,2,0.5,1.5", q), RowStatus::Read);
     EXPECT_EQ(q.Volume, 0);
     TCsvQuoteReader column = ReaderFor("Date,Open,High,Low,Close,Volume");
-    ASSERT_EQ(column.Read("2025-08-04,1,2,0.5,1.5,", q), CsvRowStatus::Read);
+    ASSERT_EQ(column.Read("2025-08-04,1,2,0.5,1.5,", q), RowStatus::Read);
     EXPECT_EQ(q.Volume, 0);
-    ASSERT_EQ(column.Read("2025-08-04,1,2,0.5,1.5,  ", q), CsvRowStatus::Read);
+    ASSERT_EQ(column.Read("2025-08-04,1,2,0.5,1.5,  ", q), RowStatus::Read);
     EXPECT_EQ(q.Volume, 0);
-    EXPECT_EQ(column.Read("2025-08-04,1,2,0.5,1.5,n/a", q), CsvRowStatus::BadNumber);
+    EXPECT_EQ(column.Read("2025-08-04,1,2,0.5,1.5,n/a", q), RowStatus::BadNumber);
     // The volume column may stand last and be cut off with its separator.
-    EXPECT_EQ(column.Read("2025-08-04,1,2,0.5,1.5", q), CsvRowStatus::MissingField);
+    EXPECT_EQ(column.Read("2025-08-04,1,2,0.5,1.5", q), RowStatus::MissingField);
 }
 
 TEST(TCsvQuoteReader, SkippedRowsSayWhy) {
     struct Case {
         const char* header;
         std::string row;
-        CsvRowStatus status;
+        RowStatus status;
     } cases[] = {
-        {"Ticker,Date,Open,High,Low,Close,Volume", "", CsvRowStatus::Empty},
-        {"Ticker,Date,Open,High,Low,Close,Volume", " \r", CsvRowStatus::Empty},
-        {"Ticker,Date,Open,High,Low,Close,Volume", ",,,,,,", CsvRowStatus::Empty},
-        {"Ticker,Date,Open,High,Low,Close,Volume", "\"\",\"\"", CsvRowStatus::Empty},
+        {"Ticker,Date,Open,High,Low,Close,Volume", "", RowStatus::Empty},
+        {"Ticker,Date,Open,High,Low,Close,Volume", " \r", RowStatus::Empty},
+        {"Ticker,Date,Open,High,Low,Close,Volume", ",,,,,,", RowStatus::Empty},
+        {"Ticker,Date,Open,High,Low,Close,Volume", "\"\",\"\"", RowStatus::Empty},
         {"Ticker,Date,Open,High,Low,Close,Volume", "Ticker,Date,Open,High,Low,Close,Volume",
-         CsvRowStatus::Header},
-        {"Ticker,Date,Open,High,Low,Close,Volume", "Ticker,Date", CsvRowStatus::Header},
-        {"Date,Open,High,Low,Close,Volume", "Date,,,,,", CsvRowStatus::Header},
-        {"Date,Open,High,Low,Close,Volume", "Ticker,ACME,ACME,ACME,ACME,ACME",
-         CsvRowStatus::Header},
-        {"Ticker,Date,Open,High,Low,Close,Volume", "A,2025-08-04,1,2", CsvRowStatus::MissingField},
+         RowStatus::Header},
+        {"Ticker,Date,Open,High,Low,Close,Volume", "Ticker,Date", RowStatus::Header},
+        {"Date,Open,High,Low,Close,Volume", "Date,,,,,", RowStatus::Header},
+        {"Date,Open,High,Low,Close,Volume", "Ticker,ACME,ACME,ACME,ACME,ACME", RowStatus::Header},
+        {"Ticker,Date,Open,High,Low,Close,Volume", "A,2025-08-04,1,2", RowStatus::MissingField},
         {"Ticker,Date,Open,High,Low,Close,Volume", ",2025-08-04,1,2,0.5,1.5,100",
-         CsvRowStatus::MissingField},
+         RowStatus::MissingField},
         {"Ticker,Date,Open,High,Low,Close,Volume", "\" \",2025-08-04,1,2,0.5,1.5,100",
-         CsvRowStatus::MissingField},
+         RowStatus::MissingField},
         {"Ticker,Date,Open,High,Low,Close,Volume", "A,2025-02-30,1,2,0.5,1.5,100",
-         CsvRowStatus::BadDate},
-        {"Ticker,Date,Open,High,Low,Close,Volume", "A,,1,2,0.5,1.5,100", CsvRowStatus::BadDate},
+         RowStatus::BadDate},
+        {"Ticker,Date,Open,High,Low,Close,Volume", "A,,1,2,0.5,1.5,100", RowStatus::BadDate},
         {"Ticker,Date,Open,High,Low,Close,Volume", "A,08/04/2025,1,2,0.5,1.5,100",
-         CsvRowStatus::BadDate},
+         RowStatus::BadDate},
         {"Ticker,Date,Open,High,Low,Close,Volume", "A,2025-08-04,1,two,0.5,1.5,100",
-         CsvRowStatus::BadNumber},
+         RowStatus::BadNumber},
         {"Ticker,Date,Open,High,Low,Close,Volume", "A,2025-08-04,,2,0.5,1.5,100",
-         CsvRowStatus::BadNumber},
+         RowStatus::BadNumber},
         {"Ticker,Date,Open,High,Low,Close,Volume", "A,2025-08-04,null,null,null,null,null",
-         CsvRowStatus::BadNumber},
+         RowStatus::BadNumber},
         {"Ticker,Date,Open,High,Low,Close,Volume", "A,2025-08-04,1,2,0.5,1e39,100",
-         CsvRowStatus::BadNumber},
+         RowStatus::BadNumber},
         {"Ticker,Date,Open,High,Low,Close,Volume", "A,2025-08-04,\"1,234.5\",2,0.5,1.5,100",
-         CsvRowStatus::BadNumber},
+         RowStatus::BadNumber},
         {"<TICKER>,<PER>,<DATE>,<TIME>,<OPEN>,<HIGH>,<LOW>,<CLOSE>,<VOL>",
-         "A,5,20250804,153000,1,2,0.5,1.5,100", CsvRowStatus::NotDaily},
+         "A,5,20250804,153000,1,2,0.5,1.5,100", RowStatus::NotDaily},
         {"<TICKER>,<PER>,<DATE>,<TIME>,<OPEN>,<HIGH>,<LOW>,<CLOSE>,<VOL>",
-         "A,W,20250804,000000,1,2,0.5,1.5,100", CsvRowStatus::NotDaily},
+         "A,W,20250804,000000,1,2,0.5,1.5,100", RowStatus::NotDaily},
         {"<TICKER>,<PER>,<DATE>,<TIME>,<OPEN>,<HIGH>,<LOW>,<CLOSE>,<VOL>",
-         "A,,20250804,000000,1,2,0.5,1.5,100", CsvRowStatus::NotDaily},
+         "A,,20250804,000000,1,2,0.5,1.5,100", RowStatus::NotDaily},
         {"<TICKER>,<PER>,<DATE>,<TIME>,<OPEN>,<HIGH>,<LOW>,<CLOSE>,<VOL>",
-         "A,d,20250804,153000,1,2,0.5,1.5,100", CsvRowStatus::Read},
+         "A,d,20250804,153000,1,2,0.5,1.5,100", RowStatus::Read},
         {"<TICKER>,<PER>,<DATE>,<TIME>,<OPEN>,<HIGH>,<LOW>,<CLOSE>,<VOL>",
-         "<TICKER>,<PER>,<DATE>,<TIME>,<OPEN>,<HIGH>,<LOW>,<CLOSE>,<VOL>", CsvRowStatus::Header},
+         "<TICKER>,<PER>,<DATE>,<TIME>,<OPEN>,<HIGH>,<LOW>,<CLOSE>,<VOL>", RowStatus::Header},
         {"Ticker,Date,Time,Open,High,Low,Close", "A,20250804,09:30,1,2,0.5,1.5",
-         CsvRowStatus::NotDaily},
-        {"Ticker,Date,Time,Open,High,Low,Close", "A,20250804,00:00,1,2,0.5,1.5",
-         CsvRowStatus::Read},
-        {"Ticker,Date,Time,Open,High,Low,Close", "A,20250804,,1,2,0.5,1.5", CsvRowStatus::Read},
+         RowStatus::NotDaily},
+        {"Ticker,Date,Time,Open,High,Low,Close", "A,20250804,00:00,1,2,0.5,1.5", RowStatus::Read},
+        {"Ticker,Date,Time,Open,High,Low,Close", "A,20250804,,1,2,0.5,1.5", RowStatus::Read},
         {"Ticker,Date,Open,High,Low,Close,Volume", "A,2025-08-04,-1,2,0.5,1.5,100",
-         CsvRowStatus::Read},
+         RowStatus::Read},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.row);
         TCsvQuoteReader reader = ReaderFor(c.header);
         TQuoteLine q;
         q.Symbol = "untouched";
-        const CsvRowStatus status = reader.Read(c.row, q);
-        EXPECT_STREQ(CsvRowStatusText(status), CsvRowStatusText(c.status));
-        if (status != CsvRowStatus::Read) {
+        const RowStatus status = reader.Read(c.row, q);
+        EXPECT_STREQ(RowStatusText(status), RowStatusText(c.status));
+        if (status != RowStatus::Read) {
             EXPECT_EQ(q.Symbol, "untouched");
         }
     }
@@ -264,13 +260,14 @@ TEST(TCsvQuoteReader, ValuesNarrowToSinglePrecisionAsNativeOnes) {
         const std::string p = price;
         TQuoteLine csv, native;
         ASSERT_EQ(reader.Read("A,20250804," + p + "," + p + "," + p + "," + p + ",1", csv),
-                  CsvRowStatus::Read);
+                  RowStatus::Read);
         const double expected = std::strtod(price, nullptr);
         EXPECT_EQ(csv.Close, expected);
         EXPECT_EQ(NarrowToFloat(csv.Close), static_cast<float>(expected));
         if (p.find('e') == std::string::npos) {
-            ASSERT_TRUE(ParseQuoteLine("A,N,04082025," + p + "," + p + "," + p + "," + p + ",1",
-                                       '.', native));
+            ASSERT_EQ(ParseQuoteLine("A,N,04082025," + p + "," + p + "," + p + "," + p + ",1", '.',
+                                     native),
+                      RowStatus::Read);
             EXPECT_EQ(native.Close, csv.Close);
         }
     }

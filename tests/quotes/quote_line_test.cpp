@@ -9,7 +9,7 @@ using namespace brevant;
 namespace {
 TQuoteLine Parse(const std::string& line, char separator = '.') {
     TQuoteLine q;
-    EXPECT_TRUE(ParseQuoteLine(line, separator, q)) << line;
+    EXPECT_EQ(ParseQuoteLine(line, separator, q), RowStatus::Read) << line;
     return q;
 }
 } // namespace
@@ -18,7 +18,6 @@ TEST(ParseQuoteLine, ReadsTheQuoteFields) {
     const TQuoteLine q = Parse("ABC,ABC HOLDINGS,03012006,10.50,10.90,10.40,10.80,125000");
     EXPECT_EQ(q.Symbol, "ABC");
     EXPECT_EQ(q.StockName, "ABC HOLDINGS");
-    ASSERT_TRUE(q.DateValid);
     EXPECT_EQ(q.Date, EncodeDate(2006, 1, 3));
     EXPECT_EQ(q.Open, 10.5);
     EXPECT_EQ(q.High, 10.9);
@@ -29,25 +28,40 @@ TEST(ParseQuoteLine, ReadsTheQuoteFields) {
     EXPECT_FALSE(q.HasSplit);
 }
 
-TEST(ParseQuoteLine, SkipsLinesTheRulesReject) {
-    const char* skipped[] = {
-        "",
-        "<ticker>,<name>,<date>,<open>,<high>,<low>,<close>,<vol>",
-        "<ABC,ABC HOLDINGS,03012006,1,2,3,4,5",
-        ",ABC HOLDINGS,03012006,1,2,3,4,5",
-        "ABC,,03012006,1,2,3,4,5",
-        "ABC,   ,03012006,1,2,3,4,5",
-        "ABC, \t\x01 ,03012006,1,2,3,4,5",
-        "ABC,ABC HOLDINGS,03012006,1,2,3,4",  // no comma after the close
-        "ABC,ABC HOLDINGS,03012006,1,2,3,4,", // nothing after it
-        "ABC,ABC HOLDINGS,03012006,1,2,3",
-        "ABC",
-        "ABC,ABC HOLDINGS",
+TEST(ParseQuoteLine, SkipsLinesTheRulesRejectAndSaysWhy) {
+    const struct {
+        const char* line;
+        RowStatus status;
+    } skipped[] = {
+        {"", RowStatus::Empty},
+        {"<ticker>,<name>,<date>,<open>,<high>,<low>,<close>,<vol>", RowStatus::Header},
+        {"<ABC,ABC HOLDINGS,03012006,1,2,3,4,5", RowStatus::Header},
+        {",ABC HOLDINGS,03012006,1,2,3,4,5", RowStatus::MissingField},
+        {"ABC,,03012006,1,2,3,4,5", RowStatus::MissingField},
+        {"ABC,   ,03012006,1,2,3,4,5", RowStatus::MissingField},
+        {"ABC, \t\x01 ,03012006,1,2,3,4,5", RowStatus::MissingField},
+        {"ABC,ABC HOLDINGS,03012006,1,2,3,4", RowStatus::MissingField},  // no comma after the close
+        {"ABC,ABC HOLDINGS,03012006,1,2,3,4,", RowStatus::MissingField}, // nothing after it
+        {"ABC,ABC HOLDINGS,03012006,1,2,3", RowStatus::MissingField},
+        {"ABC", RowStatus::MissingField},
+        {"ABC,ABC HOLDINGS", RowStatus::MissingField},
+        {"ABC,ABC HOLDINGS,32012006,1,2,3,4,5", RowStatus::BadDate},
+        {"ABC,ABC HOLDINGS,32012006,null,2,3,4,5", RowStatus::BadDate}, // the date is read first
+        {"ABC,ABC HOLDINGS,03012006,null,2,3,4,5", RowStatus::BadNumber},
+        {"ABC,ABC HOLDINGS,03012006,1,,3,4,5", RowStatus::BadNumber}, // an empty price
+        {"ABC,ABC HOLDINGS,03012006,1,2,3,4,x", RowStatus::BadNumber},
+        {"ABC,ABC HOLDINGS,03012006,1,2,3,4,1e5", RowStatus::BadNumber},
+        {"ABC,ABC HOLDINGS,03012006,1,2,3,-99999999,5", RowStatus::BadNumber}, // the old stand-in
+        {"ABC,ABC HOLDINGS,03012006,1,2,3,1e39,5", RowStatus::BadNumber},
+        {"ABC,ABC HOLDINGS,03012006,1,2,3,4,5,*Dividend,abc,,:,", RowStatus::BadNumber},
+        {"ABC,ABC HOLDINGS,03012006,1,2,3,4,5,,,*Split,a:b,", RowStatus::BadNumber},
     };
-    for (const char* line : skipped) {
-        SCOPED_TRACE(line);
+    for (const auto& c : skipped) {
+        SCOPED_TRACE(c.line);
         TQuoteLine q;
-        EXPECT_FALSE(ParseQuoteLine(line, '.', q));
+        q.Symbol = "untouched";
+        EXPECT_EQ(ParseQuoteLine(c.line, '.', q), c.status);
+        EXPECT_EQ(q.Symbol, "untouched");
     }
 }
 
@@ -60,6 +74,28 @@ TEST(ParseQuoteLine, SymbolAndNameAreKeptAsWrittenButCut) {
     // The cut comes first, so a name cut inside keeps its replaced apostrophes.
     EXPECT_EQ(Parse("A," + std::string(54, 'n') + "''',03012006,1,2,3,4,5").StockName,
               std::string(54, 'n') + "`");
+}
+
+TEST(SetStoredTexts, ASymbolNeverHoldsBlanksBesideAComma) {
+    const struct {
+        const char* symbol;
+        const char* stored;
+    } cases[] = {
+        {"BRK,B", "BRK,B"},
+        {"BRK , B", "BRK,B"},
+        {", B", ",B"},
+        {"A ,", "A,"},
+        {" AB ", " AB "},
+        {"A  ,  B", "A,B"},
+        {"A ,  B", "A,B"},
+        {" ,A", ",A"},
+        {"A,B,C,D,E,F,G", "A,B,C,D,E,"}, // cut to the column after the blanks went
+    };
+    for (const auto& c : cases) {
+        TQuoteLine q;
+        SetStoredTexts(c.symbol, "Name", q);
+        EXPECT_EQ(q.Symbol, c.stored) << c.symbol;
+    }
 }
 
 TEST(ParseQuoteLine, DateIsDayMonthYearInEightCharacters) {
@@ -85,21 +121,18 @@ TEST(ParseQuoteLine, DateIsDayMonthYearInEightCharacters) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
-        const TQuoteLine q = Parse(std::string("A,N,") + c.field + ",1,2,3,4,5");
-        EXPECT_EQ(q.DateValid, c.valid);
+        const std::string line = std::string("A,N,") + c.field + ",1,2,3,4,5";
+        TQuoteLine q;
+        EXPECT_EQ(ParseQuoteLine(line, '.', q), c.valid ? RowStatus::Read : RowStatus::BadDate);
         if (c.valid) {
             EXPECT_EQ(q.Date, EncodeDate(c.y, c.m, c.d));
         }
     }
 }
 
-TEST(ParseQuoteLine, NumbersThatAreNotNumbersStillGiveALine) {
-    const TQuoteLine q = Parse("A,N,03012006,x,,1e5, ,?");
-    EXPECT_EQ(q.Open, kNotANumber);
-    EXPECT_EQ(q.High, kNotANumber);
-    EXPECT_EQ(q.Low, kNotANumber);
-    EXPECT_EQ(q.Close, kNotANumber);
-    EXPECT_EQ(q.Volume, kNotANumber);
+TEST(ParseQuoteLine, AnEmptyVolumeIsNoneTraded) {
+    EXPECT_EQ(Parse("A,N,03012006,1,2,3,4, ").Volume, 0);
+    EXPECT_EQ(Parse("A,N,03012006,1,2,3,4,,*Dividend,0.25,,:,").Volume, 0);
 }
 
 TEST(ParseQuoteLine, EitherDecimalMarkUnderEitherLocale) {
@@ -124,14 +157,12 @@ TEST(ParseQuoteLine, ActionTail) {
         {"90000,*Dividend,0.5,*Split,3:2,", 90000, true, 0.5, true, 3.2},
         {"90000,*Dividend,0.5,*Split,3:2,trailing,fields", 90000, true, 0.5, true, 3.2},
         {"90000,*Split,2:1,*Dividend,1,", 90000, false, 0, false, 0}, // marker in the wrong place
-        {",*Dividend,0.25,,:,", kNotANumber, true, 0.25, false, 0},   // empty volume
+        {",*Dividend,0.25,,:,", 0, true, 0.25, false, 0},             // empty volume
         {"5,extra", 5, false, 0, false, 0},                           // incomplete tail
         {"5,*Dividend,0.25,,:", 5, false, 0, false, 0},               // last separator missing
         {"5,*Dividend,0.25,,", 5, false, 0, false, 0},                // no ":"
         {"5,*dividend,0.25,*split,2:1,", 5, false, 0, false, 0},      // markers are exact
-        {"5,*Dividend,,*Split,:,", 5, true, kNotANumber, true, kNotANumber},
-        {"5,*Dividend,0,25,*Split,10:1,", 5, true, 0, false, 0}, // the comma ends the amount
-        {"5,,,*Split,1,2:5,", 5, false, 0, true, kNotANumber},   // "1,2" is the first number
+        {"5,*Dividend,0,25,*Split,10:1,", 5, true, 0, false, 0},      // the comma ends the amount
         {"5,,,*Split,10:1,", 5, false, 0, true, 10.1},
     };
     for (const Case& c : cases) {
@@ -151,8 +182,9 @@ TEST(ParseQuoteLine, ActionTail) {
 
 TEST(ParseQuoteLine, ReusedResultForgetsTheLastLinesActions) {
     TQuoteLine q;
-    ASSERT_TRUE(ParseQuoteLine("A,N,15032006,1,2,3,4,5,*Dividend,1,*Split,2:1,", '.', q));
-    ASSERT_TRUE(ParseQuoteLine("A,N,15032006,1,2,3,4,5", '.', q));
+    ASSERT_EQ(ParseQuoteLine("A,N,15032006,1,2,3,4,5,*Dividend,1,*Split,2:1,", '.', q),
+              RowStatus::Read);
+    ASSERT_EQ(ParseQuoteLine("A,N,15032006,1,2,3,4,5", '.', q), RowStatus::Read);
     EXPECT_FALSE(q.HasDividend);
     EXPECT_FALSE(q.HasSplit);
 }

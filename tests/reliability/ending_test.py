@@ -293,6 +293,8 @@ def test_cli(world):
                          [signal.SIGINT], "file 2 of 3 ", 2, 130)
         cli_import_round(world, f"cli import SIGTERM {r + 1}", files, symbols,
                          [signal.SIGTERM], "file 2 of 3 ", 2, 143)
+        cli_import_round(world, f"cli import SIGHUP {r + 1}", files, symbols,
+                         [signal.SIGHUP], "file 2 of 3 ", 2, 129)
         # Two: the second file is cut off and rolled back.
         cli_import_round(world, f"cli import SIGINT twice {r + 1}", files, symbols,
                          [signal.SIGINT, signal.SIGINT], "file 2 of 3 ", 1, 130)
@@ -305,8 +307,26 @@ def test_cli(world):
     for r in range(ROUNDS):
         cli_scan_round(world, f"cli scan SIGINT {r + 1}", scan_db, signal.SIGINT, 130)
         cli_scan_round(world, f"cli scan SIGTERM {r + 1}", scan_db, signal.SIGTERM, 143)
+        cli_scan_round(world, f"cli scan SIGHUP {r + 1}", scan_db, signal.SIGHUP, 129)
+    cli_scan_into_head(world, scan_db)
     world.check_database("cli scan database", scan_db, {s: 100 for s in scan_symbols})
     cli_failed_scan(world, scan_db)
+
+
+def cli_scan_into_head(world, scan_db):
+    """`scan | head -1`: the reader leaves after one line, the scan ends quietly."""
+    name = "cli scan | head -1"
+    start = time.monotonic()
+    done = subprocess.run(["bash", "-o", "pipefail", "-c",
+                           f"'{world.cli}' --db '{scan_db}' scan --volume 1000 | head -1"],
+                          env=world.env, capture_output=True, text=True, timeout=GONE_WITHIN + 60)
+    # The counters may stand on stderr when the scan was done before the
+    # reader left; nothing else.
+    others = [l for l in done.stderr.splitlines() if not l.startswith("processed ")]
+    if done.returncode != 0 or others or len(done.stdout.splitlines()) != 1:
+        fail(name, f"status {done.returncode}, stdout {done.stdout[:200]!r}, "
+                   f"stderr {done.stderr[-500:]!r}")
+    print(f"  {name}: {time.monotonic() - start:.1f} s", flush=True)
 
 
 def cli_failed_scan(world, scan_db):

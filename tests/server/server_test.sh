@@ -68,6 +68,7 @@ run scan --volume 1000 >"$dir/out" 2>"$dir/err" || fail "scan: $(cat "$dir/err")
 
 # The other forms of connection string, and the login from options.
 printf '%s\n' "$FB_PASSWORD" >"$dir/password"
+chmod 600 "$dir/password"
 [ "$(env -u ISC_USER -u ISC_PASSWORD "$cli" --db "$db" --user "$FB_USER" --password-file "$dir/password" list | wc -l)" = 3 ] ||
   fail "--user and --password-file"
 [ "$(timeout 60 "$cli" --db "inet://127.0.0.1:$FB_PORT/$dir/db/BREVDATA.BVD" list | wc -l)" = 3 ] ||
@@ -199,4 +200,48 @@ grep -q "the connection to the database server was lost" "$dir/c.err" ||
 start_private_server "$dir" || fail "server did not start again"
 [ -z "$(stored_rows C)" ] || fail "rows of the interrupted file were kept: $(stored_rows C | wc -l)"
 [ "$(run list | wc -l)" = 607 ] || fail "list after the interrupted import"
+# --- The server stalls (stopped, not gone) in the middle of an import ---
+# The client waits inside the client library; a second stop signal still
+# ends it within a bounded time, in words.
+quotes F 5000 >"$dir/f.txt"
+# The program itself, not a wrapper, is to hear the signals; bounded below.
+"$cli" --db "$db" import "$dir/f.txt" >"$dir/f.out" 2>"$dir/f.err" &
+importF=$!
+size0=$(stat -c %s "$dir/db/BREVDATA.BVD")
+for i in $(seq 600); do
+  [ "$(stat -c %s "$dir/db/BREVDATA.BVD")" -gt "$size0" ] && break
+  kill -0 "$importF" 2>/dev/null || break
+  sleep 0.1
+done
+kill -STOP "$FB_PID"
+sleep 0.5
+start=$SECONDS
+kill -INT "$importF" 2>/dev/null || true
+sleep 0.2
+kill -INT "$importF" 2>/dev/null || true
+status=0
+for i in $(seq 100); do kill -0 "$importF" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$importF" 2>/dev/null; then
+  kill -CONT "$FB_PID"
+  kill -9 "$importF"
+  fail "the import waited on the stalled server after two signals"
+fi
+wait "$importF" || status=$?
+kill -CONT "$FB_PID"
+[ "$status" = 130 ] || fail "the import beside a stalled server: status $status: $(cat "$dir/f.err")"
+[ $((SECONDS - start)) -le 10 ] || fail "the stalled server held the import $((SECONDS - start)) s"
+grep -q "interrupted" "$dir/f.err" || fail "the import beside a stalled server said: $(cat "$dir/f.err")"
+
+# --- Logins: encrypted or none; the password never shown ---
+stop_private_server
+FB_EXTRA_CONF="WireCrypt = Disabled" write_private_config
+start_private_server "$dir" || fail "server did not start again"
+check_refusal "a server without encryption" "does not encrypt its connections" \
+  timeout 60 "$cli" --db "$db" list
+stop_private_server
+write_private_config
+start_private_server "$dir" || fail "server did not start again"
+if grep -l -F -- "$FB_PASSWORD" "$dir"/*.out "$dir"/*.err "$dir"/out "$dir"/err 2>/dev/null; then
+  fail "the password stands in an output"
+fi
 echo "server tests passed"

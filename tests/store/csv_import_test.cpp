@@ -29,14 +29,14 @@ std::string Fixture(const std::string& name) {
     return std::string(CSV_FIXTURES_DIR) + "/" + name;
 }
 
-// Skipped rows by reason, in CsvRowStatus order (Read and Empty are never counted).
-using Reasons = std::array<long, kCsvRowStatusCount>;
+// Skipped rows by reason, in RowStatus order (Read and Empty are never counted).
+using Reasons = std::array<long, kRowStatusCount>;
 Reasons ByReason(long missing, long badDate, long badNumber, long notDaily) {
     Reasons r{};
-    r[static_cast<std::size_t>(CsvRowStatus::MissingField)] = missing;
-    r[static_cast<std::size_t>(CsvRowStatus::BadDate)] = badDate;
-    r[static_cast<std::size_t>(CsvRowStatus::BadNumber)] = badNumber;
-    r[static_cast<std::size_t>(CsvRowStatus::NotDaily)] = notDaily;
+    r[static_cast<std::size_t>(RowStatus::MissingField)] = missing;
+    r[static_cast<std::size_t>(RowStatus::BadDate)] = badDate;
+    r[static_cast<std::size_t>(RowStatus::BadNumber)] = badNumber;
+    r[static_cast<std::size_t>(RowStatus::NotDaily)] = notDaily;
     return r;
 }
 
@@ -70,8 +70,8 @@ const FileCase kFileCases[] = {
     {"native_header.txt", QuoteFormatChoice::Auto, "native", 3, 1, 0, {}, false},
     {"native_plain.txt", QuoteFormatChoice::Auto, "native", 3, 0, 0, {}, false},
     // The layout forced: a CSV file read as native lines gives nothing but
-    // skipped lines; a native file is no CSV.
-    {"QRTZ.csv", QuoteFormatChoice::Native, "native", 0, 0, 4, {}, false},
+    // skipped lines, and is refused; a native file is no CSV.
+    {"QRTZ.csv", QuoteFormatChoice::Native, "native", 0, 0, 4, ByReason(4, 0, 0, 0), true},
     {"native_plain.txt", QuoteFormatChoice::Csv, "unrecognised", 0, 0, 0, {}, true},
     {"close_only.csv", QuoteFormatChoice::Auto, "unrecognised", 0, 0, 0, {}, true},
 };
@@ -95,8 +95,6 @@ TEST_F(CsvImportTest, CountsWhatEachFileGaveInItsLayout) {
         EXPECT_EQ(got.Lines, c.lines);
         EXPECT_EQ(got.Headers, c.headers);
         EXPECT_EQ(got.Skipped, c.skipped);
-        EXPECT_EQ(got.BadDates, 0);
-        EXPECT_EQ(got.BadNumbers, 0);
         EXPECT_EQ(got.SkippedBy, c.reasons);
         EXPECT_EQ(got.Committed, !c.refused);
         EXPECT_EQ(!got.Refusal.empty(), c.refused);

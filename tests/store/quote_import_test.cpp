@@ -71,20 +71,35 @@ TEST_F(ImportTest, CountsWhatEachFileGave) {
     struct Case {
         const char* name;
         std::string text;
-        FileCounts expected; // Path and Committed are checked apart
+        long lines, headers, cut;
+        std::vector<std::pair<RowStatus, long>> skipped;
     } cases[] = {
-        {"header only", "<header only>\n", {"", 0, 1}},
+        {"header only", "<header only>\n", 0, 1, 0, {}},
         {"headers, empty and malformed lines",
          "<a>\n\n" + Line("A", "03012006") + "garbage\n,X,1\n<b>\n" + Line("B", "04012006"),
-         {"", 2, 2, 0, 0, 2}},
+         2,
+         2,
+         0,
+         {{RowStatus::MissingField, 2}}},
         {"unreadable dates",
          Line("A", "31022006") + Line("A", "xx") + Line("A", "03012006"),
-         {"", 3, 0, 2}},
-        {"unreadable numbers, counted once a line",
+         1,
+         0,
+         0,
+         {{RowStatus::BadDate, 2}}},
+        {"unreadable numbers, counted once a line; an empty volume is none traded",
          "A,N,03012006,x,y,1,1,1\nB,N,03012006,1,1e40,1,1,1\nC,N,03012006,1,1,1,1, \n" +
              Line("D", "03012006"),
-         {"", 4, 0, 0, 3}},
-        {"a line cut at its limit", cut + Line("A", "03012006"), {"", 2, 0, 0, 1, 0, 1}},
+         2,
+         0,
+         0,
+         {{RowStatus::BadNumber, 2}}},
+        {"a line cut at its limit",
+         cut + Line("A", "03012006"),
+         1,
+         0,
+         1,
+         {{RowStatus::BadNumber, 1}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -92,35 +107,45 @@ TEST_F(ImportTest, CountsWhatEachFileGave) {
         ASSERT_EQ(r.Files.size(), 1u);
         const FileCounts& got = r.Files[0];
         EXPECT_TRUE(got.Committed);
-        EXPECT_EQ(got.Lines, c.expected.Lines);
-        EXPECT_EQ(got.Headers, c.expected.Headers);
-        EXPECT_EQ(got.BadDates, c.expected.BadDates);
-        EXPECT_EQ(got.BadNumbers, c.expected.BadNumbers);
-        EXPECT_EQ(got.Skipped, c.expected.Skipped);
-        EXPECT_EQ(got.Cut, c.expected.Cut);
-        EXPECT_EQ(r.LinesStored, c.expected.Lines);
+        EXPECT_EQ(got.Lines, c.lines);
+        EXPECT_EQ(got.Headers, c.headers);
+        std::array<long, kRowStatusCount> by{};
+        long skipped = 0;
+        for (const auto& [status, n] : c.skipped) {
+            by[static_cast<std::size_t>(status)] = n;
+            skipped += n;
+        }
+        EXPECT_EQ(got.SkippedBy, by);
+        EXPECT_EQ(got.Skipped, skipped);
+        EXPECT_EQ(got.Cut, c.cut);
+        EXPECT_EQ(r.LinesStored, c.lines);
     }
 }
 
 TEST_F(ImportTest, SummaryOfAFile) {
-    FileCounts c{"/some/folder/eod.txt", 175000, 1, 2, 1};
+    FileCounts c{"/some/folder/eod.txt", 175000, 1};
     c.Committed = true;
     EXPECT_EQ(FileSummary(c),
-              "eod.txt: 175,000 lines stored, 1 header line skipped, 2 lines with an unreadable "
-              "date (stored under the previous date), 1 line with an unreadable number (stored "
-              "as -99999999), 0 other lines skipped");
+              "eod.txt: 175,000 lines stored, 1 header line skipped, 0 other lines skipped");
     c.Committed = false;
-    c.Skipped = 3;
+    c.Skipped = 6;
+    c.SkippedBy[static_cast<std::size_t>(RowStatus::MissingField)] = 3;
+    c.SkippedBy[static_cast<std::size_t>(RowStatus::BadDate)] = 2;
+    c.SkippedBy[static_cast<std::size_t>(RowStatus::BadNumber)] = 1;
     c.Cut = 1;
     c.Layout = "native";
     EXPECT_EQ(FileSummary(c),
               "eod.txt, native: nothing stored (175,000 lines rolled back), 1 header line "
-              "skipped, 2 lines with an unreadable date (stored under the previous date), 1 line "
-              "with an unreadable number (stored as -99999999), 3 other lines skipped (not in "
-              "the quote format), 1 line cut at 1 MB");
+              "skipped, 6 other lines skipped (missing field 3, bad date 2, bad number 1), 1 "
+              "line cut at 1 MB");
+    c.Committed = true;
+    c.Replaced = 1200;
+    EXPECT_EQ(FileSummary(c),
+              "eod.txt, native: 175,000 lines stored, 1,200 stored rows replaced, 1 header line "
+              "skipped, 6 other lines skipped (missing field 3, bad date 2, bad number 1), 1 "
+              "line cut at 1 MB");
 
-    // A CSV file: its unreadable rows are skipped, never stored, so only
-    // their count and reasons show.
+    // A CSV file: the same words.
     FileCounts csv{"ACME.csv", 1, 1};
     csv.Committed = true;
     csv.Format = QuoteFormat::Csv;
@@ -128,8 +153,8 @@ TEST_F(ImportTest, SummaryOfAFile) {
     EXPECT_EQ(FileSummary(csv), "ACME.csv, CSV (ACME): 1 line stored, 1 header line skipped, 0 "
                                 "other lines skipped");
     csv.Skipped = 1201;
-    csv.SkippedBy[static_cast<std::size_t>(CsvRowStatus::BadDate)] = 1;
-    csv.SkippedBy[static_cast<std::size_t>(CsvRowStatus::NotDaily)] = 1200;
+    csv.SkippedBy[static_cast<std::size_t>(RowStatus::BadDate)] = 1;
+    csv.SkippedBy[static_cast<std::size_t>(RowStatus::NotDaily)] = 1200;
     EXPECT_EQ(FileSummary(csv), "ACME.csv, CSV (ACME): 1 line stored, 1 header line skipped, "
                                 "1,201 other lines skipped (bad date 1, not a daily row 1,200)");
 
@@ -172,12 +197,27 @@ TEST_F(ImportTest, ProgressEndsEveryFileWithItsCount) {
     EXPECT_DOUBLE_EQ(seen.back().Fraction(), 1.0);
 }
 
-TEST_F(ImportTest, InvalidDateTakesTheLastValidDateAcrossFiles) {
-    Import({Line("A", "31022006") + Line("B", "03012006") + Line("C", "xx"), Line("D", "")});
-    const auto quotes = Quotes();
-    ASSERT_EQ(quotes.size(), 4u);
-    EXPECT_EQ(quotes[0].date, 0); // no valid date yet: 30 December 1899
-    for (int i = 1; i < 4; ++i) EXPECT_EQ(quotes[i].date, EncodeDate(2006, 1, 3)) << i;
+// A line with a date or a number that cannot be read is never stored (it
+// used to be, under the previous line's date or as -99999999); a file of
+// which no line could be read is refused whole, and the import goes on.
+TEST_F(ImportTest, UnreadableLinesAreSkippedAndAFileOfThemRefused) {
+    const ImportResult r = Import({Line("A", "31022006") + Line("B", "03012006") + Line("C", "xx") +
+                                       "D,N,04012006,null,1,1,1,5,*Dividend,0.25,,:,\n",
+                                   "E,N,05012006,null,1,1,1,5\n" + Line("F", "") + "<header>\n",
+                                   Line("G", "03012006")});
+    EXPECT_EQ(r.Outcome, ImportOutcome::Completed);
+    EXPECT_EQ(QuoteSymbols(), (std::vector<std::string>{"B", "G"}));
+    EXPECT_EQ(Count("SPLIT"), 0); // the unreadable line's dividend went with it
+    ASSERT_EQ(r.Files.size(), 3u);
+    EXPECT_EQ(r.FilesRead, 2);
+    EXPECT_EQ(r.FilesRefused, 1);
+    EXPECT_FALSE(r.Files[1].Committed);
+    EXPECT_EQ(FileSummary(r.Files[1]), "->ERROR: NO READABLE QUOTE IN FILE " + r.Files[1].Path +
+                                           " (2 lines skipped: bad date 1, bad number 1)");
+    EXPECT_FALSE(store.tr3.InTransaction());
+    // A file of headers and empty lines alone is no such file: nothing was
+    // unreadable in it.
+    EXPECT_EQ(Import({"<header>\n\n"}).FilesRefused, 0);
 }
 
 TEST_F(ImportTest, ImportingTwiceDoublesQuotesButNotActions) {
@@ -225,17 +265,15 @@ TEST_F(ImportTest, LongSymbolAndNameAreCutAndStillDeduplicateActions) {
 }
 
 TEST_F(ImportTest, NumbersAreNarrowedToTheFloatColumns) {
-    Import({"A,N,03012006,x,1e40,-0.5,10.80,123456789\n"
+    Import({"A,N,03012006,0.1,12,-0.5,10.80,123456789\n"
             "B,N,03012006,1,1,1,1,,*Dividend,0.25,,:,\n"});
     const auto quotes = Quotes();
     ASSERT_EQ(quotes.size(), 2u);
-    const float nan = static_cast<float>(kNotANumber);
-    EXPECT_EQ(quotes[0].open, nan);
-    EXPECT_EQ(quotes[0].high, nan); // beyond single precision
+    EXPECT_EQ(quotes[0].open, 0.1f);
     EXPECT_EQ(quotes[0].low, -0.5f);
     EXPECT_EQ(quotes[0].close, 10.8f);
     EXPECT_EQ(quotes[0].volume, 123456792.0f);
-    EXPECT_EQ(quotes[1].volume, nan);
+    EXPECT_EQ(quotes[1].volume, 0.0f); // an empty volume: none traded
     ASSERT_EQ(Count("SPLIT"), 1);
     EXPECT_EQ(Actions()[0].item, 0.25f);
 }
@@ -378,7 +416,10 @@ TEST_F(ImportTest, HostileFilesImportWithoutErrorAndStoreOnlyAcceptedLines) {
                  : r < 8  ? static_cast<char>('0' + rng() % 10)
                  : r == 8 ? '\n'
                           : static_cast<char>(rng() % 256);
-        garbage += c == '\x1a' ? 'z' : c; // Ctrl-Z would end the file here
+        // Ctrl-Z would end the file here, a NUL byte have it refused.
+        garbage += c == '\x1a' || c == '\0' ? 'z' : c;
+        // Now and then a whole line the rules read.
+        if (i % 1000 == 999) garbage += "\nG,N,03012006,1,2,3,4,5\n";
     }
     const std::string longLine =
         "LONG," + std::string(1 << 19, 'L') + ",03012006,1,2,3,4,5\n" + std::string(1 << 20, ',');
@@ -391,7 +432,7 @@ TEST_F(ImportTest, HostileFilesImportWithoutErrorAndStoreOnlyAcceptedLines) {
         TQuoteFile f(paths.back());
         std::string line;
         TQuoteLine q;
-        while (f.ReadLine(line)) accepted += ParseQuoteLine(line, '.', q) ? 1 : 0;
+        while (f.ReadLine(line)) accepted += ParseQuoteLine(line, '.', q) == RowStatus::Read;
     }
     ASSERT_GT(accepted, 1);
     const ImportResult r = ImportFiles(paths);

@@ -13,13 +13,15 @@ TEST(ListText, NameCommaSymbol) {
     EXPECT_EQ(ListText({"Acme Corp", "ACM"}), "Acme Corp , ACM");
 }
 
-TEST(SymbolFromListText, TakesWhatFollowsTheFirstCommaAndOneCharacter) {
+TEST(SymbolFromListText, TakesWhatFollowsTheLastSeparatorOrTheFirstComma) {
     struct Case {
         const char* text;
         const char* symbol;
     } cases[] = {
         {"Acme Corp , ACM", "ACM"},
-        {"A , B , C", "B , C"},
+        {"A , B , C", "C"}, // a name with " , " in it
+        {"Widgets, Inc. , WID", "WID"},
+        {"X , BRK,B", "BRK,B"},
         {" , ACM", "ACM"},
         {",XACM", "ACM"},
         {"ACM", "CM"},
