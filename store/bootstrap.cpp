@@ -9,6 +9,8 @@
 #include "store/import_generation.h"
 #include "store/quote_indexes.h"
 #include "store/schema.h"
+#include "store/stock_rebuild.h"
+#include "store/stock_tables.h"
 #include "store/transaction_guard.h"
 #include "ta/indicator_params.h"
 
@@ -153,7 +155,8 @@ void LookAtTheFile(BootstrapContext& c) {
     InTransaction(c.store, [&](TFBLDsql& sql) {
         parts.tables = Names(sql, "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE "
                                   "RDB$VIEW_SOURCE IS NULL AND RDB$RELATION_NAME IN "
-                                  "('DATATABLE', 'SPLIT', 'INDICATOR', 'IMPORTGEN')");
+                                  "('DATATABLE', 'SPLIT', 'INDICATOR', 'IMPORTGEN', 'STOCKS', "
+                                  "'STOCKBARS', 'STOCKSTATE')");
         parts.indexes = Names(sql, "SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE "
                                    "RDB$INDEX_NAME IN " +
                                        schema::QuoteIndexList());
@@ -163,6 +166,8 @@ void LookAtTheFile(BootstrapContext& c) {
         parts.inactiveIndexes = !InactiveQuoteIndexes(c.store.TR1).empty();
         parts.importGenerationRow = parts.tables.contains("IMPORTGEN") &&
                                     Count(sql, "SELECT COUNT(*) FROM IMPORTGEN WHERE ID = 1") > 0;
+        parts.stockStateRow = parts.tables.contains(kStoredStateTable) &&
+                              Count(sql, "SELECT COUNT(*) FROM STOCKSTATE WHERE ID = 1") > 0;
     });
 }
 
@@ -246,6 +251,41 @@ void CreateImportGeneration(BootstrapContext& c) {
     c.parts.importGenerationRow = true;
 }
 
+// The stock table and the stored bars: created when missing; a login that
+// may not create tables works without them.
+void CreateStockTables(BootstrapContext& c) {
+    const std::pair<const char*, std::string> tables[] = {
+        {kStockTable, CreateStockTable()},
+        {kStoredBarsTable, CreateStoredBarsTable()},
+        {kStoredStateTable, CreateStoredStateTable()},
+    };
+    try {
+        for (const auto& [table, statement] : tables) CreateTable(c, table, statement);
+    } catch (const EFBLError& e) {
+        if (!IsNotPermitted(e)) throw;
+    }
+}
+
+// Filled once from the quote table, in a transaction of its own. A file with
+// years of quotes takes a while: the progress text says what it waits for.
+void FillStockTables(BootstrapContext& c) {
+    if (c.parts.stockStateRow || !c.parts.tables.contains(kStoredStateTable)) return;
+    TFBLTransaction t(&c.store.DB1);
+    t.StartTransaction();
+    TransactionGuard guard(t);
+    TFBLDsql sql(&t);
+    if (Count(sql, "SELECT COUNT(*) FROM (SELECT FIRST 1 1 AS ONE FROM DATATABLE)") > 0)
+        Say(c.progress, "Building the stock table...");
+    QuoteTableContents contents;
+    BarCacheFillCallbacks reading;
+    reading.reading = [&c](long, long) {
+        if (c.progress.processMessages) c.progress.processMessages();
+    };
+    ReadQuoteTable(t, contents, reading);
+    c.parts.stockStateRow = StoreStockTables(t, contents);
+    guard.Commit();
+}
+
 const BootstrapStep kSteps[] = {
     {"create the file when missing", CreateFileWhenMissing},
     {"attach", Attach},
@@ -261,6 +301,8 @@ const BootstrapStep kSteps[] = {
     {"INDICATOR", CreateSettingsTable},
     {"default settings", InsertDefaultSettings},
     {"IMPORTGEN", CreateImportGeneration},
+    {"stock tables", CreateStockTables},
+    {"stock tables filled", FillStockTables},
 };
 
 } // namespace

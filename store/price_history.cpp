@@ -19,13 +19,13 @@ namespace {
 const std::string kHistorySql = std::string("SELECT ") + schema::kRowValues +
                                 " FROM DATATABLE WHERE SYMBOL=? order by DATA DESC";
 
-// Trailing blanks do not count in SQL comparisons of text.
+} // namespace
+
 bool FitsSymbolColumn(const std::string& symbol) {
+    // Trailing blanks do not count in SQL comparisons of text.
     const std::size_t last = symbol.find_last_not_of(' ');
     return last == std::string::npos || last < kSymbolWidth;
 }
-
-} // namespace
 
 CompactBar ReadQuoteRow(const TFBLDsql& sql, int first) {
     return {static_cast<std::int32_t>(std::trunc(sql.FieldAsDateTime(first))),
@@ -42,8 +42,9 @@ bool QuoteRowHasNull(const TFBLDsql& sql, int first) {
     return false;
 }
 
-CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol) {
+CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol, bool* conflicts) {
     CompactBars rows;
+    if (conflicts) *conflicts = false;
     // A bound text is cut to the column width, which could match another
     // stock; a symbol longer than any stored one has no rows.
     if (!FitsSymbolColumn(symbol)) return rows;
@@ -56,7 +57,10 @@ CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol) {
     // is the day's bar.
     for (; !sql.Eof(); sql.Next()) {
         const CompactBar row = ReadQuoteRow(sql, 0);
-        if (!rows.empty() && rows.back().day == row.day) continue;
+        if (!rows.empty() && rows.back().day == row.day) {
+            if (conflicts && !SameRow(rows.back(), row)) *conflicts = true;
+            continue;
+        }
         if (rows.size() == kMaxHistoryDays) break;
         rows.push_back(row);
     }
@@ -78,6 +82,8 @@ std::span<const CompactBar> DailyRowsForName(TDataStore& store, std::string_view
     const std::string key = HistoryKey(text);
     if (cache) {
         if (const CompactBars* held = cache->Find(key)) return *held;
+        if (FitsSymbolColumn(symbol))
+            if (const CompactBars* stored = cache->FindStored(store.TR1, key)) return *stored;
     }
     scratch = ReadDailyRows(store.SQL1, symbol);
     if (!cache) return scratch;

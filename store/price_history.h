@@ -28,7 +28,13 @@ bool QuoteRowHasNull(const TFBLDsql& sql, int first);
 // first the server returns is used, and rows of a day already held do not
 // count toward the limit, so a file imported twice costs no history.
 // `symbol` is bound as it is; a symbol longer than the column has no rows.
-CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol);
+// `conflicts`, when given, tells whether a loaded day has two different rows
+// (the engine chose which one loads).
+CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol, bool* conflicts = nullptr);
+
+// True when `symbol` (trailing blanks aside) fits the symbol column: a longer
+// one, bound, would be cut and could match another stock.
+bool FitsSymbolColumn(const std::string& symbol);
 
 // The symbol a stock is looked up by: the list text's symbol without trailing
 // blanks, which SQL comparisons of text ignore as well.

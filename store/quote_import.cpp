@@ -11,6 +11,7 @@
 #include "store/import_generation.h"
 #include "store/quote_indexes.h"
 #include "store/schema.h"
+#include "store/stock_tables.h"
 #include "store/transaction_guard.h"
 #include "store/work_error.h"
 
@@ -92,6 +93,7 @@ ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
     bytesBefore_ = 0;
     // What a failed import of ours left started must not hold the table.
     RollbackQuietly(store_.tr3);
+    upkeep_.StartRun();
     try {
         indexesOff_ = SwitchIndexesOffWhenWorthIt(progress_.BytesTotal);
         for (std::size_t i = 0; i < files.size(); ++i) {
@@ -123,6 +125,7 @@ ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
         }
         if (indexesOff_) SwitchIndexesOn();
         if (result.Outcome == ImportOutcome::Completed) RefreshStatistics();
+        upkeep_.Seal(store_.DB1);
     } catch (const std::exception& e) {
         // The unit that failed has rolled its transaction back.
         file_ = nullptr;
@@ -136,6 +139,8 @@ ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
         } catch (const std::exception&) {
         }
     }
+    // The files stored before a failure keep their tables when it can be done.
+    if (!indexesOff_) upkeep_.Seal(store_.DB1);
     return result;
 }
 
@@ -150,6 +155,8 @@ bool TQuoteImport::SwitchIndexesOffWhenWorthIt(std::uint64_t bytes) {
         const std::uint64_t limit = BulkLoadTableLimit(newRows);
         if (CountQuoteRowsUpTo(t, limit + 1) > limit) return false;
         if (OtherAttachmentsPresent(t)) return false;
+        // Asked while the indexes can still answer at once.
+        upkeep_.SetCurrentAtStart(StoredTablesCurrent(t));
         SetQuoteIndexesActive(t, false);
         return true;
     } catch (const EFBLError&) {
@@ -212,6 +219,7 @@ void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult
     TransactionGuard guard(store_.tr3);
     // First in the file's transaction, before any row (see import_generation.h).
     RaiseImportGeneration(store_.tr3);
+    upkeep_.Begin(store_.tr3, indexesOff_);
     // Through a server each statement is a round trip: many rows a statement.
     rows_.Begin(AttachedThroughServer(store_.tr3) ? kQuoteRowsPerStatement : 1);
     bool stopSeen = false;
@@ -257,6 +265,7 @@ void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult
         if (quote.HasDividend || quote.HasSplit) StoreActions(quote);
     }
     rows_.Flush();
+    upkeep_.Apply(store_.tr3);
     // A failed commit would lose the file's rows: it ends the import as an error.
     guard.Commit();
     counts.Committed = true;
@@ -277,6 +286,7 @@ bool TQuoteImport::StoreQuote(const TQuoteLine& line) {
         readable = readable && values[std::size_t(i)] != kStoredNotANumber;
     }
     rows_.Add(line.Symbol, line.StockName, currentDate_, values);
+    upkeep_.Added(line.Symbol, line.StockName, currentDate_, values);
     return readable;
 }
 

@@ -14,6 +14,7 @@
 #include "quotes/quote_line.h"
 #include "store/data_store.h"
 #include "store/quote_rows.h"
+#include "store/stock_upkeep.h"
 
 namespace brevant {
 
@@ -94,7 +95,8 @@ struct ImportResult {
 // or a CSV layout (quotes/csv_quotes.h); a file whose layout is refused is
 // reported and passed over, and the import goes on.
 // Each file's quote rows go in one transaction: a file cut off by a failure
-// or a killed process leaves none of them. Action rows are committed one by
+// or a killed process leaves none of them; the stock table and the stored
+// bars change in the same transaction (store/stock_upkeep.h). Action rows are committed one by
 // one as they come (their duplicate check keeps a second import from adding
 // them again). Files stored before a failure stay stored. When the files are
 // large against the table and no other attachment is on the database, the
@@ -132,6 +134,7 @@ private:
     std::uint64_t bytesBefore_ = 0; // of the files before the current one
     const TQuoteFile* file_ = nullptr;
     TQuoteRowWriter rows_{store_.sql3};
+    TStockUpkeep upkeep_; // the stock table and the stored bars, kept file by file
     Clock::time_point start_, lastMessages_, lastProgress_;
 };
 
