@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app/artwork.h"
+#include "app/version.h"
 
 namespace brevant {
 namespace {
@@ -39,7 +40,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     picture->setGeometry(0, 0, 400, 250);
     picture->setPixmap(AboutPicture());
     WhiteLabel("Brevant Dira", 67, 16, true, this);
-    WhiteLabel("Version: 5.6.7", 96, 11, false, this);
+    WhiteLabel(QString("Version: ") + kVersion, 96, 11, false, this);
     WhiteLabel("Brevant + Historical Stock Data", 184, 11, false, this);
     Button1 = new QPushButton("Close", this);
     Button1->setGeometry(400 - 75 - 10, 250 - 22 - 10, 75, 22);

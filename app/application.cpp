@@ -3,6 +3,7 @@
 
 #include "app/startup_failure.h"
 #include "app/tool_icons.h"
+#include "app/version.h"
 #include "store/work_error.h"
 #include "ui/product.h"
 #include "ui/user_interface.h"
@@ -12,7 +13,7 @@ namespace brevant {
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("brevant-dira");
     // No display name: Qt would append it to every window caption.
-    setApplicationVersion("5.6.7");
+    setApplicationVersion(kVersion);
     setDesktopFileName("brevant-dira");
     setWindowIcon(ApplicationIcon());
 }

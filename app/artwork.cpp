@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/tool_icons.h"
+#include "app/version.h"
 
 namespace brevant {
 namespace {
@@ -80,7 +81,7 @@ QPixmap SplashPicture() {
     p.setFont(line);
     p.setPen(QColor(220, 232, 244));
     p.drawText(QRectF(22, 140, 260, 20), Qt::AlignLeft, "End-of-day technical analysis");
-    p.drawText(QRectF(22, 158, 260, 20), Qt::AlignLeft, "Version 5.6.7");
+    p.drawText(QRectF(22, 158, 260, 20), Qt::AlignLeft, QString("Version ") + kVersion);
     return pixmap;
 }
 

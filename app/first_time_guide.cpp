@@ -49,10 +49,10 @@ void Ring(QPixmap& picture, const QRectF& target) {
 }
 
 QPixmap ToolBarPicture(TForm1* form1) {
-    const QPixmap bar = form1->ToolButtonsPicture();
+    const QPixmap bar = form1->Tools.ToolButtonsPicture();
     const QRect part(QPoint(0, 0), bar.deviceIndependentSize().toSize());
     QPixmap picture = Shot(bar, 33);
-    Ring(picture, InPicture(part, 33, form1->ToolButtonRect("Update Database")));
+    Ring(picture, InPicture(part, 33, form1->Tools.ToolButtonRect("Update Database")));
     return picture;
 }
 

@@ -13,22 +13,26 @@
 #include "app/program_ending.h"
 #include "app/stock_list_box.h"
 #include "app/tool_icons.h"
-#include "chart/render/chart_crosshair.h"
 
 namespace brevant {
 
 TForm1::TForm1(const TStartOptions& options)
-    : ProgramDir_(options.ProgramDir), DatabasePath(options.DatabasePath),
-      DatabaseUser(options.DatabaseUser), PasswordFile(options.PasswordFile) {
+    : Lists(*this), Graph(*this), Menu(*this), ProgramDir_(options.ProgramDir),
+      DatabasePath(options.DatabasePath), DatabaseUser(options.DatabaseUser),
+      PasswordFile(options.PasswordFile) {
     setupWindow();
     setupMenus();
     setupToolBar();
     setupCentralArea();
-    setupChartDrawing();
+    setupChart();
     setupTimers();
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::SetWindows(const TAppWindows* windows) {
+    windows_ = windows;
+}
 
 void TForm1::setupWindow() {
     setWindowTitle(kCaption);
@@ -41,10 +45,6 @@ void TForm1::setupWindow() {
 }
 
 void TForm1::setupTimers() {
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(50);
-    Timer1->setSingleShot(true);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     Timer2 = new QTimer(this);
     Timer2->setInterval(150);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
@@ -75,8 +75,8 @@ void TForm1::changeEvent(QEvent* event) {
 // Installed on the application only: a second installation on the search box
 // would pass each of its key releases here twice, and search twice.
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Edit3 && event->type() == QEvent::KeyRelease) {
-        Edit3KeyUp(static_cast<QKeyEvent*>(event)->key());
+    if (watched == Lists.Edit3 && event->type() == QEvent::KeyRelease) {
+        Lists.Edit3KeyUp(static_cast<QKeyEvent*>(event)->key());
     } else if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget()) {
         // Only the first delivery: a key event also passes the focus widget's parents.
         const int key = static_cast<QKeyEvent*>(event)->key();

@@ -2,14 +2,11 @@
 #include <QAction>
 #include <QFrame>
 #include <QTabWidget>
-#include <qcustomplot.h>
 
 #include "app/about_window.h"
 #include "app/app_windows.h"
 #include "app/first_time_guide.h"
 #include "app/main_window.h"
-#include "chart/render/chart_renderer.h"
-#include "chart/ui/chart_previewer.h"
 #include "chart/ui/indicator_setting_window.h"
 #include "chart/ui/overlay_window.h"
 #include "screen/ui/filter_window.h"
@@ -20,53 +17,37 @@
 
 namespace brevant {
 
-void TForm1::ShowModalOnce(QDialog* dialog) {
-    if (dialog->isVisible()) {
-        dialog->raise();
-        dialog->activateWindow();
-        return;
-    }
-    ui::ShowModal(dialog);
+void TMainMenu::UpdateData1Click() {
+    if (!window_.windows_->Form8->isVisible()) ui::ShowModal(window_.windows_->Form8);
 }
 
-void TForm1::UpdateData1Click() {
-    if (!windows_->Form8->isVisible()) ui::ShowModal(windows_->Form8);
+void TMainMenu::ManageStockSplitDivident1Click() {
+    ui::ShowModal(window_.windows_->Form9);
 }
 
-void TForm1::ManageStockSplitDivident1Click() {
-    ui::ShowModal(windows_->Form9);
+void TMainMenu::UndoStockSplitDividend1Click() {
+    ui::ShowModal(window_.windows_->Form10);
 }
 
-void TForm1::UndoStockSplitDividend1Click() {
-    ui::ShowModal(windows_->Form10);
+void TMainMenu::Print1Click() {
+    window_.ChartPane->PrintPreview(window_.Lists.Selection().Any());
 }
 
-void TForm1::Print1Click() {
-    // On paper the stock's name, last values and the indicator title are
-    // drawn in the chart itself, since the window's labels are not printed.
-    TChartPreviewer ChartPreviewer1(
-        [this](QCustomPlot& sheet) {
-            auto* renderer = new ChartRenderer(sheet, RenderOptions{true}); // the sheet owns it
-            renderer->Render(model_, Bars, ChartSelection().Any(), LocaleSettings_);
-        },
-        Chart1->size(), this);
-    ChartPreviewer1.setWindowTitle("Print Preview");
-    ui::ShowModal(&ChartPreviewer1);
+void TMainMenu::SetIndicatorValue1Click() {
+    ui::ShowModal(window_.windows_->Form12);
 }
 
-void TForm1::SetIndicatorValue1Click() {
-    ui::ShowModal(windows_->Form12);
+void TMainMenu::OverlayIndicator1Click() {
+    ui::ShowModal(window_.windows_->Form13);
 }
 
-void TForm1::OverlayIndicator1Click() {
-    ui::ShowModal(windows_->Form13);
-}
-
-void TForm1::SpeedButton7Click() {
+void TMainMenu::SpeedButton7Click() {
     OverlayIndicator1Click();
 }
 
-void TForm1::ViewDetailData1Click() {
+void TMainMenu::ViewDetailData1Click() {
+    QFrame* Panel3 = window_.ChartPane->Panel3;
+    QTabWidget* PageControl1 = window_.Lists.PageControl1;
     QRect pages = PageControl1->geometry();
     if (ViewDetailData1->isChecked()) {
         Panel3->hide();
@@ -81,19 +62,19 @@ void TForm1::ViewDetailData1Click() {
     }
 }
 
-void TForm1::About1Click() {
-    ui::ShowModal(windows_->Form6);
+void TMainMenu::About1Click() {
+    ui::ShowModal(window_.windows_->Form6);
 }
 
-void TForm1::FirstTimeInstallation1Click() {
-    ShowModalOnce(windows_->Form11);
+void TMainMenu::FirstTimeInstallation1Click() {
+    ui::ShowModalOnce(window_.windows_->Form11);
 }
 
-void TForm1::HelpFile1Click() {
+void TMainMenu::HelpFile1Click() {
     HelpRouter1.ShowTableOfContents();
 }
 
-void TForm1::SpeedButton4Click() {
+void TMainMenu::SpeedButton4Click() {
     HelpFile1Click();
 }
 

@@ -62,7 +62,8 @@ void Exclusive(QObject* owner, const QList<QAction*>& items) {
 
 } // namespace
 
-QAction* TForm1::AddItem(QMenu* menu, const QString& caption, void (TForm1::*handler)(),
+template <class Handler>
+QAction* TForm1::AddItem(QMenu* menu, const QString& caption, Handler handler,
                          const QKeySequence& shortcut) {
     QAction* item = menu->addAction(caption);
     item->setShortcut(shortcut);
@@ -74,6 +75,7 @@ QAction* TForm1::AddItem(QMenu* menu, const QString& caption, void (TForm1::*han
 
 void TForm1::setupMenus() {
     // The menu sits as a flat row of captioned buttons at the top left of the tool bar.
+    QMenuBar*& MainMenu1 = Menu.MainMenu1;
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setNativeMenuBar(false);
     MainMenu1->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
@@ -86,130 +88,139 @@ void TForm1::setupMenus() {
 }
 
 void TForm1::setupFileMenu() {
-    QMenu* menu = MainMenu1->addMenu("&File");
-    AddItem(menu, "Save Filter Result", &TForm1::SaveFilterResult1Click);
-    Print1 = AddItem(menu, "Print", &TForm1::Print1Click);
+    TMainMenu& m = Menu;
+    QMenu* menu = m.MainMenu1->addMenu("&File");
+    AddItem(menu, "Save Filter Result", [&m] { m.SaveFilterResult1Click(); });
+    m.Print1 = AddItem(menu, "Print", [&m] { m.Print1Click(); });
     menu->addSeparator();
-    Exit2 = AddItem(menu, "Exit", &TForm1::Exit2Click);
+    m.Exit2 = AddItem(menu, "Exit", [&m] { m.Exit2Click(); });
 }
 
 void TForm1::setupDataMenu() {
-    QMenu* menu = MainMenu1->addMenu("&Data");
-    AddItem(menu, "Update Database", &TForm1::UpdateData1Click);
+    TMainMenu& m = Menu;
+    QMenu* menu = m.MainMenu1->addMenu("&Data");
+    AddItem(menu, "Update Database", [&m] { m.UpdateData1Click(); });
     // Checked by the handler itself, so that a click always toggles the panel once.
-    ViewDetailData1 = AddItem(menu, "View Detail Data", &TForm1::ViewDetailData1Click);
-    ViewDetailData1->setCheckable(true);
-    ViewDetailData1->setChecked(true);
-    disconnect(ViewDetailData1, &QAction::triggered, this, nullptr);
-    connect(ViewDetailData1, &QAction::triggered, this, [this] {
-        ViewDetailData1->setChecked(!ViewDetailData1->isChecked());
-        ViewDetailData1Click();
+    m.ViewDetailData1 = AddItem(menu, "View Detail Data", [&m] {
+        m.ViewDetailData1->setChecked(!m.ViewDetailData1->isChecked());
+        m.ViewDetailData1Click();
     });
-    AddItem(menu, "Manage Stock Split/Dividend", &TForm1::ManageStockSplitDivident1Click);
-    AddItem(menu, "Undo Stock Split/Dividend", &TForm1::UndoStockSplitDividend1Click);
+    m.ViewDetailData1->setCheckable(true);
+    m.ViewDetailData1->setChecked(true);
+    AddItem(menu, "Manage Stock Split/Dividend", [&m] { m.ManageStockSplitDivident1Click(); });
+    AddItem(menu, "Undo Stock Split/Dividend", [&m] { m.UndoStockSplitDividend1Click(); });
     menu->addSeparator();
-    ViewDailyData1 = AddItem(menu, "View Daily Data", &TForm1::DailyData1Click);
-    ViewWeeklyData1 = AddItem(menu, "View Weekly Data", &TForm1::WeeklyData1Click);
-    ViewMonthlyData1 = AddItem(menu, "View Monthly Data", &TForm1::MonthlyData1Click);
-    Exclusive(this, {ViewDailyData1, ViewWeeklyData1, ViewMonthlyData1});
-    ViewDailyData1->setChecked(true);
+    m.ViewDailyData1 = AddItem(menu, "View Daily Data", [&m] { m.DailyData1Click(); });
+    m.ViewWeeklyData1 = AddItem(menu, "View Weekly Data", [&m] { m.WeeklyData1Click(); });
+    m.ViewMonthlyData1 = AddItem(menu, "View Monthly Data", [&m] { m.MonthlyData1Click(); });
+    Exclusive(this, {m.ViewDailyData1, m.ViewWeeklyData1, m.ViewMonthlyData1});
+    m.ViewDailyData1->setChecked(true);
 }
 
 void TForm1::setupFilterMenu() {
-    QMenu* menu = MainMenu1->addMenu("&Filter");
-    ScanNow1 = AddItem(menu, "Filter Database", &TForm1::ScanNow1Click, Qt::Key_F12);
-    AddItem(menu, "Indicator Setting", &TForm1::SetIndicatorValue1Click);
-    AddItem(menu, "Overlay Indicator", &TForm1::OverlayIndicator1Click);
+    TMainMenu& m = Menu;
+    QMenu* menu = m.MainMenu1->addMenu("&Filter");
+    m.ScanNow1 = AddItem(
+        menu, "Filter Database", [&m] { m.ScanNow1Click(); }, Qt::Key_F12);
+    AddItem(menu, "Indicator Setting", [&m] { m.SetIndicatorValue1Click(); });
+    AddItem(menu, "Overlay Indicator", [&m] { m.OverlayIndicator1Click(); });
 }
 
 void TForm1::setupGraphMenu() {
-    QMenu* menu = MainMenu1->addMenu("&Graph");
+    TGraphMenu& g = Graph;
+    QMenu* menu = Menu.MainMenu1->addMenu("&Graph");
     for (const TimeWindowInfo& row : kTimeWindows)
-        WindowItems << ViewItem(this, menu, row, [this, w = row.window] { SetWindow(w); });
+        g.WindowItems << ViewItem(this, menu, row, [&g, w = row.window] { g.SetWindow(w); });
     menu->addSeparator();
     for (const IndicatorViewInfo& row : kIndicatorViews)
-        IndicatorItems << ViewItem(this, menu, row, [this, v = row.view] { SetIndicator(v); });
+        g.IndicatorItems << ViewItem(this, menu, row, [&g, v = row.view] { g.SetIndicator(v); });
     menu->addSeparator();
     for (const PriceStyleInfo& row : kPriceStyles)
-        StyleItems << ViewItem(this, menu, row, [this, s = row.style] { SetStyle(s); });
-    Exclusive(this, WindowItems);
-    Exclusive(this, IndicatorItems);
-    Exclusive(this, StyleItems);
+        g.StyleItems << ViewItem(this, menu, row, [&g, s = row.style] { g.SetStyle(s); });
+    Exclusive(this, g.WindowItems);
+    Exclusive(this, g.IndicatorItems);
+    Exclusive(this, g.StyleItems);
     const ChartView initial;
-    WindowItems[FindTimeWindow(initial.window)->window]->setChecked(true);
-    IndicatorItems[initial.indicator]->setChecked(true);
-    StyleItems[initial.priceStyle]->setChecked(true);
+    g.WindowItems[FindTimeWindow(initial.window)->window]->setChecked(true);
+    g.IndicatorItems[initial.indicator]->setChecked(true);
+    g.StyleItems[initial.priceStyle]->setChecked(true);
 }
 
 void TForm1::setupHelpMenu() {
-    QMenu* menu = MainMenu1->addMenu("&Help");
-    About1 = AddItem(menu, "About", &TForm1::About1Click);
-    FirstTimeInstallation1 =
-        AddItem(menu, "First Time Installation", &TForm1::FirstTimeInstallation1Click);
-    HelpFile1 = AddItem(menu, "Help File", &TForm1::HelpFile1Click);
+    TMainMenu& m = Menu;
+    QMenu* menu = m.MainMenu1->addMenu("&Help");
+    m.About1 = AddItem(menu, "About", [&m] { m.About1Click(); });
+    m.FirstTimeInstallation1 =
+        AddItem(menu, "First Time Installation", [&m] { m.FirstTimeInstallation1Click(); });
+    m.HelpFile1 = AddItem(menu, "Help File", [&m] { m.HelpFile1Click(); });
 }
 
 void TForm1::setupPeriodPopup() {
-    PopupMenu1 = new QMenu(this);
-    DailyData1 = PopupMenu1->addAction("Daily Data");
-    WeeklyData1 = PopupMenu1->addAction("Weekly Data");
-    MonthlyData1 = PopupMenu1->addAction("Monthly Data");
-    connect(DailyData1, &QAction::triggered, this, &TForm1::DailyData1Click);
-    connect(WeeklyData1, &QAction::triggered, this, &TForm1::WeeklyData1Click);
-    connect(MonthlyData1, &QAction::triggered, this, &TForm1::MonthlyData1Click);
-    Exclusive(this, {DailyData1, WeeklyData1, MonthlyData1});
-    DailyData1->setChecked(true);
+    TMainMenu& m = Menu;
+    m.PopupMenu1 = new QMenu(this);
+    m.DailyData1 = m.PopupMenu1->addAction("Daily Data");
+    m.WeeklyData1 = m.PopupMenu1->addAction("Weekly Data");
+    m.MonthlyData1 = m.PopupMenu1->addAction("Monthly Data");
+    connect(m.DailyData1, &QAction::triggered, this, [&m] { m.DailyData1Click(); });
+    connect(m.WeeklyData1, &QAction::triggered, this, [&m] { m.WeeklyData1Click(); });
+    connect(m.MonthlyData1, &QAction::triggered, this, [&m] { m.MonthlyData1Click(); });
+    Exclusive(this, {m.DailyData1, m.WeeklyData1, m.MonthlyData1});
+    m.DailyData1->setChecked(true);
 }
 
 void TForm1::setupToolBar() {
-    ToolBar1 = addToolBar("ToolBar1");
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
-    ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
-    ToolBar1->setIconSize(QSize(20, 20));
-    ToolBar1->addWidget(MainMenu1);
-    ToolBar1->addSeparator();
+    TMainToolBar& t = Tools;
+    t.ToolBar1 = addToolBar("ToolBar1");
+    QToolBar* bar = t.ToolBar1;
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    bar->setIconSize(QSize(20, 20));
+    bar->addWidget(Menu.MainMenu1);
+    bar->addSeparator();
 
-    SpeedButton1 = ToolButton(ToolBar1, "Print", PrintIcon());
-    SpeedButton5 = ToolButton(ToolBar1, "Cross Cursor", CrossCursorIcon());
-    SpeedButton5->setCheckable(true);
-    SpeedButton2 = ToolButton(ToolBar1, "Update Database", UpdateDatabaseIcon());
-    SpeedButton3 = ToolButton(ToolBar1, "Filter Database", FilterDatabaseIcon());
-    SpeedButton6 = ToolButton(ToolBar1, QString(), QIcon());
-    SpeedButton6->setText("D");
-    SpeedButton6->setFixedSize(23, 22);
-    SpeedButton6->setContextMenuPolicy(Qt::CustomContextMenu);
-    SpeedButton4 = ToolButton(ToolBar1, "Help", HelpIcon());
-    for (QToolButton* b :
-         {SpeedButton1, SpeedButton5, SpeedButton2, SpeedButton3, SpeedButton6, SpeedButton4})
-        ToolBar1->addWidget(b);
-    ToolBar1->addSeparator();
+    t.SpeedButton1 = ToolButton(bar, "Print", PrintIcon());
+    t.SpeedButton5 = ToolButton(bar, "Cross Cursor", CrossCursorIcon());
+    t.SpeedButton5->setCheckable(true);
+    t.SpeedButton2 = ToolButton(bar, "Update Database", UpdateDatabaseIcon());
+    t.SpeedButton3 = ToolButton(bar, "Filter Database", FilterDatabaseIcon());
+    t.SpeedButton6 = ToolButton(bar, QString(), QIcon());
+    t.SpeedButton6->setText("D");
+    t.SpeedButton6->setFixedSize(23, 22);
+    t.SpeedButton6->setContextMenuPolicy(Qt::CustomContextMenu);
+    t.SpeedButton4 = ToolButton(bar, "Help", HelpIcon());
+    for (QToolButton* b : {t.SpeedButton1, t.SpeedButton5, t.SpeedButton2, t.SpeedButton3,
+                           t.SpeedButton6, t.SpeedButton4})
+        bar->addWidget(b);
+    bar->addSeparator();
 
+    TGraphMenu& g = Graph;
     const ChartView initial;
-    ComboBox3 = ViewCombo(ToolBar1, "Graph Time Scale", Names(kTimeWindows),
-                          FindTimeWindow(initial.window)->window);
-    ComboBox1 = ViewCombo(ToolBar1, "Technical Analysis Charting", Names(kIndicatorViews),
-                          initial.indicator);
-    ComboBox2 = ViewCombo(ToolBar1, "Chart Option", Names(kPriceStyles), initial.priceStyle);
-    SpeedButton7 = new QToolButton(ToolBar1);
-    SpeedButton7->setText("Overlay");
-    SpeedButton7->setAutoRaise(true);
-    for (QWidget* w : {static_cast<QWidget*>(ComboBox3), static_cast<QWidget*>(ComboBox1),
-                       static_cast<QWidget*>(ComboBox2), static_cast<QWidget*>(SpeedButton7)})
-        ToolBar1->addWidget(w);
+    g.ComboBox3 = ViewCombo(bar, "Graph Time Scale", Names(kTimeWindows),
+                            FindTimeWindow(initial.window)->window);
+    g.ComboBox1 =
+        ViewCombo(bar, "Technical Analysis Charting", Names(kIndicatorViews), initial.indicator);
+    g.ComboBox2 = ViewCombo(bar, "Chart Option", Names(kPriceStyles), initial.priceStyle);
+    t.SpeedButton7 = new QToolButton(bar);
+    t.SpeedButton7->setText("Overlay");
+    t.SpeedButton7->setAutoRaise(true);
+    for (QWidget* w : {static_cast<QWidget*>(g.ComboBox3), static_cast<QWidget*>(g.ComboBox1),
+                       static_cast<QWidget*>(g.ComboBox2), static_cast<QWidget*>(t.SpeedButton7)})
+        bar->addWidget(w);
 
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::Print1Click);
-    connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::UpdateData1Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::ScanNow1Click);
-    connect(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
-    connect(SpeedButton6, &QToolButton::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu1->popup(SpeedButton6->mapToGlobal(at)); });
-    connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
-    connect(SpeedButton7, &QToolButton::clicked, this, &TForm1::SpeedButton7Click);
+    TMainMenu& m = Menu;
+    connect(t.SpeedButton1, &QToolButton::clicked, this, [&m] { m.Print1Click(); });
+    connect(t.SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+    connect(t.SpeedButton2, &QToolButton::clicked, this, [&m] { m.UpdateData1Click(); });
+    connect(t.SpeedButton3, &QToolButton::clicked, this, [&m] { m.ScanNow1Click(); });
+    connect(t.SpeedButton6, &QToolButton::clicked, this, [&m] { m.SpeedButton6Click(); });
+    connect(t.SpeedButton6, &QToolButton::customContextMenuRequested, this,
+            [&m, &t](const QPoint& at) { m.PopupMenu1->popup(t.SpeedButton6->mapToGlobal(at)); });
+    connect(t.SpeedButton4, &QToolButton::clicked, this, [&m] { m.SpeedButton4Click(); });
+    connect(t.SpeedButton7, &QToolButton::clicked, this, [&m] { m.SpeedButton7Click(); });
     // Only the user's choices: the commands set the index without a change event.
-    for (QComboBox* combo : {ComboBox1, ComboBox2, ComboBox3})
-        connect(combo, &QComboBox::activated, this, &TForm1::ListBox1DblClick);
+    for (QComboBox* combo : {g.ComboBox1, g.ComboBox2, g.ComboBox3})
+        connect(combo, &QComboBox::activated, this, [this] { Lists.ListBox1DblClick(); });
 }
 
 } // namespace brevant

@@ -19,17 +19,19 @@
 
 namespace brevant {
 
-void TForm1::ScanNow1Click() {
+void TMainMenu::ScanNow1Click() {
     // Once: not while the dialog is up, nor while a run (or its "Complete")
     // holds the dialog hidden behind the progress window.
-    if (windows_->Form2->isVisible() || windows_->Form5->isVisible()) return;
-    ui::ShowModal(windows_->Form2);
+    const TAppWindows& w = *window_.windows_;
+    if (w.Form2->isVisible() || w.Form5->isVisible()) return;
+    ui::ShowModal(w.Form2);
 }
 
 QStringList TForm1::StockListItems() const {
     QStringList items;
-    items.reserve(ListBox1->count());
-    for (int i = 0; i < ListBox1->count(); ++i) items << ListBox1->item(i)->text();
+    const TStockListBox* list = Lists.ListBox1;
+    items.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
     return items;
 }
 
@@ -38,46 +40,44 @@ void TForm1::BeginScan() {
     // the title names no stock either.
     setWindowTitle(kCaption);
     Bars.clear();
-    ComboBox3->setCurrentIndex(kThreeMonths);
-    for (int i = 0; i < WindowItems.size(); ++i) WindowItems[i]->setChecked(i == kThreeMonths);
-    ShowHeaderLabels(false);
+    Graph.ComboBox3->setCurrentIndex(kThreeMonths);
+    for (int i = 0; i < Graph.WindowItems.size(); ++i)
+        Graph.WindowItems[i]->setChecked(i == kThreeMonths);
+    ChartPane->ShowHeaderLabels(false);
     PlotData();
     QApplication::processEvents();
-    ListBox2->clear();
-    PageControl1->setCurrentWidget(TabSheet2);
+    Lists.ListBox2->clear();
+    Lists.PageControl1->setCurrentWidget(Lists.TabSheet2);
 }
 
 void TForm1::AddScanResult(const QString& listText) {
-    ListBox2->addItem(listText);
+    Lists.ListBox2->addItem(listText);
 }
 
 void TForm1::EndScan() {
-    ShowHeaderLabels(true);
+    ChartPane->ShowHeaderLabels(true);
 }
 
-// The stock name and the six caption/value pairs above the chart.
-void TForm1::ShowHeaderLabels(bool visible) {
-    for (int number = 22; number <= 34; ++number) Label(number)->setVisible(visible);
-}
-
-void TForm1::SaveFilterResult1Click() {
-    if (ListBox2->count() == 0) {
-        ui::Ui().ShowMessage(this, kNoResultToSaveMessage);
+void TMainMenu::SaveFilterResult1Click() {
+    TForm1* window = &window_;
+    const TStockListBox* results = window_.Lists.ListBox2;
+    if (results->count() == 0) {
+        ui::Ui().ShowMessage(window, kNoResultToSaveMessage);
         return;
     }
-    const QString file = ui::Ui().SaveFileName(this, "Save result...", "*.txt (*.txt)", "txt");
+    const QString file = ui::Ui().SaveFileName(window, "Save result...", "*.txt (*.txt)", "txt");
     if (file.isEmpty()) return;
     std::vector<std::string> items;
-    items.reserve(std::size_t(ListBox2->count()));
-    for (int i = 0; i < ListBox2->count(); ++i)
-        items.push_back(ui::ToLatin1(ListBox2->item(i)->text()));
+    items.reserve(std::size_t(results->count()));
+    for (int i = 0; i < results->count(); ++i)
+        items.push_back(ui::ToLatin1(results->item(i)->text()));
     try {
         WriteScanResult(QFile::encodeName(file).toStdString(), items);
     } catch (const std::exception& e) {
-        ui::Ui().ShowMessage(this, QString::fromLocal8Bit(e.what()));
+        ui::Ui().ShowMessage(window, QString::fromLocal8Bit(e.what()));
         return;
     }
-    ui::Ui().ShowMessage(this, kResultSavedMessage);
+    ui::Ui().ShowMessage(window, kResultSavedMessage);
 }
 
 } // namespace brevant

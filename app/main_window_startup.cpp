@@ -56,10 +56,10 @@ std::string SettingsTimeFormat(QString format) {
 
 void TForm1::FormShow() {
     TForm4* splash = windows_->Form4;
-    CrossCursor = false;
+    ChartPane->SetCrossCursor(false);
     if (ProgramDir_.isEmpty()) ProgramDir_ = QString::fromStdString(ProgramDirectory());
     if (!ProgramDir_.endsWith('/')) ProgramDir_ += '/';
-    HelpRouter1.SetHelpFile(ProgramDir_ + ui::kHelpFileName);
+    Menu.HelpRouter1.SetHelpFile(ProgramDir_ + ui::kHelpFileName);
     if (DatabasePath.isEmpty()) {
         try {
             DatabasePath = QString::fromStdString(DefaultDatabasePath(ProgramDir_.toStdString()));
@@ -81,7 +81,7 @@ void TForm1::FormShow() {
     QApplication::processEvents();
     LoadOptions();
     LoadStockList();
-    if (ListBox1->count() == 0) {
+    if (Lists.ListBox1->count() == 0) {
         ui::Ui().ShowMessage(nullptr, StartupMessage(ui::kProductHost));
         Timer2->start();
     }
@@ -143,15 +143,16 @@ void TForm1::FormClose() {
     QApplication::quit();
 }
 
-void TForm1::Exit2Click() {
-    if (windows_ && windows_->Form4) windows_->Form4->close();
-    close();
+void TMainMenu::Exit2Click() {
+    const TAppWindows* windows = window_.windows_;
+    if (windows && windows->Form4) windows->Form4->close();
+    window_.close();
 }
 
 void TForm1::Timer2Timer() {
     // Stopped first: the guide's modal showing would let the timer fire again.
     Timer2->stop();
-    ShowModalOnce(windows_->Form11);
+    ui::ShowModalOnce(windows_->Form11);
 }
 
 void TForm1::WMSysCommand(bool minimize) {

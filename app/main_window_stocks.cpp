@@ -12,6 +12,15 @@
 #include "ui/latin1.h"
 
 namespace brevant {
+namespace {
+
+std::optional<std::string> SelectedText(const QListWidget* list) {
+    const QList<QListWidgetItem*> items = list->selectedItems();
+    if (items.isEmpty()) return std::nullopt;
+    return ui::ToLatin1(items.front()->text());
+}
+
+} // namespace
 
 void TForm1::LoadStockList() {
     TForm4* splash = windows_ ? windows_->Form4 : nullptr;
@@ -19,12 +28,12 @@ void TForm1::LoadStockList() {
                                    if (splash) splash->SetStatus(text);
                                },
                                [] { QApplication::processEvents(); }};
-    ListBox1->clear();
-    ListBox2->clear();
+    Lists.ListBox1->clear();
+    Lists.ListBox2->clear();
     stockListFilled_ = false;
     brevant::LoadStockList(store_, Stocks, Params, progress, [this](const std::string& first) {
         FillStockList();
-        ListBox1->setCurrentRow(0);
+        Lists.ListBox1->setCurrentRow(0);
         LoadDataForName(ui::FromLatin1(first), true);
         setWindowTitle(kCaption + ui::FromLatin1(first));
         CheckIndicator();
@@ -38,7 +47,7 @@ void TForm1::FillStockList() {
     QStringList items;
     items.reserve(qsizetype(Stocks.Items.size()));
     for (const std::string& item : Stocks.Items) items << ui::FromLatin1(item);
-    ListBox1->addItems(items);
+    Lists.ListBox1->addItems(items);
 }
 
 void TForm1::LoadDataForName(const QString& text, bool manageTransaction) {
@@ -47,33 +56,49 @@ void TForm1::LoadDataForName(const QString& text, bool manageTransaction) {
                              manageTransaction ? &barCache_ : nullptr);
 }
 
-TStockListBox* TForm1::VisibleList() const {
+void TForm1::ImportFinished() {
+    // The import changed the rows; the cache would notice, but its memory
+    // is better given back now.
+    barCache_.Drop();
+    Lists.PageControl1->setCurrentWidget(Lists.TabSheet1);
+    LoadStockList();
+}
+
+TStockListBox* TStockLists::VisibleList() const {
     return PageControl1->currentWidget() == TabSheet1 ? ListBox1 : ListBox2;
 }
 
-void TForm1::ShowStock(const QString& text) {
-    LoadDataForName(text, true);
-    setWindowTitle(kCaption + text);
+StockSelection TStockLists::Selection() const {
+    StockSelection selection;
+    selection.allStockTabVisible = PageControl1->currentWidget() == TabSheet1;
+    selection.allStock = SelectedText(ListBox1);
+    selection.filterResult = SelectedText(ListBox2);
+    return selection;
 }
 
-void TForm1::ListBox1DblClick() {
+void TStockLists::ShowStock(const QString& text) {
+    window_.LoadDataForName(text, true);
+    window_.setWindowTitle(TForm1::kCaption + text);
+}
+
+void TStockLists::ListBox1DblClick() {
     const TStockListBox* list = VisibleList();
     const QListWidgetItem* item = list->currentItem();
     if (!item || !item->isSelected()) return;
     const QString text = item->text();
     ShowStock(text);
-    Label(22)->setText(text);
-    CheckIndicator();
+    window_.ChartPane->Label(22)->setText(text);
+    window_.CheckIndicator();
 }
 
-QString TForm1::UpcaseS(const QString& text) {
+QString UpcaseS(const QString& text) {
     QString result = text;
     for (QChar& c : result)
         if (c >= QChar('a') && c <= QChar('z')) c = QChar(c.unicode() - 'a' + 'A');
     return result;
 }
 
-void TForm1::Button2Click() {
+void TStockLists::Button2Click() {
     if (Edit3->text().isEmpty()) return;
     TStockListBox* list = nullptr;
     if (PageControl1->currentWidget() == TabSheet1 && ListBox1->count() > 0)
@@ -89,26 +114,18 @@ void TForm1::Button2Click() {
         if (UpcaseS(text).startsWith(wanted)) {
             list->setCurrentRow(i);
             ShowStock(text);
-            CheckIndicator();
+            window_.CheckIndicator();
             return;
         }
         QApplication::processEvents();
     }
 }
 
-void TForm1::Edit3KeyUp(int key) {
+void TStockLists::Edit3KeyUp(int key) {
     if (ListBox1->hasFocus() || ListBox2->hasFocus()) return;
     if (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down)
         return;
     Button2Click();
-}
-
-void TForm1::ImportFinished() {
-    // The import changed the rows; the cache would notice, but its memory
-    // is better given back now.
-    barCache_.Drop();
-    PageControl1->setCurrentWidget(TabSheet1);
-    LoadStockList();
 }
 
 } // namespace brevant

@@ -5,11 +5,11 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/main_window.h"
+#include "app/main_tool_bar.h"
 
 namespace brevant {
 
-QPixmap TForm1::ToolButtonsPicture() {
+QPixmap TMainToolBar::ToolButtonsPicture() {
     ToolBar1->resize(ToolBar1->sizeHint());
     const int right = SpeedButton4->geometry().right() + 4;
     const QRect part(0, 0, std::min(right, ToolBar1->width()), ToolBar1->height());
@@ -18,7 +18,7 @@ QPixmap TForm1::ToolButtonsPicture() {
     return ToolBar1->grab(part);
 }
 
-QRect TForm1::ToolButtonRect(const QString& hint) const {
+QRect TMainToolBar::ToolButtonRect(const QString& hint) const {
     // The picture starts at the tool bar's corner: bar coordinates are picture coordinates.
     for (const QToolButton* button :
          ToolBar1->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))

@@ -15,148 +15,148 @@ namespace brevant {
 
 void TForm1::CheckIndicator() {
     CheckIndicatorBars(Bars, ChartViewState(), Params, Overlays());
+    Graph.CheckChosenItems();
+    PlotData();
+    ChartPane->RefreshReadout();
+}
+
+void TGraphMenu::CheckChosenItems() {
     for (int i = 0; i < IndicatorItems.size(); ++i)
         IndicatorItems[i]->setChecked(i == ComboBox1->currentIndex());
     for (int i = 0; i < WindowItems.size(); ++i)
         WindowItems[i]->setChecked(i == ComboBox3->currentIndex());
     for (int i = 0; i < StyleItems.size(); ++i)
         StyleItems[i]->setChecked(i == ComboBox2->currentIndex());
-    PlotData();
-    RefreshReadout();
 }
 
-void TForm1::SetWindow(int index) {
+void TGraphMenu::SetWindow(int index) {
     ComboBox3->setCurrentIndex(index);
-    CheckIndicator();
+    window_.CheckIndicator();
 }
 
-void TForm1::SetIndicator(int index) {
+void TGraphMenu::SetIndicator(int index) {
     ComboBox1->setCurrentIndex(index);
-    CheckIndicator();
+    window_.CheckIndicator();
 }
 
-void TForm1::SetStyle(int index) {
+void TGraphMenu::SetStyle(int index) {
     ComboBox2->setCurrentIndex(index);
-    CheckIndicator();
+    window_.CheckIndicator();
 }
 
-void TForm1::Month1Click() {
+void TGraphMenu::Month1Click() {
     SetWindow(kOneMonth);
 }
-void TForm1::View3MClick() {
+void TGraphMenu::View3MClick() {
     SetWindow(kThreeMonths);
 }
-void TForm1::View6MClick() {
+void TGraphMenu::View6MClick() {
     SetWindow(kSixMonths);
 }
-void TForm1::View1YearClick() {
+void TGraphMenu::View1YearClick() {
     SetWindow(kOneYear);
 }
-void TForm1::ViewAllDataClick() {
+void TGraphMenu::ViewAllDataClick() {
     SetWindow(kAllBars);
 }
-void TForm1::ViewMACDLClick() {
+void TGraphMenu::ViewMACDLClick() {
     SetIndicator(kMacdLine);
 }
-void TForm1::ViewMACDHClick() {
+void TGraphMenu::ViewMACDHClick() {
     SetIndicator(kMacdHistogram);
 }
-void TForm1::ViewMACDClick() {
+void TGraphMenu::ViewMACDClick() {
     SetIndicator(kMacdFull);
 }
-void TForm1::ViewRSIClick() {
+void TGraphMenu::ViewRSIClick() {
     SetIndicator(kRsiView);
 }
-void TForm1::ViewCCIClick() {
+void TGraphMenu::ViewCCIClick() {
     SetIndicator(kCciView);
 }
-void TForm1::ViewMFIClick() {
+void TGraphMenu::ViewMFIClick() {
     SetIndicator(kMfiView);
 }
-void TForm1::ViewWRClick() {
+void TGraphMenu::ViewWRClick() {
     SetIndicator(kWrView);
 }
-void TForm1::ViewADXClick() {
+void TGraphMenu::ViewADXClick() {
     SetIndicator(kAdxView);
 }
-void TForm1::ViewDIClick() {
+void TGraphMenu::ViewDIClick() {
     SetIndicator(kDiView);
 }
-void TForm1::ViewFastStocClick() {
+void TGraphMenu::ViewFastStocClick() {
     SetIndicator(kFastStochastic);
 }
-void TForm1::ViewSlowStocClick() {
+void TGraphMenu::ViewSlowStocClick() {
     SetIndicator(kSlowStochastic);
 }
-void TForm1::ViewCMFClick() {
+void TGraphMenu::ViewCMFClick() {
     SetIndicator(kCmfView);
 }
-void TForm1::ViewAccumClick() {
+void TGraphMenu::ViewAccumClick() {
     SetIndicator(kAccumDist);
 }
-void TForm1::ViewROCClick() {
+void TGraphMenu::ViewROCClick() {
     SetIndicator(kRocView);
 }
-void TForm1::ViewOBVClick() {
+void TGraphMenu::ViewOBVClick() {
     SetIndicator(kObvView);
 }
-void TForm1::ViewATRClick() {
+void TGraphMenu::ViewATRClick() {
     SetIndicator(kAtrView);
 }
-void TForm1::ViewBarClick() {
+void TGraphMenu::ViewBarClick() {
     SetStyle(kBarStyle);
 }
-void TForm1::ViewCandleClick() {
+void TGraphMenu::ViewCandleClick() {
     SetStyle(kCandleStyle);
 }
-void TForm1::ViewLineClick() {
+void TGraphMenu::ViewLineClick() {
     SetStyle(kLineStyle);
 }
 
-void TForm1::ChoosePeriod(int period) {
+void TMainMenu::ChoosePeriod(int period) {
     QAction* popup[] = {DailyData1, WeeklyData1, MonthlyData1};
     QAction* menu[] = {ViewDailyData1, ViewWeeklyData1, ViewMonthlyData1};
     for (int i = 0; i < 3; ++i) {
         popup[i]->setChecked(i == period);
         menu[i]->setChecked(i == period);
     }
-    SpeedButton6->setText(QString("DWM").at(period));
-    const QListWidgetItem* item = VisibleList()->currentItem();
-    if (!item || !item->isSelected()) return;
-    const QString text = item->text();
-    ShowStock(text);
-    Label(22)->setText(text);
-    CheckIndicator();
+    window_.Tools.SpeedButton6->setText(QString("DWM").at(period));
+    // The selected stock is read again and converted from its daily bars.
+    window_.Lists.ListBox1DblClick();
 }
 
-void TForm1::DailyData1Click() {
+void TMainMenu::DailyData1Click() {
     ChoosePeriod(0);
 }
-void TForm1::WeeklyData1Click() {
+void TMainMenu::WeeklyData1Click() {
     ChoosePeriod(1);
 }
-void TForm1::MonthlyData1Click() {
+void TMainMenu::MonthlyData1Click() {
     ChoosePeriod(2);
 }
 
-void TForm1::SpeedButton6Click() {
+void TMainMenu::SpeedButton6Click() {
     PopupMenu1->popup(QCursor::pos() + QPoint(10, 0));
 }
 
 void TForm1::ApplicationEvents1ShortCut(int key) {
-    if (key == Qt::Key_Escape && CrossCursor) SpeedButton5Click();
-    if (!ChartSelection().Any()) return;
-    if (key == Qt::Key_F12) return ScanNow1Click();
+    if (key == Qt::Key_Escape && ChartPane->CrossCursor()) SpeedButton5Click();
+    if (!Lists.Selection().Any()) return;
+    if (key == Qt::Key_F12) return Menu.ScanNow1Click();
     if (key < Qt::Key_F1 || key > Qt::Key_F35) return; // not a function key
     const std::optional<ViewChoice> choice = ViewForFunctionKey(key - Qt::Key_F1 + 1);
     if (!choice) return; // "3 Months" has no key
     switch (choice->group) {
     case ViewGroup::Window:
-        return SetWindow(choice->index);
+        return Graph.SetWindow(choice->index);
     case ViewGroup::Indicator:
-        return SetIndicator(choice->index);
+        return Graph.SetIndicator(choice->index);
     case ViewGroup::Style:
-        return SetStyle(choice->index);
+        return Graph.SetStyle(choice->index);
     }
 }
 

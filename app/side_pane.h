@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "chart/ui/chart_pane.h"
+
 namespace brevant {
 
 // Lays its children out by anchors instead of a layout manager, so that the
@@ -14,8 +16,9 @@ class TSidePane : public QWidget {
 public:
     TSidePane(QWidget* panel, QWidget* pages, QWidget* searchRow, QWidget* parent = nullptr);
 
-    static constexpr int kWidth = 152;
-    static constexpr int kPanelHeight = 172;
+    // As wide as the detail panel it heads.
+    static constexpr int kWidth = TChartPane::kPanelWidth;
+    static constexpr int kPanelHeight = TChartPane::kPanelHeight;
     static constexpr int kSearchHeight = 26;
 
 protected:

@@ -8,6 +8,7 @@
 #include "cli/command_line.h"
 #include "cli/open_store.h"
 #include "cli/option_values.h"
+#include "cli/overlay_options.h"
 #include "store/indicator_settings.h"
 #include "store/price_history.h"
 #include "ta/period_bars.h"
@@ -55,19 +56,8 @@ std::string ReadBarsOptions(const std::vector<std::string>& args, BarsOptions& o
                  if (!ResolveCalculations(v, o.calculations, error)) return "bars: " + error;
                  return std::string();
              }},
-            {"--ma",
-             [&](const std::string& v) {
-                 if (ReadWholeNumbers(v, ',',
-                                      {{overlay.MA1, 1}, {overlay.MA2, 1}, {overlay.MA3, 1}}))
-                     return std::string();
-                 return "bars: --ma needs three periods P1,P2,P3 of at least 1, not " + v;
-             }},
-            {"--bb",
-             [&](const std::string& v) {
-                 if (ReadWholeNumbers(v, ',', {{overlay.BBPeriod, 1}, {overlay.BBWidth, 0}}))
-                     return std::string();
-                 return "bars: --bb needs N,K (N at least 1, K at least 0), not " + v;
-             }},
+            {"--ma", MovingAveragesValue("bars", overlay)},
+            {"--bb", BollingerValue("bars", overlay, BollingerWords::PeriodAndWidth)},
             {"--param", [&](const std::string& v) { return ReadParam(v, o); }},
         },
         OneText("bars", o.text)};

@@ -1,6 +1,5 @@
 // Brevant Dira — `brevant-cli chart TEXT --png FILE ...`: one stock's chart as
 // a picture, drawn without a display.
-#include <QApplication>
 #include <charconv>
 #include <cstdio>
 #include <memory>
@@ -13,8 +12,10 @@
 #include "chart/render/chart_renderer.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/offscreen_app.h"
 #include "cli/open_store.h"
 #include "cli/option_values.h"
+#include "cli/overlay_options.h"
 #include "store/price_history.h"
 #include "store/stock_list.h"
 
@@ -56,24 +57,13 @@ std::string ReadChartOptions(const std::vector<std::string>& args, ChartOptions&
                  return std::string();
              }},
             {"--period", BarPeriodValue("chart", o.view.period)},
-            {"--ma",
-             [&](const std::string& v) {
-                 if (!ReadWholeNumbers(v, ',',
-                                       {{overlay.MA1, 1}, {overlay.MA2, 1}, {overlay.MA3, 1}}))
-                     return "chart: --ma needs three periods P1,P2,P3 of at least 1, not " + v;
-                 o.overlays.PlotMA1 = o.overlays.PlotMA2 = o.overlays.PlotMA3 = true;
-                 return std::string();
-             }},
-            {"--bb",
-             [&](const std::string& v) {
-                 // N alone keeps the width.
-                 if (!ReadWholeNumbers(v, ',', {{overlay.BBPeriod, 1}}) &&
-                     !ReadWholeNumbers(v, ',', {{overlay.BBPeriod, 0}, {overlay.BBWidth, 0}}))
-                     return "chart: --bb needs N,K (N at least 1, K at least 0), not " + v;
-                 if (overlay.BBPeriod < 1) return "chart: --bb period must be at least 1, not " + v;
-                 o.overlays.PlotBB = true;
-                 return std::string();
-             }},
+            {"--ma", MovingAveragesValue("chart", overlay,
+                                         [&o] {
+                                             o.overlays.PlotMA1 = o.overlays.PlotMA2 =
+                                                 o.overlays.PlotMA3 = true;
+                                         })},
+            {"--bb", BollingerValue("chart", overlay, BollingerWords::PeriodOrBoth,
+                                    [&o] { o.overlays.PlotBB = true; })},
             {"--size",
              [&](const std::string& v) {
                  if (!ReadWholeNumbers(v, 'x', {{o.width, 50, 10000}, {o.height, 50, 10000}}))
@@ -96,12 +86,6 @@ std::string ListTextFor(TDataStore& store, const std::string& text, TIndicatorPa
     for (const TStockfull& stock : list.Stocks)
         if (stock.Symbol == symbol) return ListText(stock);
     return text;
-}
-
-// Qt's note that it picked a runtime folder itself is no news on a server.
-void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths:"))) return;
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
 } // namespace
@@ -128,13 +112,7 @@ int RunChart(Context& ctx) {
     const LocaleSettings locale = CliLocale();
     const ChartModel model = ComposeChart({bars, o.view, params, o.overlays, selection, locale});
 
-    // No display needed: draw on the offscreen platform unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietMessages);
-    int argc = 1;
-    char name[] = "brevant-cli";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    OffscreenApp app;
     QCustomPlot plot;
     plot.resize(o.width, o.height);
     ChartRenderer renderer(plot, RenderOptions{true});

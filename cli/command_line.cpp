@@ -4,8 +4,15 @@
 namespace brevant::cli {
 namespace {
 
-bool NamesOption(OptionWords rule, const std::string& word) {
-    switch (rule) {
+const CommandOption* FindOption(const std::vector<CommandOption>& options,
+                                const std::string& name) {
+    for (const CommandOption& option : options)
+        if (option.name == name) return &option;
+    return nullptr;
+}
+
+bool NamesOption(const CommandSyntax& syntax, const std::string& word) {
+    switch (syntax.optionWords) {
     case OptionWords::None:
         return false;
     case OptionWords::DoubleDash:
@@ -14,38 +21,44 @@ bool NamesOption(OptionWords rule, const std::string& word) {
         return word.size() > 1 && word[0] == '-';
     case OptionWords::Every:
         return true;
+    case OptionWords::Listed:
+        return FindOption(syntax.options, word) != nullptr;
     }
     return false;
 }
 
-const CommandOption* FindOption(const std::vector<CommandOption>& options,
-                                const std::string& name) {
-    for (const CommandOption& option : options)
-        if (option.name == name) return &option;
-    return nullptr;
-}
-
 } // namespace
 
-std::string ReadCommandLine(const CommandSyntax& syntax, const std::vector<std::string>& args) {
+std::string ReadCommandLine(const CommandSyntax& syntax, const std::vector<std::string>& args,
+                            std::size_t* stoppedAt) {
     const std::string command(syntax.command);
-    for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string prefix = command.empty() ? command : command + ": ";
+    std::size_t i = 0;
+    auto stop = [&](std::size_t at, std::string error) {
+        if (stoppedAt) *stoppedAt = at;
+        return error;
+    };
+    for (; i < args.size(); ++i) {
         const std::string& word = args[i];
         std::string error;
-        if (!NamesOption(syntax.optionWords, word)) {
+        const CommandOption* option = nullptr;
+        if (!NamesOption(syntax, word)) {
             error = syntax.word ? syntax.word(word) : command + " takes no arguments";
+            if (error.empty() && syntax.optionsFirst) return stop(i, {});
         } else if (syntax.options.empty()) {
-            error = command + ": unknown option " + word;
+            error = prefix + "unknown option " + word;
+        } else if ((option = FindOption(syntax.options, word)) && option->endsReading) {
+            error = option->value(word);
+            if (error.empty()) return stop(i + 1, {});
         } else if (i + 1 >= args.size()) {
-            error = command + ": " + word + " needs a value";
+            error = prefix + word + " needs a value";
         } else {
             const std::string& value = args[++i];
-            const CommandOption* option = FindOption(syntax.options, word);
-            error = option ? option->value(value) : command + ": unknown option " + word;
+            error = option ? option->value(value) : prefix + "unknown option " + word;
         }
-        if (!error.empty()) return error;
+        if (!error.empty()) return stop(i, error);
     }
-    return {};
+    return stop(i, {});
 }
 
 WordReader TextValue(std::string& out) {

@@ -16,6 +16,7 @@ enum class OptionWords {
     DoubleDash, // "--" followed by at least one more character
     Dash,       // "-" followed by at least one more character ("-" alone is a file)
     Every,      // every word: the command takes options only
+    Listed,     // the syntax's own option names only
 };
 
 // Reads one word into the command's settings. Returns the error text, empty
@@ -25,13 +26,22 @@ using WordReader = std::function<std::string(const std::string& word)>;
 struct CommandOption {
     std::string_view name; // with its dashes, as typed
     WordReader value;      // reads the option's value
+    // Takes no value and ends the reading (`--help`, which answers whatever
+    // follows it): `value` gets the option's own word.
+    bool endsReading = false;
 };
 
 struct CommandSyntax {
-    std::string_view command; // starts the messages the reader writes itself
+    // Starts the messages the reader writes itself ("COMMAND: ..."); empty
+    // for the tool's own options, whose messages start with the text.
+    std::string_view command;
     OptionWords optionWords = OptionWords::None;
     std::vector<CommandOption> options; // each takes exactly one value
     WordReader word;                    // reads a word that names no option
+    // The options stand in front of the words: the first word that names no
+    // option ends the reading once `word` took it (the command's name after
+    // the tool's own options).
+    bool optionsFirst = false;
 };
 
 // Reads `args` in order and returns the first error, empty when every word
@@ -40,7 +50,11 @@ struct CommandSyntax {
 // "COMMAND: unknown option NAME". A command without options has no value to
 // take, so its option words are unknown at once. A repeated option is read
 // again; the last value wins unless its reader says otherwise.
-std::string ReadCommandLine(const CommandSyntax& syntax, const std::vector<std::string>& args);
+// `stoppedAt`, when given, gets the index of the word the reading ended at:
+// the word after an option that ends it, the first word of an optionsFirst
+// syntax, the word in error, or args.size().
+std::string ReadCommandLine(const CommandSyntax& syntax, const std::vector<std::string>& args,
+                            std::size_t* stoppedAt = nullptr);
 
 // A reader that keeps the word as it is (a file name).
 WordReader TextValue(std::string& out);

@@ -1,10 +1,10 @@
 // Brevant Dira — the command-line tool: the core without a window, for batch
 // use and for testing from outside.
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <string>
 
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "store/data_location.h"
 #include "store/database_address.h"
@@ -37,7 +37,9 @@ const Command kCommands[] = {
     {"splits", "splits", RunSplits},
     {"scan",
      "scan [--macd N[,P]] [--ma P1,P2,N[,P]] [--rsi above|below,L,N[,P]] "
-     "[--volume V[,P]] [--out FILE] | scan --screens FILE   (P: daily|weekly|monthly)",
+     "[--volume V[,P]] [--where FORMULA [--period P]] [--out FILE] | scan --screens FILE | "
+     "scan --where FORMULA [--period P] --backtest DAYS [--hold H,...] [--csv FILE] "
+     "[--png FILE]   (P: daily|weekly|monthly)",
      RunScan},
     {"chart",
      "chart TEXT --png FILE [--indicator NAME] [--style NAME] [--window NAME] "
@@ -59,28 +61,40 @@ int main(int argc, char** argv) {
     using namespace brevant::cli;
     Context ctx;
     std::string user, passwordFile;
-    int i = 1;
-    for (; i < argc && argv[i][0] == '-'; ++i) {
-        if (std::strcmp(argv[i], "--db") == 0 && i + 1 < argc) {
-            ctx.dbPath = argv[++i];
-        } else if (std::strcmp(argv[i], "--user") == 0 && i + 1 < argc) {
-            user = argv[++i];
-        } else if (std::strcmp(argv[i], "--password-file") == 0 && i + 1 < argc) {
-            passwordFile = argv[++i];
-        } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            PrintUsage();
-            return 0;
-        } else {
-            PrintUsage();
-            return UsageError(std::string("unknown option ") + argv[i]);
-        }
+    bool help = false;
+    const auto askHelp = [&help](const std::string&) {
+        help = true;
+        return std::string();
+    };
+    // The tool's own options, in front of the command's name.
+    const CommandSyntax global{"",
+                               OptionWords::Listed,
+                               {{"--db", TextValue(ctx.dbPath)},
+                                {"--user", TextValue(user)},
+                                {"--password-file", TextValue(passwordFile)},
+                                {"--help", askHelp, true},
+                                {"-h", askHelp, true}},
+                               [](const std::string& word) {
+                                   return word.starts_with('-') ? "unknown option " + word
+                                                                : std::string();
+                               },
+                               true};
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    std::size_t i = 0;
+    if (const std::string error = ReadCommandLine(global, words, &i); !error.empty()) {
+        PrintUsage();
+        return UsageError(error);
     }
-    if (i >= argc) {
+    if (help) {
+        PrintUsage();
+        return 0;
+    }
+    if (i >= words.size()) {
         PrintUsage();
         return 2;
     }
-    const std::string name = argv[i++];
-    for (; i < argc; ++i) ctx.args.emplace_back(argv[i]);
+    const std::string& name = words[i];
+    ctx.args.assign(words.begin() + std::ptrdiff_t(i) + 1, words.end());
     for (const Command& c : kCommands) {
         if (name != c.name) continue;
         int status = 1;

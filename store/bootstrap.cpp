@@ -8,6 +8,7 @@
 #include "store/database_address.h"
 #include "store/import_generation.h"
 #include "store/quote_indexes.h"
+#include "store/saved_screens.h"
 #include "store/schema.h"
 #include "store/stock_rebuild.h"
 #include "store/stock_tables.h"
@@ -155,8 +156,8 @@ void LookAtTheFile(BootstrapContext& c) {
     InTransaction(c.store, [&](TFBLDsql& sql) {
         parts.tables = Names(sql, "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE "
                                   "RDB$VIEW_SOURCE IS NULL AND RDB$RELATION_NAME IN "
-                                  "('DATATABLE', 'SPLIT', 'INDICATOR', 'IMPORTGEN', 'STOCKS', "
-                                  "'STOCKBARS', 'STOCKSTATE')");
+                                  "('DATATABLE', 'SPLIT', 'INDICATOR', 'IMPORTGEN', "
+                                  "'SAVEDSCREEN', 'STOCKS', 'STOCKBARS', 'STOCKSTATE')");
         parts.indexes = Names(sql, "SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE "
                                    "RDB$INDEX_NAME IN " +
                                        schema::QuoteIndexList());
@@ -251,6 +252,10 @@ void CreateImportGeneration(BootstrapContext& c) {
     c.parts.importGenerationRow = true;
 }
 
+void CreateSavedScreens(BootstrapContext& c) {
+    CreateTable(c, "SAVEDSCREEN", kCreateSavedScreens);
+}
+
 // The stock table and the stored bars: created when missing; a login that
 // may not create tables works without them.
 void CreateStockTables(BootstrapContext& c) {
@@ -301,6 +306,7 @@ const BootstrapStep kSteps[] = {
     {"INDICATOR", CreateSettingsTable},
     {"default settings", InsertDefaultSettings},
     {"IMPORTGEN", CreateImportGeneration},
+    {"SAVEDSCREEN", CreateSavedScreens},
     {"stock tables", CreateStockTables},
     {"stock tables filled", FillStockTables},
 };

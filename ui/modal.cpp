@@ -23,4 +23,13 @@ int ShowModal(QDialog* dialog) {
     return dialog->result();
 }
 
+void ShowModalOnce(QDialog* dialog) {
+    if (dialog->isVisible()) {
+        dialog->raise();
+        dialog->activateWindow();
+        return;
+    }
+    ShowModal(dialog);
+}
+
 } // namespace brevant::ui

@@ -11,4 +11,8 @@ namespace brevant::ui {
 // hides itself while its import runs and comes back when it is over.
 int ShowModal(QDialog* dialog);
 
+// Shows `dialog` as ShowModal does, unless it is up already: then it only
+// comes to the front, so that a second request never stacks a second wait.
+void ShowModalOnce(QDialog* dialog);
+
 } // namespace brevant::ui

@@ -30,7 +30,7 @@ void BM_WindowReadoutTick(benchmark::State& state) {
     TForm1& m = *gMain;
     int x = 40;
     for (auto _ : state) {
-        x = x >= m.Chart1->width() - 40 ? 40 : x + 7;
+        x = x >= m.ChartPane->Chart1->width() - 40 ? 40 : x + 7;
         m.Chart1MouseMove(x);
         m.Timer1Timer();
     }
@@ -42,7 +42,7 @@ void BM_WindowReadoutTickAndRepaint(benchmark::State& state) {
     TForm1& m = *gMain;
     int x = 40;
     for (auto _ : state) {
-        x = x >= m.Chart1->width() - 40 ? 40 : x + 7;
+        x = x >= m.ChartPane->Chart1->width() - 40 ? 40 : x + 7;
         m.Chart1MouseMove(x);
         m.Timer1Timer();
         QApplication::processEvents();
@@ -55,7 +55,7 @@ void BM_WindowViewCommand(benchmark::State& state) {
     TForm1& m = *gMain;
     for (auto _ : state) {
         m.CheckIndicator();
-        m.Chart1->replot(QCustomPlot::rpImmediateRefresh);
+        m.ChartPane->Chart1->replot(QCustomPlot::rpImmediateRefresh);
     }
 }
 BENCHMARK(BM_WindowViewCommand)->Unit(benchmark::kMillisecond);
@@ -100,12 +100,12 @@ int main(int argc, char** argv) {
             for (QCheckBox* box :
                  {overlays.CheckBox1, overlays.CheckBox2, overlays.CheckBox3, overlays.CheckBox4})
                 box->setChecked(true);
-            main.ViewAllDataClick();
+            main.Graph.ViewAllDataClick();
             QApplication::processEvents();
             brevant::gMain = &main;
             benchmark::RunSpecifiedBenchmarks();
         }
-        main.Exit2Click();
+        main.Menu.Exit2Click();
     }
     benchmark::Shutdown();
     std::filesystem::remove_all(dir);

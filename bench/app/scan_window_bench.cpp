@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     std::printf("startup_seconds=%.3f\n", waited.elapsed() / 1e3);
     TForm2& dialog = *w.Form2;
     dialog.SelectAllFilter();
-    dialog.SpinEdit5->setValue(30); // RSI crossing above 30
+    dialog.Basic.SpinEdit5->setValue(30); // RSI crossing above 30
 
     std::printf("first_scan_seconds=%.3f\n", TimedRun(dialog, *w.Form5));
     std::vector<double> again;
@@ -76,6 +76,6 @@ int main(int argc, char** argv) {
     std::printf("repeat_scan_seconds=%.3f (median of %d, fastest %.3f, slowest %.3f)\n",
                 again[again.size() / 2], repeat, again.front(), again.back());
     dialog.hide();
-    w.Form1->Exit2Click();
+    w.Form1->Menu.Exit2Click();
     return 0;
 }

@@ -173,19 +173,23 @@ void ChartRenderer::setupAxes() {
     StyleValueAxis(axis(ChartAxis::Left), sep);
     fullRect_->axis(QCPAxis::atLeft)->setRange(0, 100);
 
-    auto relabelled = [](QCPAxis* a) { return a->ticker().staticCast<LabelTicker>(); };
-    relabelled(bottom)->setRelabel([this](const QString& text) {
+    // Every label goes through AxisLabelText, as it is drawn.
+    for (QCPAxis* a : {bottom, axis(ChartAxis::Left), axis(ChartAxis::Indicator)})
+        a->ticker().staticCast<LabelTicker>()->setRelabel(
+            [this, a](const QString& text) { return AxisLabelText(a, text); });
+}
+
+QString ChartRenderer::AxisLabelText(const QCPAxis* a, const QString& text) const {
+    if (a == bottomAxis()) {
         if (!bars_) return text;
         return ui::FromLatin1(BottomAxisLabel(ui::ToLatin1(text), *bars_, stockSelected_, locale_));
-    });
-    relabelled(axis(ChartAxis::Left))->setRelabel([this](const QString& text) {
+    }
+    if (a == axis(ChartAxis::Left))
         return ui::FromLatin1(
             VolumeAxisLabel(ui::ToLatin1(text), stockSelected_, locale_.DecimalSeparator));
-    });
-    relabelled(axis(ChartAxis::Indicator))->setRelabel([this](const QString& text) {
-        const AxisLabel label = IndicatorAxisLabel(ui::ToLatin1(text), indicator_);
-        return ui::FromLatin1(label.text);
-    });
+    if (a == axis(ChartAxis::Indicator))
+        return ui::FromLatin1(IndicatorAxisLabel(ui::ToLatin1(text), indicator_).text);
+    return text;
 }
 
 QCPAxis* ChartRenderer::axis(ChartAxis a) const {

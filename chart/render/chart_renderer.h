@@ -63,6 +63,12 @@ public:
     // The bottom-axis value under a pixel x of the plot widget.
     double BottomAxisValueAt(int x) const;
 
+    // The text a label of `axis` shows instead of `text`, its value as the
+    // axis formats it: dates on the bottom axis, K/M/B on the volume axis,
+    // nothing visible on the indicator axis of the views without a scale.
+    // Other axes keep `text`. Every label the plot draws comes through here.
+    QString AxisLabelText(const QCPAxis* axis, const QString& text) const;
+
 private:
     void setupLayout();
     void setupAxes();

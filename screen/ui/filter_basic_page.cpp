@@ -43,50 +43,52 @@ QWidget* TForm2::setupBasicPage() {
     layout->setContentsMargins(6, 2, 6, 0);
     layout->setSpacing(1);
     layout->addWidget(new QLabel("Select your scanner option and press SCAN NOW.", page));
+    TBasicFilterPage& b = Basic;
 
-    MovingAverageGroup = NewFilterGroup(" Moving Average Filter ", CheckBox1, ComboBox11, 1,
-                                        "Moving_Average_Filter");
-    CheckBox1->setText("Moving Average Cross Filter");
-    auto* ma = static_cast<QVBoxLayout*>(MovingAverageGroup->layout());
-    SpinEdit1 = Spin(kMaPeriod1Range, 58, MovingAverageGroup);
-    SpinEdit2 = Spin(kMaPeriod2Range, 58, MovingAverageGroup);
-    SpinEdit3 = Spin(kMaDaysRange, 58, MovingAverageGroup);
-    auto* ma1 = new QLabel("Moving Average 1 ", MovingAverageGroup);
-    auto* ma2 = new QLabel("Moving Average 2", MovingAverageGroup);
-    Row(ma, {ma1, SpinEdit1, nullptr, ma2, SpinEdit2});
+    b.MovingAverageGroup = NewFilterGroup(" Moving Average Filter ", b.CheckBox1, b.ComboBox11, 1,
+                                          "Moving_Average_Filter");
+    b.CheckBox1->setText("Moving Average Cross Filter");
+    auto* ma = static_cast<QVBoxLayout*>(b.MovingAverageGroup->layout());
+    b.SpinEdit1 = Spin(kMaPeriod1Range, 58, b.MovingAverageGroup);
+    b.SpinEdit2 = Spin(kMaPeriod2Range, 58, b.MovingAverageGroup);
+    b.SpinEdit3 = Spin(kMaDaysRange, 58, b.MovingAverageGroup);
+    auto* ma1 = new QLabel("Moving Average 1 ", b.MovingAverageGroup);
+    auto* ma2 = new QLabel("Moving Average 2", b.MovingAverageGroup);
+    Row(ma, {ma1, b.SpinEdit1, nullptr, ma2, b.SpinEdit2});
     Row(ma, {new QLabel("Moving Average 1 cross above Moving Average 2 in the last ",
-                        MovingAverageGroup),
-             SpinEdit3, new QLabel("days", MovingAverageGroup)});
-    layout->addWidget(MovingAverageGroup);
+                        b.MovingAverageGroup),
+             b.SpinEdit3, new QLabel("days", b.MovingAverageGroup)});
+    layout->addWidget(b.MovingAverageGroup);
 
-    MacdGroup = NewFilterGroup(" MACD Buy Signal Filter ", CheckBox2, ComboBox12, 2,
-                               "MACD_Buy_Signal_Filer");
-    CheckBox2->setText("MACD Buy Signal Filter");
-    SpinEdit4 = Spin(kMacdDaysRange, 58, MacdGroup);
-    Row(static_cast<QVBoxLayout*>(MacdGroup->layout()),
-        {new QLabel("Find stock that have generated MACD Buy Signal in the last", MacdGroup),
-         SpinEdit4, new QLabel("days", MacdGroup)});
-    layout->addWidget(MacdGroup);
+    b.MacdGroup = NewFilterGroup(" MACD Buy Signal Filter ", b.CheckBox2, b.ComboBox12, 2,
+                                 "MACD_Buy_Signal_Filer");
+    b.CheckBox2->setText("MACD Buy Signal Filter");
+    b.SpinEdit4 = Spin(kMacdDaysRange, 58, b.MacdGroup);
+    Row(static_cast<QVBoxLayout*>(b.MacdGroup->layout()),
+        {new QLabel("Find stock that have generated MACD Buy Signal in the last", b.MacdGroup),
+         b.SpinEdit4, new QLabel("days", b.MacdGroup)});
+    layout->addWidget(b.MacdGroup);
 
-    RsiGroup = NewFilterGroup(" RSI Filter ", CheckBox3, ComboBox13, 3, "RSI_Filter");
-    CheckBox3->setText("RSI Filter");
-    ComboBox10 = new QComboBox(RsiGroup);
-    ComboBox10->addItems({"Above", "Below"});
-    ComboBox10->setCurrentIndex(0);
-    SpinEdit5 = Spin(kRsiLevelRange, 52, RsiGroup);
-    SpinEdit6 = Spin(kRsiDaysRange, 52, RsiGroup);
-    Row(static_cast<QVBoxLayout*>(RsiGroup->layout()),
-        {new QLabel("Find stock than has RSI value crossed", RsiGroup), ComboBox10, SpinEdit5,
-         new QLabel("in the last ", RsiGroup), SpinEdit6, new QLabel("days", RsiGroup)});
-    layout->addWidget(RsiGroup);
+    b.RsiGroup = NewFilterGroup(" RSI Filter ", b.CheckBox3, b.ComboBox13, 3, "RSI_Filter");
+    b.CheckBox3->setText("RSI Filter");
+    b.ComboBox10 = new QComboBox(b.RsiGroup);
+    b.ComboBox10->addItems({"Above", "Below"});
+    b.ComboBox10->setCurrentIndex(0);
+    b.SpinEdit5 = Spin(kRsiLevelRange, 52, b.RsiGroup);
+    b.SpinEdit6 = Spin(kRsiDaysRange, 52, b.RsiGroup);
+    Row(static_cast<QVBoxLayout*>(b.RsiGroup->layout()),
+        {new QLabel("Find stock than has RSI value crossed", b.RsiGroup), b.ComboBox10, b.SpinEdit5,
+         new QLabel("in the last ", b.RsiGroup), b.SpinEdit6, new QLabel("days", b.RsiGroup)});
+    layout->addWidget(b.RsiGroup);
 
-    VolumeGroup = NewFilterGroup(" Volume Filter ", CheckBox4, ComboBox15, 4, "Volume_Filter");
-    CheckBox4->setText("Volume Filter");
-    SpinEdit7 = Spin(kVolumeRange, 110, VolumeGroup);
-    SpinEdit7->setSingleStep(1000);
-    Row(static_cast<QVBoxLayout*>(VolumeGroup->layout()),
-        {new QLabel("Find stock with average volume higher than", VolumeGroup), SpinEdit7});
-    layout->addWidget(VolumeGroup);
+    b.VolumeGroup =
+        NewFilterGroup(" Volume Filter ", b.CheckBox4, b.ComboBox15, 4, "Volume_Filter");
+    b.CheckBox4->setText("Volume Filter");
+    b.SpinEdit7 = Spin(kVolumeRange, 110, b.VolumeGroup);
+    b.SpinEdit7->setSingleStep(1000);
+    Row(static_cast<QVBoxLayout*>(b.VolumeGroup->layout()),
+        {new QLabel("Find stock with average volume higher than", b.VolumeGroup), b.SpinEdit7});
+    layout->addWidget(b.VolumeGroup);
     layout->addStretch(1);
     return page;
 }

@@ -11,6 +11,7 @@
 
 #include "screen/ui/custom_filter_page.h"
 #include "screen/ui/filter_catalogue.h"
+#include "screen/ui/formula_page.h"
 #include "screen/ui/scan_host.h"
 #include "ui/help_router.h"
 
@@ -54,6 +55,9 @@ TForm2::TForm2(TScanHost& host, QWidget* parent) : QDialog(parent), host_(host) 
     page("Technical Analysis 2", PageControl4);
     page("Pattern Analysis", PageControl3);
     PageControl2->addTab(NewCustomFilterPage(PageControl2), "Custom Filter");
+    FormulaPage = new TFormulaPage(host_, PageControl2);
+    PageControl2->addTab(FormulaPage, "Formula");
+    connect(FormulaPage, &TFormulaPage::runScreensRequested, this, &TForm2::RunTickedScreens);
 
     PageControl1->addTab(setupBasicPage(), "Basic");
     setupCatalogue(PageControl1, Technical1Catalogue());
@@ -89,6 +93,7 @@ void TForm2::setupButtons(QBoxLayout* layout) {
 
 void TForm2::showEvent(QShowEvent* event) {
     SetIndicatorValue();
+    FormulaPage->LoadScreens();
     QDialog::showEvent(event);
 }
 
@@ -96,8 +101,8 @@ void TForm2::SetIndicatorValue() {
     const TIndicatorParams& p = host_.IndicatorParams();
     const auto n = [](int v) { return QString::number(v); };
     const QString macd = n(p.MACD1) + "," + n(p.MACD2) + "," + n(p.MACD3) + ") ";
-    MacdGroup->setTitle(" MACD Buy Signal Filter (" + macd);
-    RsiGroup->setTitle(" RSI Filter (" + n(p.RSI) + ") ");
+    Basic.MacdGroup->setTitle(" MACD Buy Signal Filter (" + macd);
+    Basic.RsiGroup->setTitle(" RSI Filter (" + n(p.RSI) + ") ");
     const std::pair<const char*, QString> captions[] = {
         {"William %R", " Williams % R Filter (" + n(p.WR) + ") "},
         {"MFI", " Money Flow Index (MFI) Filter (" + n(p.MFI) + ") "},
@@ -115,17 +120,20 @@ void TForm2::SetIndicatorValue() {
 }
 
 bool TForm2::FilterSelected() const {
-    for (const QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4})
+    for (const QCheckBox* box :
+         {Basic.CheckBox1, Basic.CheckBox2, Basic.CheckBox3, Basic.CheckBox4})
         if (box->isChecked()) return false;
     return true;
 }
 
 void TForm2::ClearAllFilter() {
-    for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4}) box->setChecked(false);
+    for (QCheckBox* box : {Basic.CheckBox1, Basic.CheckBox2, Basic.CheckBox3, Basic.CheckBox4})
+        box->setChecked(false);
 }
 
 void TForm2::SelectAllFilter() {
-    for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4}) box->setChecked(true);
+    for (QCheckBox* box : {Basic.CheckBox1, Basic.CheckBox2, Basic.CheckBox3, Basic.CheckBox4})
+        box->setChecked(true);
 }
 
 void TForm2::Button1Click() {

@@ -3,8 +3,10 @@
 
 #include <QDialog>
 #include <QMap>
+#include <functional>
 #include <vector>
 
+#include "screen/scan_run.h"
 #include "screen/scan_settings.h"
 
 class QBoxLayout;
@@ -18,6 +20,7 @@ class QToolButton;
 namespace brevant {
 
 class TForm5;
+class TFormulaPage;
 class TScanHost;
 struct CataloguePage;
 namespace ui {
@@ -26,6 +29,31 @@ class TClampingSpinEdit;
 
 // The dialog's whole-number fields: limits apply when the user leaves one.
 using TSpinEdit = ui::TClampingSpinEdit;
+
+// The "Basic" page: the four filters that work, each a group with its tick,
+// its values and its period.
+struct TBasicFilterPage {
+    QGroupBox* MovingAverageGroup = nullptr;
+    QGroupBox* MacdGroup = nullptr;
+    QGroupBox* RsiGroup = nullptr;
+    QGroupBox* VolumeGroup = nullptr;
+    QCheckBox* CheckBox1 = nullptr;  // moving-average cross
+    QCheckBox* CheckBox2 = nullptr;  // MACD buy signal
+    QCheckBox* CheckBox3 = nullptr;  // RSI
+    QCheckBox* CheckBox4 = nullptr;  // volume
+    TSpinEdit* SpinEdit1 = nullptr;  // moving average 1
+    TSpinEdit* SpinEdit2 = nullptr;  // moving average 2
+    TSpinEdit* SpinEdit3 = nullptr;  // moving-average days
+    TSpinEdit* SpinEdit4 = nullptr;  // MACD days
+    TSpinEdit* SpinEdit5 = nullptr;  // RSI level
+    TSpinEdit* SpinEdit6 = nullptr;  // RSI days
+    TSpinEdit* SpinEdit7 = nullptr;  // average volume
+    QComboBox* ComboBox10 = nullptr; // RSI "Above" / "Below"
+    QComboBox* ComboBox11 = nullptr; // periods: moving average,
+    QComboBox* ComboBox12 = nullptr; // MACD,
+    QComboBox* ComboBox13 = nullptr; // RSI,
+    QComboBox* ComboBox15 = nullptr; // volume
+};
 
 // Created once and hidden, never destroyed, so ticks and values last for the
 // whole run of the program. Four filters work; the other pages show the
@@ -64,31 +92,16 @@ public:
     QTabWidget* PageControl4 = nullptr; // "Technical Analysis 2"
     QTabWidget* PageControl3 = nullptr; // "Pattern Analysis"
 
-    QGroupBox* MovingAverageGroup = nullptr;
-    QGroupBox* MacdGroup = nullptr;
-    QGroupBox* RsiGroup = nullptr;
-    QGroupBox* VolumeGroup = nullptr;
-    QCheckBox* CheckBox1 = nullptr;  // moving-average cross
-    QCheckBox* CheckBox2 = nullptr;  // MACD buy signal
-    QCheckBox* CheckBox3 = nullptr;  // RSI
-    QCheckBox* CheckBox4 = nullptr;  // volume
-    TSpinEdit* SpinEdit1 = nullptr;  // moving average 1
-    TSpinEdit* SpinEdit2 = nullptr;  // moving average 2
-    TSpinEdit* SpinEdit3 = nullptr;  // moving-average days
-    TSpinEdit* SpinEdit4 = nullptr;  // MACD days
-    TSpinEdit* SpinEdit5 = nullptr;  // RSI level
-    TSpinEdit* SpinEdit6 = nullptr;  // RSI days
-    TSpinEdit* SpinEdit7 = nullptr;  // average volume
-    QComboBox* ComboBox10 = nullptr; // RSI "Above" / "Below"
-    QComboBox* ComboBox11 = nullptr; // periods: moving average,
-    QComboBox* ComboBox12 = nullptr; // MACD,
-    QComboBox* ComboBox13 = nullptr; // RSI,
-    QComboBox* ComboBox15 = nullptr; // volume
+    TBasicFilterPage Basic;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button4 = nullptr;
     QPushButton* Button5 = nullptr;
+
+    // Beside the specified pages: a screen of the user's own, its saved
+    // screens and its back-test.
+    TFormulaPage* FormulaPage = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -103,6 +116,17 @@ private:
     QToolButton* NewHelpButton(int number, const char* topic, QWidget* parent);
     void HelpJump(const QString& topic) const;
     void RunScan();
+    void RunTickedScreens(); // "Scan Ticked Screens" on the formula page
+    // What a run answers when it ends.
+    struct RunEnd {
+        ScanOutcome outcome;
+        std::string error;
+        ScanCounters counters;
+    };
+    // The steps around every run: the main window prepared, the progress
+    // window shown and this dialog hidden, then `run` with the progress
+    // callbacks, and the ending.
+    void RunWithProgress(const std::function<RunEnd(ScanCallbacks&)>& run);
 
     TScanHost& host_;
     TForm5* form5_ = nullptr;

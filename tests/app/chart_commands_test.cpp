@@ -31,13 +31,16 @@ const QString kFirst = "Acme Anvil Works , ZANV";
 enum Group { Window, Indicator, Style };
 
 QComboBox* Combo(TForm1& m, int group) {
-    return group == Window ? m.ComboBox3 : group == Indicator ? m.ComboBox1 : m.ComboBox2;
+    return group == Window      ? m.Graph.ComboBox3
+           : group == Indicator ? m.Graph.ComboBox1
+                                : m.Graph.ComboBox2;
 }
 
 // The one checked item of each "&Graph" group, as indexes.
 QList<int> CheckedItems(const TForm1& m) {
     QList<int> checked;
-    for (const QList<QAction*>* items : {&m.WindowItems, &m.IndicatorItems, &m.StyleItems}) {
+    for (const QList<QAction*>* items :
+         {&m.Graph.WindowItems, &m.Graph.IndicatorItems, &m.Graph.StyleItems}) {
         QList<int> marks;
         for (int i = 0; i < items->size(); ++i)
             if ((*items)[i]->isChecked()) marks << i;
@@ -48,15 +51,16 @@ QList<int> CheckedItems(const TForm1& m) {
 
 // What the status bar shows: a passing message, or else its lasting text.
 QString StatusText(const TForm1& m) {
-    if (!m.StatusBar1->currentMessage().isEmpty()) return m.StatusBar1->currentMessage();
+    if (!m.statusBar()->currentMessage().isEmpty()) return m.statusBar()->currentMessage();
     QStringList shown;
-    for (const QLabel* label : m.StatusBar1->findChildren<QLabel*>())
+    for (const QLabel* label : m.statusBar()->findChildren<QLabel*>())
         if (label->isVisible() && !label->text().isEmpty()) shown << label->text();
     return shown.join(' ');
 }
 
 QList<int> ComboIndexes(const TForm1& m) {
-    return {m.ComboBox3->currentIndex(), m.ComboBox1->currentIndex(), m.ComboBox2->currentIndex()};
+    return {m.Graph.ComboBox3->currentIndex(), m.Graph.ComboBox1->currentIndex(),
+            m.Graph.ComboBox2->currentIndex()};
 }
 
 } // namespace
@@ -92,18 +96,18 @@ void ChartCommandsTest::initTestCase() {
     run_ = std::make_unique<AppRun>();
     run_->Prefill({SAMPLE_QUOTES});
     run_->Start();
-    QCOMPARE(Main().ListBox1->count(), 8);
+    QCOMPARE(Main().Lists.ListBox1->count(), 8);
 }
 
 // Every case starts on the first stock, the initial view, the "All Stock" page.
 void ChartCommandsTest::init() {
-    Main().PageControl1->setCurrentWidget(Main().TabSheet1);
-    Main().ListBox2->clear();
-    Main().ListBox1->setCurrentRow(0);
-    Main().ComboBox1->setCurrentIndex(2);
-    Main().ComboBox2->setCurrentIndex(1);
-    Main().ComboBox3->setCurrentIndex(1);
-    Main().DailyData1Click();
+    Main().Lists.PageControl1->setCurrentWidget(Main().Lists.TabSheet1);
+    Main().Lists.ListBox2->clear();
+    Main().Lists.ListBox1->setCurrentRow(0);
+    Main().Graph.ComboBox1->setCurrentIndex(2);
+    Main().Graph.ComboBox2->setCurrentIndex(1);
+    Main().Graph.ComboBox3->setCurrentIndex(1);
+    Main().Menu.DailyData1Click();
     QCOMPARE(Main().Bars.size(), std::size_t(260));
 }
 
@@ -124,9 +128,9 @@ void ChartCommandsTest::GraphItem() {
     QFETCH(int, group);
     QFETCH(int, index);
     QFETCH(int, key);
-    const QList<QAction*>& items = group == Window      ? Main().WindowItems
-                                   : group == Indicator ? Main().IndicatorItems
-                                                        : Main().StyleItems;
+    const QList<QAction*>& items = group == Window      ? Main().Graph.WindowItems
+                                   : group == Indicator ? Main().Graph.IndicatorItems
+                                                        : Main().Graph.StyleItems;
     QAction* item = items[index];
     QCOMPARE(item->shortcut(), key ? QKeySequence(key) : QKeySequence());
     // A volume no database row has: a reload would bring the stored one back.
@@ -139,9 +143,10 @@ void ChartCommandsTest::GraphItem() {
     QCOMPARE(Combo(Main(), group)->currentIndex(), index);
     QCOMPARE(CheckedItems(Main()), expected);
     QCOMPARE(Main().Bars.back().Volume, 4242.0);
-    QCOMPARE(Main().Label(28)->text(), QString(" 4,242"));
-    QCOMPARE(Main().Label(35)->text(), QString::fromLatin1(brevant::IndicatorTitle(
-                                           Main().ComboBox1->currentIndex(), Main().Params)));
+    QCOMPARE(Main().ChartPane->Label(28)->text(), QString(" 4,242"));
+    QCOMPARE(Main().ChartPane->Label(35)->text(),
+             QString::fromLatin1(
+                 brevant::IndicatorTitle(Main().Graph.ComboBox1->currentIndex(), Main().Params)));
 }
 
 void ChartCommandsTest::FunctionKey_data() {
@@ -166,9 +171,9 @@ void ChartCommandsTest::FunctionKey() {
     QFETCH(int, group);
     QFETCH(int, index);
     // Away from the key's own choice first, so that the key has to change it.
-    Main().ComboBox3->setCurrentIndex(1);
-    Main().ComboBox1->setCurrentIndex(0);
-    Main().ComboBox2->setCurrentIndex(index == 1 && group == Style ? 0 : 1);
+    Main().Graph.ComboBox3->setCurrentIndex(1);
+    Main().Graph.ComboBox1->setCurrentIndex(0);
+    Main().Graph.ComboBox2->setCurrentIndex(index == 1 && group == Style ? 0 : 1);
     Main().CheckIndicator();
     QList<int> expected = ComboIndexes(Main());
     expected[group] = index;
@@ -180,39 +185,39 @@ void ChartCommandsTest::FunctionKey() {
 }
 
 void ChartCommandsTest::FunctionKeysNeedASelection() {
-    Main().ListBox1->clearSelection();
+    Main().Lists.ListBox1->clearSelection();
     const QList<int> before = ComboIndexes(Main());
     for (int key = Qt::Key_F1; key <= Qt::Key_F11; ++key) Main().ApplicationEvents1ShortCut(key);
     QCOMPARE(ComboIndexes(Main()), before);
     QCOMPARE(CheckedItems(Main()), before);
     // A selection in the filter result list is enough.
-    Main().ListBox2->addItem(kFirst);
-    Main().ListBox2->setCurrentRow(0);
+    Main().Lists.ListBox2->addItem(kFirst);
+    Main().Lists.ListBox2->setCurrentRow(0);
     Main().ApplicationEvents1ShortCut(Qt::Key_F4);
-    QCOMPARE(Main().ComboBox3->currentText(), QString("View All"));
+    QCOMPARE(Main().Graph.ComboBox3->currentText(), QString("View All"));
 }
 
 void ChartCommandsTest::ViewCommandKeepsTheChosenPeriod() {
-    Main().WeeklyData1Click();
+    Main().Menu.WeeklyData1Click();
     const std::size_t weeks = Main().Bars.size();
     QVERIFY(weeks > 50 && weeks < 60);
     Main().Bars.back().MFI = 0;
-    Main().ViewMFIClick();
+    Main().Graph.ViewMFIClick();
     // Converted again from the weekly bars held, which leaves them as they are.
     QCOMPARE(Main().Bars.size(), weeks);
     QVERIFY(Main().Bars.back().MFI != 0);
     QCOMPARE(CheckedItems(Main()), ComboIndexes(Main()));
-    QCOMPARE(Main().ComboBox1->currentIndex(), 5);
-    QCOMPARE(Main().Label(35)->text(), QString("Money Flow Index (14)"));
+    QCOMPARE(Main().Graph.ComboBox1->currentIndex(), 5);
+    QCOMPARE(Main().ChartPane->Label(35)->text(), QString("Money Flow Index (14)"));
 }
 
 void ChartCommandsTest::MenuTakesKeysWhileMainWindowIsActive() {
     Main().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&Main()));
     // With no selection the application-wide handler would do nothing; the menu item acts.
-    Main().ListBox1->clearSelection();
+    Main().Lists.ListBox1->clearSelection();
     QTest::keyClick(&Main(), Qt::Key_F2);
-    QCOMPARE(Main().ComboBox3->currentText(), QString("6 Months"));
+    QCOMPARE(Main().Graph.ComboBox3->currentText(), QString("6 Months"));
     QCOMPARE(CheckedItems(Main()), ComboIndexes(Main()));
 }
 
@@ -224,11 +229,11 @@ void ChartCommandsTest::OtherWindowsPassKeysToTheChart() {
     QVERIFY(QTest::qWaitForWindowActive(&other));
     other.setFocus();
     QTest::keyClick(&other, Qt::Key_F6);
-    QCOMPARE(Main().ComboBox1->currentText(), QString("RSI Relative Strength"));
-    QCOMPARE(Main().Label(35)->text(), QString("Relative Strength Index (14)"));
+    QCOMPARE(Main().Graph.ComboBox1->currentText(), QString("RSI Relative Strength"));
+    QCOMPARE(Main().ChartPane->Label(35)->text(), QString("Relative Strength Index (14)"));
     // Not a view key: nothing changes.
     QTest::keyClick(&other, Qt::Key_A);
-    QCOMPARE(Main().ComboBox1->currentIndex(), 3);
+    QCOMPARE(Main().Graph.ComboBox1->currentIndex(), 3);
 }
 
 void ChartCommandsTest::F12OpensTheFilterWindowOnce() {
@@ -251,12 +256,12 @@ void ChartCommandsTest::F12OpensTheFilterWindowOnce() {
 
 void ChartCommandsTest::ShortHistoryNamedInStatusBar() {
     Main().Bars.resize(30);
-    Main().Month1Click();
+    Main().Graph.Month1Click();
     QCOMPARE(StatusText(Main()), QString());
     Main().Bars.resize(20);
-    Main().Month1Click();
+    Main().Graph.Month1Click();
     QCOMPARE(StatusText(Main()), kFirst + " has less than 1 Month data");
-    Main().ViewAllDataClick();
+    Main().Graph.ViewAllDataClick();
     QCOMPARE(StatusText(Main()), QString());
 }
 
@@ -264,11 +269,11 @@ void ChartCommandsTest::ShortHistoryNamedInStatusBar() {
 // messages) leaves the status bar's text as it was.
 void ChartCommandsTest::StatusTextOutlivesHoveringAMenu() {
     Main().Bars.resize(20);
-    Main().Month1Click();
+    Main().Graph.Month1Click();
     const QString text = kFirst + " has less than 1 Month data";
     QCOMPARE(StatusText(Main()), text);
 
-    QMenuBar* bar = Main().MainMenu1;
+    QMenuBar* bar = Main().Menu.MainMenu1;
     QAction* data = nullptr;
     for (QAction* title : bar->actions())
         if (title->text() == "&Data") data = title;
@@ -287,7 +292,7 @@ void ChartCommandsTest::StatusTextOutlivesHoveringAMenu() {
     QTest::keyClick(menu, Qt::Key_Escape);
     QTRY_VERIFY(!menu->isVisible());
     QCOMPARE(StatusText(Main()), text);
-    Main().ViewAllDataClick();
+    Main().Graph.ViewAllDataClick();
     QCOMPARE(StatusText(Main()), QString());
 }
 
@@ -302,13 +307,13 @@ static QStringList ChartTexts(QCustomPlot* chart) {
 
 void ChartCommandsTest::EmptyIndicatorPanelSaysWhy() {
     Main().Bars.resize(20);
-    Main().Month1Click();
-    QVERIFY(ChartTexts(Main().Chart1).contains(kFirst + " has less than 1 Month data"));
-    Main().ViewAllDataClick();
-    QVERIFY(ChartTexts(Main().Chart1).contains("Too few bars for MACD Full (12,26,9)"));
+    Main().Graph.Month1Click();
+    QVERIFY(ChartTexts(Main().ChartPane->Chart1).contains(kFirst + " has less than 1 Month data"));
+    Main().Graph.ViewAllDataClick();
+    QVERIFY(ChartTexts(Main().ChartPane->Chart1).contains("Too few bars for MACD Full (12,26,9)"));
     // RSI (14) draws from bar 17 on: the panel has values and says nothing.
-    Main().ViewRSIClick();
-    QCOMPARE(ChartTexts(Main().Chart1), QStringList());
+    Main().Graph.ViewRSIClick();
+    QCOMPARE(ChartTexts(Main().ChartPane->Chart1), QStringList());
 }
 
 void ChartCommandsTest::EmptySeriesShowsDesignCaptions() {
@@ -317,28 +322,29 @@ void ChartCommandsTest::EmptySeriesShowsDesignCaptions() {
     const std::pair<int, const char*> captions[] = {{22, "Stock Name"}, {24, "Open"}, {26, "High"},
                                                     {28, "Volume"},     {30, "Low"},  {32, "Close"},
                                                     {34, "Date"},       {35, ""}};
-    for (const auto& [number, text] : captions) QCOMPARE(Main().Label(number)->text(), text);
-    QVERIFY(Main().Label(35)->isHidden());
+    for (const auto& [number, text] : captions)
+        QCOMPARE(Main().ChartPane->Label(number)->text(), text);
+    QVERIFY(Main().ChartPane->Label(35)->isHidden());
     QCOMPARE(StatusText(Main()), QString());
-    Main().ListBox1DblClick();
-    QVERIFY(!Main().Label(35)->isHidden());
+    Main().Lists.ListBox1DblClick();
+    QVERIFY(!Main().ChartPane->Label(35)->isHidden());
 }
 
 void ChartCommandsTest::HeaderFromFilterResultWhenAllStockHasNoSelection() {
     const QString other = "Bluegill Robotics , ZBLG";
-    Main().ListBox1->clearSelection();
-    Main().ListBox2->addItem(other);
-    Main().ListBox2->setCurrentRow(0);
-    Main().View6MClick();
-    QCOMPARE(Main().Label(22)->text(), other);
-    QCOMPARE(Main().Label(34)->text(), QString("31 December 2025"));
+    Main().Lists.ListBox1->clearSelection();
+    Main().Lists.ListBox2->addItem(other);
+    Main().Lists.ListBox2->setCurrentRow(0);
+    Main().Graph.View6MClick();
+    QCOMPARE(Main().ChartPane->Label(22)->text(), other);
+    QCOMPARE(Main().ChartPane->Label(34)->text(), QString("31 December 2025"));
 }
 
 void ChartCommandsTest::BottomAxisLabelsFollowTheSelection() {
-    QCPAxis* bottom = Main().Renderer1->bottomAxis();
+    QCPAxis* bottom = Main().ChartPane->Renderer1->bottomAxis();
     // Every label a date (or empty right of the last bar), or every label a bar number.
     auto allMatch = [&](const QString& pattern) {
-        Main().Chart1->replot();
+        Main().ChartPane->Chart1->replot();
         const QStringList labels = bottom->tickVectorLabels();
         const QRegularExpression re(pattern);
         for (const QString& label : labels)
@@ -348,9 +354,9 @@ void ChartCommandsTest::BottomAxisLabelsFollowTheSelection() {
     const QString dates = "^(    \\d\\d [A-Z][a-z]{2} 25    )?$";
     const QString numbers = "^\\d+$";
     QVERIFY(allMatch(dates));
-    Main().ListBox1->clearSelection();
+    Main().Lists.ListBox1->clearSelection();
     QVERIFY(allMatch(numbers));
-    Main().ListBox1->setCurrentRow(0);
+    Main().Lists.ListBox1->setCurrentRow(0);
     QVERIFY(allMatch(dates));
 }
 
@@ -379,7 +385,7 @@ void ChartCommandsTest::PrintOpensTitledPreview() {
                 headerOnPage |= page.pixel(x, y) != qRgb(255, 255, 255);
         preview->reject();
     });
-    Main().SpeedButton1->click();
+    Main().Tools.SpeedButton1->click();
     QCOMPARE(title, QString("Print Preview"));
     QCOMPARE(orientation, QPageLayout::Landscape);
     QVERIFY(headerOnPage);

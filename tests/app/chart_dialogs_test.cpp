@@ -60,14 +60,15 @@ void ChartDialogsTest::init() {
         box->setChecked(false);
     Overlay().JvSpinEdit1->setValue(20);
     Overlay().JvSpinEdit2->setValue(50);
-    Main().ListBox1->setCurrentRow(0);
-    Main().ListBox1DblClick();
+    Main().Lists.ListBox1->setCurrentRow(0);
+    Main().Lists.ListBox1DblClick();
     QCOMPARE(Main().Bars.size(), std::size_t(260));
 }
 
 QCPAbstractPlottable* ChartDialogsTest::Series(const QString& name) {
-    for (int i = 0; i < Main().Chart1->plottableCount(); ++i)
-        if (Main().Chart1->plottable(i)->name() == name) return Main().Chart1->plottable(i);
+    for (int i = 0; i < Main().ChartPane->Chart1->plottableCount(); ++i)
+        if (Main().ChartPane->Chart1->plottable(i)->name() == name)
+            return Main().ChartPane->Chart1->plottable(i);
     return nullptr;
 }
 
@@ -122,7 +123,7 @@ void ChartDialogsTest::OkHidesAnAverageLongerThanTheHistory() {
 }
 
 void ChartDialogsTest::OkRewritesTheFilterCaptionsCloseDoesNot() {
-    const QGroupBox* rsi = run_->w().Form2->RsiGroup;
+    const QGroupBox* rsi = run_->w().Form2->Basic.RsiGroup;
     const brevant::TIndicatorParams saved = Main().Params;
     Main().Params.RSI = 21;
     Overlay().Button2Click();
@@ -146,7 +147,7 @@ void ChartDialogsTest::CloseKeepsTheChartUntilTheNextCommand() {
     QCOMPARE(Main().Bars.back().MA1, average20);
 
     // Any later command reads the period the dialog holds now.
-    Main().ViewRSIClick();
+    Main().Graph.ViewRSIClick();
     QCOMPARE(Main().Bars.back().MA1, LastAverage(10));
 }
 

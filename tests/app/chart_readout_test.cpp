@@ -55,7 +55,7 @@ private:
     void MoveMouse(int x, int y = 200);
     void ReadAt(int x);
     int PixelOf(double barPosition);
-    QString Text(int label) { return Main().Label(label)->text(); }
+    QString Text(int label) { return Main().ChartPane->Label(label)->text(); }
     std::unique_ptr<AppRun> run_;
 };
 
@@ -69,35 +69,35 @@ void ChartReadoutTest::initTestCase() {
 // The first stock, every bar in view (bar i at position i), moving average 1
 // ticked, and every readout label marked.
 void ChartReadoutTest::init() {
-    Main().ListBox1->setCurrentRow(0);
-    Main().ComboBox1->setCurrentIndex(2);
+    Main().Lists.ListBox1->setCurrentRow(0);
+    Main().Graph.ComboBox1->setCurrentIndex(2);
     run_->w().Form13->CheckBox1->setChecked(true);
-    Main().ViewAllDataClick();
+    Main().Graph.ViewAllDataClick();
     QCOMPARE(Main().Bars.size(), std::size_t(260));
-    Main().Chart1->replot();
-    for (int n : kReadoutLabels) Main().Label(n)->setText("x");
+    Main().ChartPane->Chart1->replot();
+    for (int n : kReadoutLabels) Main().ChartPane->Label(n)->setText("x");
 }
 
 void ChartReadoutTest::cleanup() {
     run_->w().Form13->CheckBox1->setChecked(false);
-    if (Main().CrossCursor) Main().SpeedButton5Click();
+    if (Main().ChartPane->CrossCursor()) Main().SpeedButton5Click();
 }
 
 void ChartReadoutTest::MoveMouse(int x, int y) {
     const QPoint at(x, y);
-    QMouseEvent move(QEvent::MouseMove, at, Main().Chart1->mapToGlobal(at), Qt::NoButton,
+    QMouseEvent move(QEvent::MouseMove, at, Main().ChartPane->Chart1->mapToGlobal(at), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(Main().Chart1, &move);
+    QApplication::sendEvent(Main().ChartPane->Chart1, &move);
 }
 
 void ChartReadoutTest::ReadAt(int x) {
     MoveMouse(x);
-    QVERIFY(Main().Timer1->isActive());
-    QTRY_VERIFY(!Main().Timer1->isActive());
+    QVERIFY(Main().ChartPane->Timer1->isActive());
+    QTRY_VERIFY(!Main().ChartPane->Timer1->isActive());
 }
 
 int ChartReadoutTest::PixelOf(double barPosition) {
-    return qRound(Main().Renderer1->bottomAxis()->coordToPixel(barPosition));
+    return qRound(Main().ChartPane->Renderer1->bottomAxis()->coordToPixel(barPosition));
 }
 
 void ChartReadoutTest::ReadoutAtMargins_data() {
@@ -114,7 +114,7 @@ void ChartReadoutTest::ReadoutAtMargins() {
     QFETCH(int, fromLeft);
     QFETCH(int, fromRight);
     QFETCH(bool, read);
-    ReadAt(fromLeft >= 0 ? fromLeft : Main().Chart1->width() - fromRight);
+    ReadAt(fromLeft >= 0 ? fromLeft : Main().ChartPane->Chart1->width() - fromRight);
     QCOMPARE(Text(19) != "x", read);
     QCOMPARE(Text(38) != "x", read);
 }
@@ -134,11 +134,11 @@ void ChartReadoutTest::BarUnderTheMouseIsTruncated() {
 }
 
 void ChartReadoutTest::RightOfTheLastBar() {
-    Main().ViewRSIClick();
+    Main().Graph.ViewRSIClick();
     ReadAt(PixelOf(259.5));
     const QString lastClose = Text(6);
     QCOMPARE(lastClose, QString(" 31.57"));
-    for (int n : kReadoutLabels) Main().Label(n)->setText("x");
+    for (int n : kReadoutLabels) Main().ChartPane->Label(n)->setText("x");
 
     ReadAt(PixelOf(261.5));
     for (int n : {10, 3, 4, 5, 6, 7, 11}) QCOMPARE(Text(n), QString("x"));
@@ -152,22 +152,22 @@ void ChartReadoutTest::RightOfTheLastBar() {
 void ChartReadoutTest::LatestPositionWithinOneTick() {
     MoveMouse(PixelOf(9.5));
     MoveMouse(PixelOf(10.5));
-    QTRY_VERIFY(!Main().Timer1->isActive());
+    QTRY_VERIFY(!Main().ChartPane->Timer1->isActive());
     QCOMPARE(Text(10), QString(" 16 Jan 25"));
 }
 
 void ChartReadoutTest::HiddenDetailPanelStartsNoTimer() {
-    Main().ViewDetailData1Click();
-    QVERIFY(!Main().Panel3->isVisible());
+    Main().Menu.ViewDetailData1Click();
+    QVERIFY(!Main().ChartPane->Panel3->isVisible());
     MoveMouse(PixelOf(9.5));
-    QVERIFY(!Main().Timer1->isActive());
-    Main().ViewDetailData1Click();
-    QVERIFY(Main().Panel3->isVisible());
+    QVERIFY(!Main().ChartPane->Timer1->isActive());
+    Main().Menu.ViewDetailData1Click();
+    QVERIFY(Main().ChartPane->Panel3->isVisible());
     for (int n : kReadoutLabels) QCOMPARE(Text(n), QString("x"));
 }
 
 void ChartReadoutTest::CrosshairToggleFollowsTheMouse() {
-    QCPLayer* layer = Main().Chart1->layer("crosshair");
+    QCPLayer* layer = Main().ChartPane->Chart1->layer("crosshair");
     QVERIFY(layer);
     auto lines = [&] {
         QList<QCPItemLine*> found;
@@ -178,9 +178,9 @@ void ChartReadoutTest::CrosshairToggleFollowsTheMouse() {
     QCOMPARE(lines().size(), 2);
     for (QCPItemLine* line : lines()) QVERIFY(!line->visible());
 
-    Main().SpeedButton5->click();
-    QVERIFY(Main().CrossCursor);
-    QVERIFY(Main().SpeedButton5->isChecked());
+    Main().Tools.SpeedButton5->click();
+    QVERIFY(Main().ChartPane->CrossCursor());
+    QVERIFY(Main().Tools.SpeedButton5->isChecked());
     MoveMouse(400, 300);
     for (QCPItemLine* line : lines()) QVERIFY(line->visible());
     QList<QPointF> ends;
@@ -191,9 +191,9 @@ void ChartReadoutTest::CrosshairToggleFollowsTheMouse() {
     QCOMPARE(ends[2].x(), 400.0);
     QCOMPARE(ends[3].x(), 400.0);
 
-    Main().SpeedButton5->click();
-    QVERIFY(!Main().CrossCursor);
-    QVERIFY(!Main().SpeedButton5->isChecked());
+    Main().Tools.SpeedButton5->click();
+    QVERIFY(!Main().ChartPane->CrossCursor());
+    QVERIFY(!Main().Tools.SpeedButton5->isChecked());
     for (QCPItemLine* line : lines()) QVERIFY(!line->visible());
 }
 
@@ -204,8 +204,8 @@ void ChartReadoutTest::IndicatorKeyRefillsTheReadoutAtOnce() {
     QCOMPARE(QStringList({Text(19), Text(20), Text(21)}),
              QStringList({"MACD Fast :", "MACD Slow :", "MACD Hist :"}));
     QTest::keyClick(&Main(), Qt::Key_F6);
-    QCOMPARE(Main().ComboBox1->currentIndex(), int(brevant::kRsiView));
-    QVERIFY(!Main().Timer1->isActive());
+    QCOMPARE(Main().Graph.ComboBox1->currentIndex(), int(brevant::kRsiView));
+    QVERIFY(!Main().ChartPane->Timer1->isActive());
     QCOMPARE(QStringList({Text(19), Text(20), Text(21)}),
              QStringList({"RSI  :", "None :", "None :"}));
     QCOMPARE(Text(11), QString::fromStdString(brevant::Rounded4Text(Main().Bars[9].RSI, '.')));
@@ -217,22 +217,22 @@ void ChartReadoutTest::IndicatorKeyRefillsTheReadoutAtOnce() {
 // month under the mouse, not of the day read before.
 void ChartReadoutTest::PeriodChangeReadsTheNewBarUnderTheMouse() {
     auto choosePeriod = [&](QAction* item) {
-        Main().SpeedButton6Click();
-        QMenu* popup = Main().PopupMenu1;
+        Main().Menu.SpeedButton6Click();
+        QMenu* popup = Main().Menu.PopupMenu1;
         QTRY_VERIFY(popup->isVisible());
         QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(item).center());
         QTRY_VERIFY(!popup->isVisible());
     };
-    const auto daily = qScopeGuard([&] { Main().DailyData1Click(); });
-    choosePeriod(Main().MonthlyData1);
-    Main().Chart1->replot();
+    const auto daily = qScopeGuard([&] { Main().Menu.DailyData1Click(); });
+    choosePeriod(Main().Menu.MonthlyData1);
+    Main().ChartPane->Chart1->replot();
     const int x = PixelOf(2.5); // the third month
-    choosePeriod(Main().DailyData1);
-    Main().Chart1->replot();
+    choosePeriod(Main().Menu.DailyData1);
+    Main().ChartPane->Chart1->replot();
     ReadAt(x);
     const QString day = Text(10);
 
-    choosePeriod(Main().MonthlyData1);
+    choosePeriod(Main().Menu.MonthlyData1);
     QVERIFY(Main().Bars.size() > 3 && Main().Bars.size() < 20);
     const brevant::TStockBar& month = Main().Bars[2];
     const brevant::LocaleSettings& locale = Main().ProgramLocale();
@@ -249,13 +249,14 @@ void ChartReadoutTest::WithoutAMousePositionTheReadoutShowsItsCaptions() {
     fresh.Prefill({SAMPLE_QUOTES});
     fresh.Start();
     TForm1& main = fresh.Main();
-    for (int n : kReadoutLabels) main.Label(n)->setText("x");
-    main.ViewRSIClick();
+    for (int n : kReadoutLabels) main.ChartPane->Label(n)->setText("x");
+    main.Graph.ViewRSIClick();
     const std::pair<int, const char*> designed[] = {
         {10, "Date"},   {3, "Open"},    {6, "Close"},          {7, "Volume"},
         {8, "MA 1"},    {38, "MA 1:"},  {43, "BB Upp"},        {40, "BB Upp:"},
         {11, "Tech 1"}, {13, "Tech 3"}, {19, "TA Indicator:"}, {21, "TA Indicator:"}};
-    for (const auto& [number, text] : designed) QCOMPARE(main.Label(number)->text(), text);
+    for (const auto& [number, text] : designed)
+        QCOMPARE(main.ChartPane->Label(number)->text(), text);
 }
 
 void ChartReadoutTest::EscapeOnlyTurnsTheCrosshairOff_data() {
@@ -273,8 +274,8 @@ void ChartReadoutTest::EscapeOnlyTurnsTheCrosshairOff() {
     QFETCH(bool, selection);
     QFETCH(bool, pressed);
     if (on) Main().SpeedButton5Click();
-    if (!selection) Main().ListBox1->clearSelection();
-    const int indicator = Main().ComboBox1->currentIndex();
+    if (!selection) Main().Lists.ListBox1->clearSelection();
+    const int indicator = Main().Graph.ComboBox1->currentIndex();
     if (pressed) {
         Main().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&Main()));
@@ -283,9 +284,9 @@ void ChartReadoutTest::EscapeOnlyTurnsTheCrosshairOff() {
     } else {
         Main().ApplicationEvents1ShortCut(Qt::Key_Escape);
     }
-    QVERIFY(!Main().CrossCursor);
-    QVERIFY(!Main().SpeedButton5->isChecked());
-    QCOMPARE(Main().ComboBox1->currentIndex(), indicator);
+    QVERIFY(!Main().ChartPane->CrossCursor());
+    QVERIFY(!Main().Tools.SpeedButton5->isChecked());
+    QCOMPARE(Main().Graph.ComboBox1->currentIndex(), indicator);
 }
 
 BREVANT_QTEST_MAIN(ChartReadoutTest)

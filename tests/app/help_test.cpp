@@ -39,8 +39,8 @@ void HelpTest::HelpRequestsOpenPagesBesideTheProgram() {
     QDir::setCurrent(QDir::tempPath());
     run.Start();
     const QString help = QString::fromStdString(run.Folder()) + "Brevhelp/";
-    run.Main().HelpFile1Click();
-    run.Main().SpeedButton4Click();
+    run.Main().Menu.HelpFile1Click();
+    run.Main().Menu.SpeedButton4Click();
     run.w().Form8->Button5Click();
     QDir::setCurrent(before);
     QCOMPARE(run.Ui.HelpPages,
@@ -54,7 +54,7 @@ void HelpTest::MissingHelpFolderMakesRequestsDoNothing() {
     AppRun run;
     run.Prefill({run.Write("q.txt", Quotes("ACM", "Acme Corp", 2))});
     run.Start();
-    run.Main().HelpFile1Click();
+    run.Main().Menu.HelpFile1Click();
     run.w().Form8->Button5Click();
     QVERIFY(run.Ui.HelpPages.isEmpty());
     QVERIFY(run.Ui.Messages.isEmpty());
@@ -91,11 +91,11 @@ void HelpTest::GuideOpensOnceAndAboutCloses() {
     // Opened from the menu while already open: brought to the front, not opened again.
     int nested = 0;
     QTimer::singleShot(50, [&] {
-        run.Main().FirstTimeInstallation1Click();
+        run.Main().Menu.FirstTimeInstallation1Click();
         nested = guide.isVisible() ? 1 : 0;
         guide.Button1Click();
     });
-    run.Main().FirstTimeInstallation1Click();
+    run.Main().Menu.FirstTimeInstallation1Click();
     QCOMPARE(nested, 1);
     QVERIFY(!guide.isVisible());
 
@@ -103,7 +103,7 @@ void HelpTest::GuideOpensOnceAndAboutCloses() {
         QVERIFY(run.w().Form6->isVisible());
         run.w().Form6->Button1->click();
     });
-    run.Main().About1Click();
+    run.Main().Menu.About1Click();
     QVERIFY(!run.w().Form6->isVisible());
 }
 
@@ -114,11 +114,11 @@ void HelpTest::GuideRingsTheUpdateButtonAndNasdaq() {
     run.Prefill({run.Write("q.txt", Quotes("ACM", "Acme Corp", 2))});
     run.Start();
     brevant::TForm1& main = run.Main();
-    const QPixmap bar = main.ToolButtonsPicture();
-    const QRect button = main.ToolButtonRect("Update Database");
+    const QPixmap bar = main.Tools.ToolButtonsPicture();
+    const QRect button = main.Tools.ToolButtonRect("Update Database");
     QVERIFY(QRect(QPoint(0, 0), bar.deviceIndependentSize().toSize()).contains(button));
-    QCOMPARE(main.ToolBar1->childAt(button.center()), main.SpeedButton2);
-    QVERIFY(main.ToolButtonRect("No such button").isNull());
+    QCOMPARE(main.Tools.ToolBar1->childAt(button.center()), main.Tools.SpeedButton2);
+    QVERIFY(main.Tools.ToolButtonRect("No such button").isNull());
 
     brevant::TForm8& update = *run.w().Form8;
     const QRect nasdaq = update.ExchangeCaptionRect("NASDAQ");
@@ -179,9 +179,9 @@ void HelpTest::HelpFromAModalDialogTakesInput() {
         dialog->reject();
     });
     if (filter)
-        run.Main().ScanNow1Click();
+        run.Main().Menu.ScanNow1Click();
     else
-        run.Main().UpdateData1Click();
+        run.Main().Menu.UpdateData1Click();
 
     QVERIFY(helpVisible);
     QCOMPARE(shown.fileName(), page);

@@ -74,7 +74,7 @@ void ImportTest::CancelDuringSecondOfThreeFiles() {
     brevant::TForm3& progress = *run.w().Form3;
     run.Ui.FilesToOpen = ThreeFiles(run);
     update.Button2Click();
-    run.Main().PageControl1->setCurrentWidget(run.Main().TabSheet2);
+    run.Main().Lists.PageControl1->setCurrentWidget(run.Main().Lists.TabSheet2);
 
     // "Cancel" is pressed as soon as the second file is being read; the
     // button's captions are watched while the import lets messages run.
@@ -99,9 +99,9 @@ void ImportTest::CancelDuringSecondOfThreeFiles() {
     QCOMPARE(progress.Button1->text(), QString("Complete"));
     QCOMPARE(progress.Label6->text(), QString("25")); // the second file, read to its end
     QVERIFY(run.Ui.Messages.size() == 1);             // the start-up greeting only
-    QCOMPARE(run.Main().PageControl1->currentWidget(), run.Main().TabSheet1);
-    QCOMPARE(Items(run.Main().ListBox1), QStringList({"Alpha , AAA", "Bravo , BBB"}));
-    QCOMPARE(run.Main().ListBox1->currentRow(), 0);
+    QCOMPARE(run.Main().Lists.PageControl1->currentWidget(), run.Main().Lists.TabSheet1);
+    QCOMPARE(Items(run.Main().Lists.ListBox1), QStringList({"Alpha , AAA", "Bravo , BBB"}));
+    QCOMPARE(run.Main().Lists.ListBox1->currentRow(), 0);
     QCOMPARE(run.Main().windowTitle(), QString(" Brevant Dira          Alpha , AAA"));
 
     // "Complete" brings back the update window.
@@ -129,7 +129,7 @@ void ImportTest::UnreadableThirdFileStopsAndReloadsTheStoredFiles() {
     QCOMPARE(run.Ui.Messages[1], "->ERROR: CANNOT OPEN FILE " + files[2]);
     QVERIFY(update.isVisible());
     QVERIFY(!run.w().Form3->isVisible());
-    QCOMPARE(Items(run.Main().ListBox1), QStringList({"Alpha , AAA", "Bravo , BBB"}));
+    QCOMPARE(Items(run.Main().Lists.ListBox1), QStringList({"Alpha , AAA", "Bravo , BBB"}));
     update.Button3Click();
 }
 
@@ -174,7 +174,7 @@ void ImportTest::FailedImportReloadsTheStoredFiles() {
         QVERIFY2(run.Ui.Messages[1].contains(c.inMessage), qPrintable(run.Ui.Messages[1]));
         QVERIFY2(update.isVisible(), c.name);
         QVERIFY2(!run.w().Form3->isVisible(), c.name);
-        QCOMPARE(Items(run.Main().ListBox1), c.listed);
+        QCOMPARE(Items(run.Main().Lists.ListBox1), c.listed);
         update.Button3Click();
     }
 }
@@ -286,7 +286,7 @@ void ImportTest::MixedLayoutsShowTheirLayoutAndSkippedLines() {
     QCOMPARE(progress.Label8->text(), QString("CSV (many symbols)"));
     QCOMPARE(progress.Label5->text(), QString("4"));
     QCOMPARE(run.Ui.Messages.size(), 1); // the start-up greeting only: no message box
-    QCOMPARE(Items(run.Main().ListBox1),
+    QCOMPARE(Items(run.Main().Lists.ListBox1),
              QStringList({"ACME , ACME", "Alpha , AAA", "ZEN.US , ZEN.US"}));
     progress.Button1Click();
     update.Button3Click();
@@ -353,7 +353,7 @@ void ImportTest::SplitListUnderACommaDecimalLocale() {
         dividend = Row(run.w().Form10->JvStringGrid1, 1);
         run.w().Form10->Button2Click();
     });
-    run.Main().UndoStockSplitDividend1Click();
+    run.Main().Menu.UndoStockSplitDividend1Click();
     QCOMPARE(split, QStringList({"20.01.2024", "ABC", "ABC HOLDINGS", "Split ( 2:1 )"}));
     QCOMPARE(dividend, QStringList({"03.01.2024", "ABC", "ABC HOLDINGS", "Dividend ( 0,25 )"}));
 }
@@ -383,7 +383,7 @@ void ImportTest::DecimalSeparatorOutsideLatin1() {
     QCOMPARE(run.w().Form3->Button1->text(), QString("Complete"));
     run.w().Form3->Button1Click();
     run.w().Form8->Button3Click();
-    QCOMPARE(Items(run.Main().ListBox1), QStringList({"ABC HOLDINGS , ABC"}));
+    QCOMPARE(Items(run.Main().Lists.ListBox1), QStringList({"ABC HOLDINGS , ABC"}));
     QCOMPARE(run.Main().Bars.size(), std::size_t(1));
     const brevant::TStockBar& bar = run.Main().Bars.front();
     QCOMPARE(QList<double>({bar.Open, bar.High, bar.Low, bar.Close}),
@@ -457,7 +457,7 @@ void ImportTest::SplitEntryWindowShowsEveryControlWhole() {
         }
         entry.Button3Click();
     });
-    run.Main().ManageStockSplitDivident1Click();
+    run.Main().Menu.ManageStockSplitDivident1Click();
     QVERIFY(!entry.isVisible());
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(" | ")));
     // Still a window of the size the user cannot change, with no close box.

@@ -73,17 +73,17 @@ void NavigationTest::initTestCase() {
         "q.txt", Quotes("ACM", "Acme Corp", 3) + Quotes("ACR", "acre Holdings", 4) +
                      Quotes("BLT", "Bolt Motors", 5) + Quotes("ZAC", "Zacme Ltd", 6))});
     run_->Start();
-    QCOMPARE(Main().ListBox1->count(), 4);
+    QCOMPARE(Main().Lists.ListBox1->count(), 4);
 }
 
 // Every case starts on "All Stock" with Bolt Motors selected and shown.
 void NavigationTest::init() {
     Main().LoadStockList();
-    Main().PageControl1->setCurrentWidget(Main().TabSheet1);
-    Main().ListBox1->setCurrentRow(2);
+    Main().Lists.PageControl1->setCurrentWidget(Main().Lists.TabSheet1);
+    Main().Lists.ListBox1->setCurrentRow(2);
     Main().LoadDataForName(kBolt, true);
     Main().setWindowTitle(Caption(kBolt));
-    Main().Edit3->clear();
+    Main().Lists.Edit3->clear();
 }
 
 void NavigationTest::Search_data() {
@@ -128,16 +128,16 @@ void NavigationTest::Search() {
     QFETCH(QString, found);
     QFETCH(int, bars);
 
-    Main().ListBox2->addItems(filterItems);
-    if (emptyAllStock) Main().ListBox1->clear();
-    if (filterPage) Main().PageControl1->setCurrentWidget(Main().TabSheet2);
-    Main().Edit3->setText(text);
-    Main().Edit3KeyUp(key);
+    Main().Lists.ListBox2->addItems(filterItems);
+    if (emptyAllStock) Main().Lists.ListBox1->clear();
+    if (filterPage) Main().Lists.PageControl1->setCurrentWidget(Main().Lists.TabSheet2);
+    Main().Lists.Edit3->setText(text);
+    Main().Lists.Edit3KeyUp(key);
 
     QCOMPARE(Main().windowTitle(), Caption(found));
     QCOMPARE(int(Main().Bars.size()), bars);
     const bool inResults = filterItems.contains(found) && found != kBolt;
-    const QListWidget* list = inResults ? Main().ListBox2 : Main().ListBox1;
+    const QListWidget* list = inResults ? Main().Lists.ListBox2 : Main().Lists.ListBox1;
     if (!emptyAllStock || inResults) {
         QVERIFY(list->currentItem());
         QCOMPARE(list->currentItem()->text(), found);
@@ -145,24 +145,24 @@ void NavigationTest::Search() {
 }
 
 void NavigationTest::UpcaseSChangesOnlyAsciiLetters() {
-    QCOMPARE(TForm1::UpcaseS(QString::fromLatin1("abz AZ 09 \xe9t\xe9-x")),
+    QCOMPARE(brevant::UpcaseS(QString::fromLatin1("abz AZ 09 \xe9t\xe9-x")),
              QString::fromLatin1("ABZ AZ 09 \xe9T\xe9-X"));
 }
 
 void NavigationTest::UserSelectionLoadsProgramSelectionDoesNot() {
-    Main().ListBox1->setCurrentRow(3); // the program's choice: nothing loads
+    Main().Lists.ListBox1->setCurrentRow(3); // the program's choice: nothing loads
     QCOMPARE(Main().windowTitle(), Caption(kBolt));
 
-    Main().ListBox1->setCurrentRow(2);
-    Main().ListBox1->setFocus();
-    QTest::keyClick(Main().ListBox1, Qt::Key_Down);
+    Main().Lists.ListBox1->setCurrentRow(2);
+    Main().Lists.ListBox1->setFocus();
+    QTest::keyClick(Main().Lists.ListBox1, Qt::Key_Down);
     QCOMPARE(Main().windowTitle(), Caption("Zacme Ltd , ZAC"));
     QCOMPARE(int(Main().Bars.size()), 6);
 
-    const QRect first = Main().ListBox1->visualItemRect(Main().ListBox1->item(0));
-    QTest::mouseClick(Main().ListBox1->viewport(), Qt::LeftButton, {}, first.center());
+    const QRect first = Main().Lists.ListBox1->visualItemRect(Main().Lists.ListBox1->item(0));
+    QTest::mouseClick(Main().Lists.ListBox1->viewport(), Qt::LeftButton, {}, first.center());
     QCOMPARE(Main().windowTitle(), Caption("Acme Corp , ACM"));
-    QCOMPARE(Main().Label(22)->text(), QString("Acme Corp , ACM"));
+    QCOMPARE(Main().ChartPane->Label(22)->text(), QString("Acme Corp , ACM"));
     QCOMPARE(int(Main().Bars.size()), 3);
 }
 
@@ -183,72 +183,72 @@ void NavigationTest::MouseDragAcrossTheListLoadsTheStock() {
     QFETCH(QString, shown);
     QFETCH(int, bars);
     Main().Bars.clear(); // what is shown afterwards was loaded by the drag
-    QWidget* viewport = Main().ListBox1->viewport();
+    QWidget* viewport = Main().Lists.ListBox1->viewport();
     auto at = [&](int row) {
-        return Main().ListBox1->visualItemRect(Main().ListBox1->item(row)).center();
+        return Main().Lists.ListBox1->visualItemRect(Main().Lists.ListBox1->item(row)).center();
     };
     QTest::mousePress(viewport, Qt::LeftButton, {}, at(rows.first()));
     for (int row : rows.mid(1)) QTest::mouseMove(viewport, at(row));
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(rows.last()));
 
-    QCOMPARE(Main().ListBox1->currentItem()->text(), shown);
-    QVERIFY(Main().ListBox1->currentItem()->isSelected());
+    QCOMPARE(Main().Lists.ListBox1->currentItem()->text(), shown);
+    QVERIFY(Main().Lists.ListBox1->currentItem()->isSelected());
     QCOMPARE(Main().windowTitle(), Caption(shown));
-    QCOMPARE(Main().Label(22)->text(), shown);
+    QCOMPARE(Main().ChartPane->Label(22)->text(), shown);
     QCOMPARE(int(Main().Bars.size()), bars);
 }
 
 // The search box's key release searches once, so the stock found is read
 // once: as much as one search asked for directly reads.
 void NavigationTest::KeyReleaseInTheSearchBoxSearchesOnce() {
-    Main().Edit3->setText("z");
+    Main().Lists.Edit3->setText("z");
     qlonglong before = IndexReads(Main());
-    Main().Button2Click();
+    Main().Lists.Button2Click();
     const qlonglong oneSearch = IndexReads(Main()) - before;
     QCOMPARE(Main().windowTitle(), Caption("Zacme Ltd , ZAC"));
     QVERIFY(oneSearch > 0);
 
     init();
-    Main().Edit3->setFocus();
+    Main().Lists.Edit3->setFocus();
     before = IndexReads(Main());
-    QTest::keyClick(Main().Edit3, Qt::Key_Z);
-    QCOMPARE(Main().Edit3->text(), QString("z"));
+    QTest::keyClick(Main().Lists.Edit3, Qt::Key_Z);
+    QCOMPARE(Main().Lists.Edit3->text(), QString("z"));
     QCOMPARE(Main().windowTitle(), Caption("Zacme Ltd , ZAC"));
     QCOMPARE(IndexReads(Main()) - before, oneSearch);
 }
 
 void NavigationTest::ViewChangeWithoutSelectionChangesNothing() {
-    Main().ListBox1->setCurrentRow(-1);
+    Main().Lists.ListBox1->setCurrentRow(-1);
     Main().Bars.clear();
-    Main().ComboBox3->setCurrentIndex(0);
-    emit Main().ComboBox3->activated(0);
+    Main().Graph.ComboBox3->setCurrentIndex(0);
+    emit Main().Graph.ComboBox3->activated(0);
     QCOMPARE(Main().windowTitle(), Caption(kBolt));
     QVERIFY(Main().Bars.empty());
-    QCOMPARE(Main().ComboBox3->currentText(), QString("1 Month"));
-    Main().ComboBox3->setCurrentIndex(1);
+    QCOMPARE(Main().Graph.ComboBox3->currentText(), QString("1 Month"));
+    Main().Graph.ComboBox3->setCurrentIndex(1);
 }
 
 void NavigationTest::DetailPanelToggledTwice() {
-    const QRect before = Main().PageControl1->geometry();
-    QVERIFY(Main().Panel3->isVisible());
-    QVERIFY(Main().ViewDetailData1->isChecked());
+    const QRect before = Main().Lists.PageControl1->geometry();
+    QVERIFY(Main().ChartPane->Panel3->isVisible());
+    QVERIFY(Main().Menu.ViewDetailData1->isChecked());
 
-    Main().ViewDetailData1->trigger();
-    QVERIFY(!Main().Panel3->isVisible());
-    QVERIFY(!Main().ViewDetailData1->isChecked());
-    QCOMPARE(Main().PageControl1->geometry(), before.adjusted(0, -172, 0, 0));
+    Main().Menu.ViewDetailData1->trigger();
+    QVERIFY(!Main().ChartPane->Panel3->isVisible());
+    QVERIFY(!Main().Menu.ViewDetailData1->isChecked());
+    QCOMPARE(Main().Lists.PageControl1->geometry(), before.adjusted(0, -172, 0, 0));
 
-    Main().ViewDetailData1->trigger();
-    QVERIFY(Main().Panel3->isVisible());
-    QVERIFY(Main().ViewDetailData1->isChecked());
-    QCOMPARE(Main().PageControl1->geometry(), before);
+    Main().Menu.ViewDetailData1->trigger();
+    QVERIFY(Main().ChartPane->Panel3->isVisible());
+    QVERIFY(Main().Menu.ViewDetailData1->isChecked());
+    QCOMPARE(Main().Lists.PageControl1->geometry(), before);
 }
 
 void NavigationTest::LongListTextShowsAsHint() {
-    Main().ListBox1->addItem("A stock whose full name is far wider than the list , LONG");
-    QListWidgetItem* item = Main().ListBox1->item(Main().ListBox1->count() - 1);
-    const QPoint at = Main().ListBox1->visualItemRect(item).center();
-    QWidget* viewport = Main().ListBox1->viewport();
+    Main().Lists.ListBox1->addItem("A stock whose full name is far wider than the list , LONG");
+    QListWidgetItem* item = Main().Lists.ListBox1->item(Main().Lists.ListBox1->count() - 1);
+    const QPoint at = Main().Lists.ListBox1->visualItemRect(item).center();
+    QWidget* viewport = Main().Lists.ListBox1->viewport();
     QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, {}, {});
     QApplication::sendEvent(viewport, &move);
     QTRY_VERIFY(QToolTip::isVisible());
@@ -258,22 +258,22 @@ void NavigationTest::LongListTextShowsAsHint() {
 
 void NavigationTest::ReadoutOnlyWhilePanelShows() {
     Main().CheckIndicator(); // Bolt Motors' five bars on the chart
-    QCustomPlot* chart = Main().Chart1;
+    QCustomPlot* chart = Main().ChartPane->Chart1;
     const QPoint middle(chart->width() / 2, chart->height() / 2);
     auto moveMouse = [&] {
         QMouseEvent move(QEvent::MouseMove, middle, chart->mapToGlobal(middle), Qt::NoButton, {},
                          {});
         QApplication::sendEvent(chart, &move);
     };
-    Main().Label(10)->setText("Date");
-    Main().ViewDetailData1->trigger(); // hidden
+    Main().ChartPane->Label(10)->setText("Date");
+    Main().Menu.ViewDetailData1->trigger(); // hidden
     moveMouse();
     QTest::qWait(150);
-    QCOMPARE(Main().Label(10)->text(), QString("Date"));
-    Main().ViewDetailData1->trigger(); // shown again
+    QCOMPARE(Main().ChartPane->Label(10)->text(), QString("Date"));
+    Main().Menu.ViewDetailData1->trigger(); // shown again
     moveMouse();
-    QTRY_VERIFY(Main().Label(10)->text() != "Date");
-    QVERIFY(Main().Label(10)->text().contains("Jan 24"));
+    QTRY_VERIFY(Main().ChartPane->Label(10)->text() != "Date");
+    QVERIFY(Main().ChartPane->Label(10)->text().contains("Jan 24"));
 }
 
 void NavigationTest::FunctionKeysSetTheView_data() {
@@ -300,14 +300,15 @@ void NavigationTest::FunctionKeysSetTheView() {
     QVERIFY(item);
     QCOMPARE(item->text(), caption);
     item->trigger();
-    const QComboBox* combos[] = {nullptr, Main().ComboBox1, Main().ComboBox2, Main().ComboBox3};
+    const QComboBox* combos[] = {nullptr, Main().Graph.ComboBox1, Main().Graph.ComboBox2,
+                                 Main().Graph.ComboBox3};
     QCOMPARE(combos[combo]->currentIndex(), index);
     QVERIFY(item->isChecked());
     // The chart commands work on the bars held: nothing is read again.
     QCOMPARE(Main().windowTitle(), Caption(kBolt));
-    Main().ComboBox1->setCurrentIndex(2);
-    Main().ComboBox2->setCurrentIndex(1);
-    Main().ComboBox3->setCurrentIndex(1);
+    Main().Graph.ComboBox1->setCurrentIndex(2);
+    Main().Graph.ComboBox2->setCurrentIndex(1);
+    Main().Graph.ComboBox3->setCurrentIndex(1);
 }
 
 BREVANT_QTEST_MAIN(NavigationTest)

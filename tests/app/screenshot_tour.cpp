@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
         w.Form11->Button1Click();
         return true;
     });
-    tour.Add(500, once([&] { w.Form1->UpdateData1Click(); }));
+    tour.Add(500, once([&] { w.Form1->Menu.UpdateData1Click(); }));
     tour.Add(700, once([&] {
                  w.Form8->Button2Click();
                  tour.Save(w.Form8, "update-window.png");
@@ -130,16 +130,16 @@ int main(int argc, char* argv[]) {
                  w.Form13->CheckBox1->setChecked(true);
                  w.Form13->CheckBox2->setChecked(true);
                  w.Form13->CheckBox4->setChecked(true);
-                 w.Form1->OverlayIndicator1Click();
+                 w.Form1->Menu.OverlayIndicator1Click();
              }));
     tour.Add(500, once([&] {
                  tour.Save(w.Form13, "overlay-dialog.png");
                  w.Form13->Button1Click();
              }));
     tour.Add(300, once([&] {
-                 w.Form1->ViewAllDataClick();
+                 w.Form1->Graph.ViewAllDataClick();
                  w.Form1->SpeedButton5Click();
-                 QWidget* chart = w.Form1->Chart1;
+                 QWidget* chart = w.Form1->ChartPane->Chart1;
                  const QPoint at(chart->width() * 2 / 3, chart->height() / 2);
                  QMouseEvent move(QEvent::MouseMove, at, chart->mapToGlobal(at), Qt::NoButton,
                                   Qt::NoButton, Qt::NoModifier);
@@ -148,18 +148,18 @@ int main(int argc, char* argv[]) {
     tour.Add(600, once([&] { tour.Save(w.Form1, "main-window-crosshair.png"); }));
     tour.Add(300, once([&] {
                  w.Form1->SpeedButton5Click();
-                 w.Form1->ViewRSIClick();
-                 w.Form1->ViewBarClick();
-                 w.Form1->Month1Click();
+                 w.Form1->Graph.ViewRSIClick();
+                 w.Form1->Graph.ViewBarClick();
+                 w.Form1->Graph.Month1Click();
              }));
     tour.Add(600, once([&] { tour.Save(w.Form1, "main-window-rsi-bars-1-month.png"); }));
     tour.Add(300, once([&] {
-                 w.Form1->ViewOBVClick();
-                 w.Form1->ViewLineClick();
-                 w.Form1->View1YearClick();
+                 w.Form1->Graph.ViewOBVClick();
+                 w.Form1->Graph.ViewLineClick();
+                 w.Form1->Graph.View1YearClick();
              }));
     tour.Add(600, once([&] { tour.Save(w.Form1, "main-window-obv-line-1-year.png"); }));
-    tour.Add(300, once([&] { w.Form1->Print1Click(); }));
+    tour.Add(300, once([&] { w.Form1->Menu.Print1Click(); }));
     tour.Add(1500, [&] {
         auto* preview = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!preview) return false;
@@ -168,17 +168,17 @@ int main(int argc, char* argv[]) {
         preview->reject();
         return true;
     });
-    tour.Add(300, once([&] { w.Form1->SetIndicatorValue1Click(); }));
+    tour.Add(300, once([&] { w.Form1->Menu.SetIndicatorValue1Click(); }));
     tour.Add(500, once([&] {
                  tour.Save(w.Form12, "indicator-setting.png");
                  w.Form12->Button3Click();
              }));
-    tour.Add(300, once([&] { w.Form1->UndoStockSplitDividend1Click(); }));
+    tour.Add(300, once([&] { w.Form1->Menu.UndoStockSplitDividend1Click(); }));
     tour.Add(500, once([&] {
                  tour.Save(w.Form10, "split-list.png");
                  w.Form10->Button2Click();
              }));
-    tour.Add(300, once([&] { w.Form1->About1Click(); }));
+    tour.Add(300, once([&] { w.Form1->Menu.About1Click(); }));
     tour.Add(500, once([&] {
                  tour.Save(w.Form6, "about-box.png");
                  w.Form6->Button1Click();
@@ -191,12 +191,12 @@ int main(int argc, char* argv[]) {
                  w.HelpWindow->close();
              }));
     tour.Add(300, once([&] {
-                 w.Form1->Edit3->setText("gi");
-                 w.Form1->Button2Click();
-                 w.Form1->ViewDetailData1Click();
+                 w.Form1->Lists.Edit3->setText("gi");
+                 w.Form1->Lists.Button2Click();
+                 w.Form1->Menu.ViewDetailData1Click();
              }));
     tour.Add(600, once([&] { tour.Save(w.Form1, "main-window-search-no-detail.png"); }));
-    tour.Add(300, once([&] { w.Form1->Exit2Click(); }));
+    tour.Add(300, once([&] { w.Form1->Menu.Exit2Click(); }));
     tour.Start();
     const int rc = brevant::TApplication::exec();
     for (const QString& m : ui.Messages) std::printf("message: %s\n", qPrintable(m));

@@ -42,7 +42,7 @@ void StartupTest::FirstRunInEmptyFolder() {
     QVERIFY(run.Ui.Messages[0].endsWith("choose \r\nUpdate Database. Thank you."));
     QVERIFY(run.Main().windowState() & Qt::WindowMaximized);
     QVERIFY(!run.w().Form4->isVisible());
-    QCOMPARE(run.Main().ListBox1->count(), 0);
+    QCOMPARE(run.Main().Lists.ListBox1->count(), 0);
     QCOMPARE(run.Main().windowTitle(), QString(TForm1::kCaption));
     // The guide opens once, about 150 ms after the window came up, and not again.
     QTRY_COMPARE(run.GuideOpenings, 1);
@@ -57,9 +57,9 @@ void StartupTest::SecondRunAfterImport() {
         {run.Write("q.txt", Quotes("BRV", "Bravo Corp", 5) + Quotes("ZZA", "alpha Mills", 3))});
     run.Start();
     QVERIFY(run.Ui.Messages.isEmpty());
-    QCOMPARE(run.Main().ListBox1->count(), 2);
-    QCOMPARE(run.Main().ListBox1->currentRow(), 0);
-    QCOMPARE(run.Main().ListBox1->currentItem()->text(), QString("alpha Mills , ZZA"));
+    QCOMPARE(run.Main().Lists.ListBox1->count(), 2);
+    QCOMPARE(run.Main().Lists.ListBox1->currentRow(), 0);
+    QCOMPARE(run.Main().Lists.ListBox1->currentItem()->text(), QString("alpha Mills , ZZA"));
     QCOMPARE(run.Main().windowTitle(), QString(" Brevant Dira          alpha Mills , ZZA"));
     QCOMPARE(run.Main().Bars.size(), std::size_t(3));
     QTest::qWait(300);
@@ -142,7 +142,7 @@ void StartupTest::MinimizeTakesEveryWindow() {
     QVERIFY(!run.w().HelpWindow->isVisible());
     run.Main().setWindowState(Qt::WindowMaximized);
     QVERIFY(run.w().HelpWindow->isVisible());
-    QCOMPARE(run.Main().ListBox1->currentItem()->text(), QString("Acme Corp , ACM"));
+    QCOMPARE(run.Main().Lists.ListBox1->currentItem()->text(), QString("Acme Corp , ACM"));
 }
 
 void StartupTest::CloseAndExitDisconnect_data() {
@@ -158,7 +158,7 @@ void StartupTest::CloseAndExitDisconnect() {
     QTRY_COMPARE(run.GuideOpenings, 1);
     QVERIFY(run.Main().Store().DB1.Connected());
     if (viaExit)
-        run.Main().Exit2Click();
+        run.Main().Menu.Exit2Click();
     else
         run.Main().close();
     QVERIFY(!run.Main().Store().DB1.Connected());

@@ -99,5 +99,43 @@ chart ABC --png a.png --size 49x100 => chart: --size needs WxH between 50 and 10
 chart ABC --png a.png --size 100x10001 => chart: --size needs WxH between 50 and 10000 pixels, not 100x10001
 chart ABC --png a.png --size 100,100 => chart: --size needs WxH between 50 and 10000 pixels, not 100,100
 TABLE
+
+# The tool's own options before the command's name, read by the same reader
+# as the commands' options: the usage, then one message line; status 2.
+while IFS= read -r row; do
+  args="${row%% => *}"
+  expected="brevant-cli: ${row#* => }"
+  eval "set -- $args"
+  rc=0
+  "$cli" "$@" >"$dir/out" 2>"$dir/err" || rc=$?
+  if [ "$rc" != 2 ] || [ -s "$dir/out" ] || [ "$(tail -n 1 "$dir/err")" != "$expected" ] ||
+     ! head -n 1 "$dir/err" | grep -q '^usage: brevant-cli '; then
+    echo "FAIL: $args"
+    echo "  expected: $expected"
+    echo "  got (rc $rc): $(tail -n 1 "$dir/err")"
+    failures=$((failures + 1))
+  fi
+done <<'GLOBAL'
+--db => --db needs a value
+--user => --user needs a value
+--password-file => --password-file needs a value
+--db "$db" --user => --user needs a value
+--frob list => unknown option --frob
+--frob => unknown option --frob
+- list => unknown option -
+--db=x list => unknown option --db=x
+GLOBAL
+
+# --help (or -h) answers at once, whatever follows it: the usage, status 0.
+for args in "--help" "-h" "--help --frob" "--db x --help list"; do
+  eval "set -- $args"
+  rc=0
+  "$cli" "$@" >"$dir/out" 2>"$dir/err" || rc=$?
+  if [ "$rc" != 0 ] || [ -s "$dir/out" ] || ! head -n 1 "$dir/err" | grep -q '^usage: brevant-cli '; then
+    echo "FAIL: $args (rc $rc)"
+    failures=$((failures + 1))
+  fi
+done
+[ ! -e "$db" ] || { echo "FAIL: an option line created the database"; exit 1; }
 [ "$failures" = 0 ] || exit 1
 echo "cli usage: ok"

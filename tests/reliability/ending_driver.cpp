@@ -51,9 +51,9 @@ AnsweringUi answers;
 void Lead(const std::string& scenario, const TAppWindows& w) {
     TForm1* main = w.Form1;
     if (scenario == "filter") {
-        QTimer::singleShot(0, main, [main] { main->ScanNow1Click(); });
+        QTimer::singleShot(0, main, [main] { main->Menu.ScanNow1Click(); });
     } else if (scenario == "import") {
-        QTimer::singleShot(0, main, [main] { main->UpdateData1Click(); });
+        QTimer::singleShot(0, main, [main] { main->Menu.UpdateData1Click(); });
         QTimer::singleShot(50, w.Form8, [form8 = w.Form8] {
             form8->Button2Click();
             form8->Buttom1Click();

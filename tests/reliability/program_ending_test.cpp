@@ -80,7 +80,7 @@ void ProgramEndingTest::ImportStopsAfterItsFileThenTheLoopsReturn() {
     run.Ui.FilesToOpen = {QString::fromStdString(run.Write("a.txt", ManyStocks("A", 40, 1500))),
                           QString::fromStdString(run.Write("b.txt", ManyStocks("B", 40, 1500)))};
     const TAppWindows& w = run.w();
-    QTimer::singleShot(0, w.Form1, [&] { run.Main().UpdateData1Click(); });
+    QTimer::singleShot(0, w.Form1, [&] { run.Main().Menu.UpdateData1Click(); });
     QTimer::singleShot(20, w.Form8, [&] {
         w.Form8->Button2Click();
         w.Form8->Buttom1Click();
@@ -98,7 +98,7 @@ void ProgramEndingTest::ImportStopsAfterItsFileThenTheLoopsReturn() {
     // The first file whole, the second never begun; the list was reloaded.
     QCOMPARE(w.Form3->Label5->text(), QString("1"));
     QCOMPARE(StockCount(run), 41);
-    QCOMPARE(run.Main().ListBox1->count(), 41);
+    QCOMPARE(run.Main().Lists.ListBox1->count(), 41);
 }
 
 void ProgramEndingTest::ScanStopsAfterItsStockThenTheLoopsReturn() {
@@ -107,8 +107,8 @@ void ProgramEndingTest::ScanStopsAfterItsStockThenTheLoopsReturn() {
     run.Start();
     const TAppWindows& w = run.w();
     w.Form2->ClearAllFilter();
-    w.Form2->CheckBox4->setChecked(true);
-    QTimer::singleShot(0, w.Form1, [&] { run.Main().ScanNow1Click(); });
+    w.Form2->Basic.CheckBox4->setChecked(true);
+    QTimer::singleShot(0, w.Form1, [&] { run.Main().Menu.ScanNow1Click(); });
     QTimer::singleShot(20, w.Form2, [&] { w.Form2->Button1Click(); });
     // Asked while the run reads the prices: from memory the screening itself
     // is over in moments. The run then ends after one stock.
@@ -128,7 +128,7 @@ void ProgramEndingTest::ModalDialogLoopReturns() {
     const TAppWindows& w = run.w();
     bool returned = false;
     QTimer::singleShot(0, w.Form1, [&] {
-        run.Main().ScanNow1Click();
+        run.Main().Menu.ScanNow1Click();
         returned = true;
     });
     When(
@@ -144,7 +144,7 @@ void ProgramEndingTest::CloseDuringAnImportWaitsForTheFile() {
     run.Ui.FilesToOpen = {QString::fromStdString(run.Write("a.txt", ManyStocks("A", 40, 1500))),
                           QString::fromStdString(run.Write("b.txt", ManyStocks("B", 40, 1500)))};
     const TAppWindows& w = run.w();
-    QTimer::singleShot(0, w.Form1, [&] { run.Main().UpdateData1Click(); });
+    QTimer::singleShot(0, w.Form1, [&] { run.Main().Menu.UpdateData1Click(); });
     QTimer::singleShot(20, w.Form8, [&] {
         w.Form8->Button2Click();
         w.Form8->Buttom1Click();

@@ -86,9 +86,10 @@ void FilterWindowTest::OpensOnBasicWithEveryPage() {
     Form2().show();
     QCOMPARE(Form2().windowTitle(), QString("Filter Database"));
     QCOMPARE(Form2().size(), QSize(546, 421));
+    // The specified pages, then the formula page of our own.
     QCOMPARE(TabTitles(Form2().PageControl2),
              QStringList({"Technical Analysis 1", "Technical Analysis 2", "Pattern Analysis",
-                          "Custom Filter"}));
+                          "Custom Filter", "Formula"}));
     QCOMPARE(TabTitles(Form2().PageControl1),
              QStringList({"Basic", "Crossover", "Price 1", "Price 2", "Volume", "William %R", "MFI",
                           "MACD 1", "MACD 2", "RSI", "CCI"}));
@@ -134,9 +135,10 @@ void FilterWindowTest::BasicFieldsStartWithTheirDefaults() {
     QFETCH(int, max);
     QFETCH(int, step);
     QFETCH(int, value);
-    const TSpinEdit* spins[] = {Form2().SpinEdit1, Form2().SpinEdit2, Form2().SpinEdit3,
-                                Form2().SpinEdit4, Form2().SpinEdit5, Form2().SpinEdit6,
-                                Form2().SpinEdit7};
+    const TSpinEdit* spins[] = {Form2().Basic.SpinEdit1, Form2().Basic.SpinEdit2,
+                                Form2().Basic.SpinEdit3, Form2().Basic.SpinEdit4,
+                                Form2().Basic.SpinEdit5, Form2().Basic.SpinEdit6,
+                                Form2().Basic.SpinEdit7};
     const TSpinEdit* s = spins[spin - 1];
     QCOMPARE(s->minimum(), min);
     QCOMPARE(s->maximum(), max);
@@ -145,18 +147,18 @@ void FilterWindowTest::BasicFieldsStartWithTheirDefaults() {
 
     // Shared by every row: nothing ticked, "Above", and daily bars only.
     QVERIFY(Form2().FilterSelected());
-    QCOMPARE(Form2().ComboBox10->currentText(), QString("Above"));
-    QCOMPARE(Form2().ComboBox10->count(), 2);
-    for (const QComboBox* period :
-         {Form2().ComboBox11, Form2().ComboBox12, Form2().ComboBox13, Form2().ComboBox15}) {
+    QCOMPARE(Form2().Basic.ComboBox10->currentText(), QString("Above"));
+    QCOMPARE(Form2().Basic.ComboBox10->count(), 2);
+    for (const QComboBox* period : {Form2().Basic.ComboBox11, Form2().Basic.ComboBox12,
+                                    Form2().Basic.ComboBox13, Form2().Basic.ComboBox15}) {
         QVERIFY(!period->isEnabled());
         QCOMPARE(period->currentText(), QString("Daily"));
         QCOMPARE(period->count(), 3);
     }
-    QCOMPARE(Form2().CheckBox1->text(), QString("Moving Average Cross Filter"));
-    QCOMPARE(Form2().CheckBox2->text(), QString("MACD Buy Signal Filter"));
-    QCOMPARE(Form2().CheckBox3->text(), QString("RSI Filter"));
-    QCOMPARE(Form2().CheckBox4->text(), QString("Volume Filter"));
+    QCOMPARE(Form2().Basic.CheckBox1->text(), QString("Moving Average Cross Filter"));
+    QCOMPARE(Form2().Basic.CheckBox2->text(), QString("MACD Buy Signal Filter"));
+    QCOMPARE(Form2().Basic.CheckBox3->text(), QString("RSI Filter"));
+    QCOMPARE(Form2().Basic.CheckBox4->text(), QString("Volume Filter"));
 }
 
 void FilterWindowTest::CatalogueShowsItsFiltersDisabled_data() {
@@ -240,17 +242,17 @@ void FilterWindowTest::CatalogueShowsItsFiltersDisabled() {
 
 void FilterWindowTest::CaptionsShowTheStoredPeriodsOnEveryShowing() {
     Form2().show();
-    QCOMPARE(Form2().MacdGroup->title(), QString(" MACD Buy Signal Filter (12,26,9) "));
+    QCOMPARE(Form2().Basic.MacdGroup->title(), QString(" MACD Buy Signal Filter (12,26,9) "));
     Form2().hide();
 
     brevant::TIndicatorParams& p = run_->Main().Params;
     p.MACD1 = 5, p.MACD2 = 35, p.MACD3 = 7, p.RSI = 11, p.WR = 13, p.MFI = 15, p.CCI = 17;
     p.ADX = 19, p.FSTOC1 = 21, p.FSTOC2 = 4, p.SSTOC1 = 23, p.SSTOC2 = 6;
     Form2().show();
-    QCOMPARE(Form2().MacdGroup->title(), QString(" MACD Buy Signal Filter (5,35,7) "));
-    QCOMPARE(Form2().RsiGroup->title(), QString(" RSI Filter (11) "));
-    QCOMPARE(Form2().MovingAverageGroup->title(), QString(" Moving Average Filter "));
-    QCOMPARE(Form2().VolumeGroup->title(), QString(" Volume Filter "));
+    QCOMPARE(Form2().Basic.MacdGroup->title(), QString(" MACD Buy Signal Filter (5,35,7) "));
+    QCOMPARE(Form2().Basic.RsiGroup->title(), QString(" RSI Filter (11) "));
+    QCOMPARE(Form2().Basic.MovingAverageGroup->title(), QString(" Moving Average Filter "));
+    QCOMPARE(Form2().Basic.VolumeGroup->title(), QString(" Volume Filter "));
     const std::pair<const char*, const char*> captions[] = {
         {"William %R", " Williams % R Filter (13) "},
         {"MFI", " Money Flow Index (MFI) Filter (15) "},
@@ -270,8 +272,8 @@ void FilterWindowTest::CaptionsShowTheStoredPeriodsOnEveryShowing() {
 }
 
 void FilterWindowTest::CheckAllTicksExactlyTheFourFilters() {
-    const QList<QCheckBox*> four = {Form2().CheckBox1, Form2().CheckBox2, Form2().CheckBox3,
-                                    Form2().CheckBox4};
+    const QList<QCheckBox*> four = {Form2().Basic.CheckBox1, Form2().Basic.CheckBox2,
+                                    Form2().Basic.CheckBox3, Form2().Basic.CheckBox4};
     Form2().Button4->click();
     for (const QCheckBox* box : Form2().findChildren<QCheckBox*>())
         QCOMPARE(box->isChecked(), four.contains(box));
@@ -306,9 +308,9 @@ void FilterWindowTest::FieldsCropOnLeaving() {
     QFETCH(int, spin);
     QFETCH(QString, typed);
     QFETCH(int, value);
-    TSpinEdit* spins[] = {Form2().SpinEdit1, Form2().SpinEdit2, Form2().SpinEdit3,
-                          Form2().SpinEdit4, Form2().SpinEdit5, Form2().SpinEdit6,
-                          Form2().SpinEdit7};
+    TSpinEdit* spins[] = {Form2().Basic.SpinEdit1, Form2().Basic.SpinEdit2, Form2().Basic.SpinEdit3,
+                          Form2().Basic.SpinEdit4, Form2().Basic.SpinEdit5, Form2().Basic.SpinEdit6,
+                          Form2().Basic.SpinEdit7};
     TSpinEdit* s = spins[spin - 1];
     const int before = s->value();
     Form2().show();
@@ -323,16 +325,16 @@ void FilterWindowTest::FieldsCropOnLeaving() {
 }
 
 void FilterWindowTest::FiltersGatherTheFields() {
-    Form2().CheckBox2->setChecked(true);
-    Form2().CheckBox3->setChecked(true);
-    Form2().SpinEdit1->setValue(7);
-    Form2().SpinEdit2->setValue(30);
-    Form2().SpinEdit3->setValue(4);
-    Form2().SpinEdit4->setValue(3);
-    Form2().ComboBox10->setCurrentIndex(1);
-    Form2().SpinEdit5->setValue(70);
-    Form2().SpinEdit6->setValue(2);
-    Form2().SpinEdit7->setValue(250000);
+    Form2().Basic.CheckBox2->setChecked(true);
+    Form2().Basic.CheckBox3->setChecked(true);
+    Form2().Basic.SpinEdit1->setValue(7);
+    Form2().Basic.SpinEdit2->setValue(30);
+    Form2().Basic.SpinEdit3->setValue(4);
+    Form2().Basic.SpinEdit4->setValue(3);
+    Form2().Basic.ComboBox10->setCurrentIndex(1);
+    Form2().Basic.SpinEdit5->setValue(70);
+    Form2().Basic.SpinEdit6->setValue(2);
+    Form2().Basic.SpinEdit7->setValue(250000);
     const brevant::ScanFilters f = Form2().Filters();
     Form2().ClearAllFilter();
     QVERIFY(!f.movingAverage && f.macd && f.rsi && !f.volume);
@@ -355,7 +357,7 @@ void FilterWindowTest::ScanNowWithoutFilterKeepsTheDialog() {
     QCOMPARE(run_->Ui.Messages, QStringList({"Please select at least one filter."}));
     QVERIFY(Form2().isVisible());
     QVERIFY(!run_->w().Form5->isVisible());
-    QCOMPARE(run_->Main().ListBox1->count(), 1); // nothing of the main window changed
+    QCOMPARE(run_->Main().Lists.ListBox1->count(), 1); // nothing of the main window changed
 }
 
 void FilterWindowTest::HelpButtonsOpenTheirTopics_data() {
@@ -449,22 +451,22 @@ void FilterWindowTest::HelpButtonsOpenTheirTopics() {
 }
 
 void FilterWindowTest::OpenedModallyAndNeverTwice() {
-    QCOMPARE(run_->Main().ScanNow1->shortcut(), QKeySequence(Qt::Key_F12));
-    QCOMPARE(run_->Main().ScanNow1->text(), QString("Filter Database"));
+    QCOMPARE(run_->Main().Menu.ScanNow1->shortcut(), QKeySequence(Qt::Key_F12));
+    QCOMPARE(run_->Main().Menu.ScanNow1->text(), QString("Filter Database"));
     for (const bool fromMenu : {false, true}) {
         bool shown = false, modal = false, secondReturned = false;
         QTimer::singleShot(0, [&] {
             shown = Form2().isVisible();
             modal = Form2().windowModality() == Qt::ApplicationModal;
             // A second request while the dialog is up must come straight back.
-            run_->Main().ScanNow1Click();
+            run_->Main().Menu.ScanNow1Click();
             secondReturned = true;
             Form2().Button2Click();
         });
         if (fromMenu)
-            run_->Main().ScanNow1->trigger();
+            run_->Main().Menu.ScanNow1->trigger();
         else
-            run_->Main().SpeedButton3->click();
+            run_->Main().Tools.SpeedButton3->click();
         QVERIFY(shown);
         QVERIFY(modal);
         QVERIFY(secondReturned);

@@ -45,12 +45,12 @@ private slots:
 
 private:
     void SaveList(const QStringList& items, const QString& file) {
-        run_->Main().ListBox2->clear();
-        run_->Main().ListBox2->addItems(items);
+        run_->Main().Lists.ListBox2->clear();
+        run_->Main().Lists.ListBox2->addItems(items);
         ui_->FileToSave = file;
         ui_->Messages.clear();
         ui_->Dialogs.clear();
-        run_->Main().SaveFilterResult1Click();
+        run_->Main().Menu.SaveFilterResult1Click();
     }
     QString Path(const char* name) const { return QString::fromStdString(run_->Folder()) + name; }
     std::unique_ptr<AppRun> run_;

@@ -84,8 +84,8 @@ private:
     TForm5& Form5() { return *run_->w().Form5; }
     QStringList Results() const {
         QStringList items;
-        for (int i = 0; i < run_->Main().ListBox2->count(); ++i)
-            items << run_->Main().ListBox2->item(i)->text();
+        for (int i = 0; i < run_->Main().Lists.ListBox2->count(); ++i)
+            items << run_->Main().Lists.ListBox2->item(i)->text();
         return items;
     }
     QStringList Counters() const {
@@ -94,7 +94,7 @@ private:
     }
     bool HeaderVisible() const {
         for (int n = 22; n <= 34; ++n)
-            if (!run_->Main().Label(n)->isVisible()) return false;
+            if (!run_->Main().ChartPane->Label(n)->isVisible()) return false;
         return true;
     }
     // "Scan Now!" on the dialog as the user finds it after opening it.
@@ -109,13 +109,13 @@ void ScanWindowTest::initTestCase() {
     run_ = std::make_unique<AppRun>();
     run_->Prefill({run_->Write("q.txt", TenStocks())});
     run_->Start();
-    QCOMPARE(Main().ListBox1->count(), 10);
+    QCOMPARE(Main().Lists.ListBox1->count(), 10);
 }
 
 void ScanWindowTest::init() {
     run_->Ui.Messages.clear();
     Form2().ClearAllFilter();
-    Form2().SpinEdit7->setValue(1000);
+    Form2().Basic.SpinEdit7->setValue(1000);
     if (Form5().isVisible()) Form5().Button1Click(); // "Complete"
     Form2().hide();
 }
@@ -151,9 +151,9 @@ void ScanWindowTest::RunListsThePassingStocks() {
     QFETCH(int, threshold);
     QFETCH(QStringList, results);
     QFETCH(QStringList, counters);
-    Form2().CheckBox2->setChecked(macd);
-    Form2().CheckBox4->setChecked(volume);
-    Form2().SpinEdit7->setValue(threshold);
+    Form2().Basic.CheckBox2->setChecked(macd);
+    Form2().Basic.CheckBox4->setChecked(volume);
+    Form2().Basic.SpinEdit7->setValue(threshold);
     ScanNow();
 
     QCOMPARE(Results(), results);
@@ -168,14 +168,14 @@ void ScanWindowTest::RunListsThePassingStocks() {
     Form5().Button1->click(); // "Complete": back to the dialog
     QVERIFY(Form2().isVisible());
     QVERIFY(!Form5().isVisible());
-    QCOMPARE(Form2().CheckBox2->isChecked(), macd); // ticks survive the run
+    QCOMPARE(Form2().Basic.CheckBox2->isChecked(), macd); // ticks survive the run
 }
 
 void ScanWindowTest::RunPreparesTheMainWindow() {
-    Main().PageControl1->setCurrentWidget(Main().TabSheet1);
-    Main().View1YearClick();
-    Main().LoadDataForName(Main().ListBox1->item(0)->text(), true);
-    Main().ListBox2->addItem("Left Over , OLD");
+    Main().Lists.PageControl1->setCurrentWidget(Main().Lists.TabSheet1);
+    Main().Graph.View1YearClick();
+    Main().LoadDataForName(Main().Lists.ListBox1->item(0)->text(), true);
+    Main().Lists.ListBox2->addItem("Left Over , OLD");
     QVERIFY(!Main().Bars.empty());
 
     DuringRun seen;
@@ -186,15 +186,17 @@ void ScanWindowTest::RunPreparesTheMainWindow() {
         if (!Form5().isVisible() || Form5().Button1->text() != "Stop" || polls++) return;
         seen.dialogHidden = !Form2().isVisible();
         seen.progressShown = Form5().isVisible();
-        seen.headerHidden = !Main().Label(22)->isVisible() && !Main().Label(34)->isVisible();
+        seen.headerHidden =
+            !Main().ChartPane->Label(22)->isVisible() && !Main().ChartPane->Label(34)->isVisible();
         seen.chartEmpty = Main().Bars.empty();
-        seen.resultPageInFront = Main().PageControl1->currentWidget() == Main().TabSheet2;
-        seen.timeWindow = Main().ComboBox3->currentIndex();
+        seen.resultPageInFront =
+            Main().Lists.PageControl1->currentWidget() == Main().Lists.TabSheet2;
+        seen.timeWindow = Main().Graph.ComboBox3->currentIndex();
         seen.mainWindowBlocked = QApplication::activeModalWidget() == &Form5();
         seen.insufficientAtStart = Form5().Label9->text();
     });
     probe.start();
-    Form2().CheckBox2->setChecked(true);
+    Form2().Basic.CheckBox2->setChecked(true);
     ScanNow();
     probe.stop();
 
@@ -207,7 +209,7 @@ void ScanWindowTest::RunPreparesTheMainWindow() {
     QVERIFY(seen.mainWindowBlocked);
     QCOMPARE(seen.timeWindow, 1); // "3 Months"
     QCOMPARE(seen.insufficientAtStart, QString("0"));
-    QVERIFY(Main().WindowItems[1]->isChecked());
+    QVERIFY(Main().Graph.WindowItems[1]->isChecked());
     QCOMPARE(Results(), QStringList{kTurning}); // the old list is gone
     // The chart stays empty until the user picks a stock.
     QVERIFY(Main().Bars.empty());
@@ -218,12 +220,12 @@ void ScanWindowTest::StopDuringTheSecondStock() {
     // The second stock passes; "Stop" is pressed the moment it is listed.
     QString buttonWhenPressed;
     const auto stopper =
-        QObject::connect(Main().ListBox2->model(), &QAbstractItemModel::rowsInserted, [&] {
+        QObject::connect(Main().Lists.ListBox2->model(), &QAbstractItemModel::rowsInserted, [&] {
             buttonWhenPressed = Form5().Button1->text();
             Form5().Button1->click();
             Form5().Button1->click(); // a second press changes nothing
         });
-    Form2().CheckBox2->setChecked(true);
+    Form2().Basic.CheckBox2->setChecked(true);
     ScanNow();
     QObject::disconnect(stopper);
 
@@ -240,7 +242,7 @@ void ScanWindowTest::StopDuringTheSecondStock() {
         opened = Form2().isVisible();
         if (opened) Form2().Button2Click(); // ends the modal wait
     });
-    Main().ScanNow1Click();
+    Main().Menu.ScanNow1Click();
     QTest::qWait(1);
     QVERIFY(!opened);
 
@@ -250,7 +252,7 @@ void ScanWindowTest::StopDuringTheSecondStock() {
 }
 
 void ScanWindowTest::SecondRunCountsFromZero() {
-    Form2().CheckBox2->setChecked(true);
+    Form2().Basic.CheckBox2->setChecked(true);
     ScanNow();
     QCOMPARE(Form5().Label9->text(), QString("1"));
     Form5().Button1->click();
@@ -259,23 +261,23 @@ void ScanWindowTest::SecondRunCountsFromZero() {
 }
 
 void ScanWindowTest::ResultClickedIsCharted() {
-    Form2().CheckBox4->setChecked(true);
+    Form2().Basic.CheckBox4->setChecked(true);
     ScanNow();
     Form5().Button1->click();
     Form2().Button2Click();
-    QCOMPARE(Main().ListBox2->count(), 9);
+    QCOMPARE(Main().Lists.ListBox2->count(), 9);
 
     TForm1& m = Main();
-    const QRect second = m.ListBox2->visualItemRect(m.ListBox2->item(1));
-    QTest::mouseClick(m.ListBox2->viewport(), Qt::LeftButton, {}, second.center());
+    const QRect second = m.Lists.ListBox2->visualItemRect(m.Lists.ListBox2->item(1));
+    QTest::mouseClick(m.Lists.ListBox2->viewport(), Qt::LeftButton, {}, second.center());
     QCOMPARE(m.windowTitle(), QString(TForm1::kCaption) + kTurning);
-    QCOMPARE(m.Label(22)->text(), kTurning);
+    QCOMPARE(m.ChartPane->Label(22)->text(), kTurning);
     QCOMPARE(int(m.Bars.size()), 60);
 }
 
 void ScanWindowTest::EmptyStockListRefusesAndUnticks() {
     Form2().SelectAllFilter();
-    Main().ListBox1->clear();
+    Main().Lists.ListBox1->clear();
     ScanNow();
     Main().LoadStockList();
 
@@ -292,14 +294,14 @@ void ScanWindowTest::ADoubleClickRunsOnce() {
     // release, queued together. The first release starts the run; the rest
     // arrive while the run lets messages through, and once started a second
     // run inside the first (which then failed on its busy transaction).
-    Form2().CheckBox2->setChecked(true);
+    Form2().Basic.CheckBox2->setChecked(true);
     Form2().show();
     QPushButton* button = Form2().Button1;
     const QPointF at = button->rect().center();
     const QPointF global = button->mapToGlobal(at.toPoint());
     int runs = 0; // every run starts by emptying the result list
-    const auto starts = QObject::connect(Main().ListBox2->model(), &QAbstractItemModel::modelReset,
-                                         [&] { ++runs; });
+    const auto starts = QObject::connect(Main().Lists.ListBox2->model(),
+                                         &QAbstractItemModel::modelReset, [&] { ++runs; });
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                               QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
         const Qt::MouseButtons held =
@@ -321,15 +323,15 @@ void ScanWindowTest::ADoubleClickRunsOnce() {
 void ScanWindowTest::AfterARunNothingNamesTheOldStock() {
     // A stock charted on three months: volume drawn as bars up to 5000.
     TForm1& m = Main();
-    m.PageControl1->setCurrentWidget(m.TabSheet1);
-    const QRect first = m.ListBox1->visualItemRect(m.ListBox1->item(0));
-    QTest::mouseClick(m.ListBox1->viewport(), Qt::LeftButton, {}, first.center());
-    const QString stock = m.ListBox1->item(0)->text();
+    m.Lists.PageControl1->setCurrentWidget(m.Lists.TabSheet1);
+    const QRect first = m.Lists.ListBox1->visualItemRect(m.Lists.ListBox1->item(0));
+    QTest::mouseClick(m.Lists.ListBox1->viewport(), Qt::LeftButton, {}, first.center());
+    const QString stock = m.Lists.ListBox1->item(0)->text();
     QCOMPARE(m.windowTitle(), QString(TForm1::kCaption) + stock);
-    QCPAxis* volume = m.Renderer1->axis(brevant::ChartAxis::Left);
+    QCPAxis* volume = m.ChartPane->Renderer1->axis(brevant::ChartAxis::Left);
     QVERIFY(volume->range().upper >= 5000);
 
-    Form2().CheckBox4->setChecked(true);
+    Form2().Basic.CheckBox4->setChecked(true);
     ScanNow();
     Form5().Button1->click(); // "Complete"
     QApplication::processEvents();
@@ -337,8 +339,8 @@ void ScanWindowTest::AfterARunNothingNamesTheOldStock() {
     // The chart is empty, and so are the title, the header and the axes.
     QVERIFY(m.Bars.empty());
     QCOMPARE(m.windowTitle(), QString(TForm1::kCaption));
-    QCOMPARE(m.Label(22)->text(), QString("Stock Name"));
-    QVERIFY(m.Label(22)->isVisible());
+    QCOMPARE(m.ChartPane->Label(22)->text(), QString("Stock Name"));
+    QVERIFY(m.ChartPane->Label(22)->isVisible());
     QVERIFY2(volume->range().upper < 100, qPrintable(QString::number(volume->range().upper)));
 }
 
@@ -348,8 +350,8 @@ void ScanWindowTest::ARunAfterAnImportSeesItsRows() {
     const QString kappa = "Kappa Short , KKK";
     auto listed = [&](int threshold) {
         Form2().ClearAllFilter();
-        Form2().CheckBox4->setChecked(true);
-        Form2().SpinEdit7->setValue(threshold);
+        Form2().Basic.CheckBox4->setChecked(true);
+        Form2().Basic.SpinEdit7->setValue(threshold);
         ScanNow();
         Form5().Button1->click(); // "Complete"
         return Results().contains(kappa);
@@ -391,7 +393,7 @@ void ScanWindowTest::ARunAfterAnImportSeesItsRows() {
 
 // Last: the database goes away under the run.
 void ScanWindowTest::DatabaseErrorEndsTheRunVisibly() {
-    Form2().CheckBox2->setChecked(true);
+    Form2().Basic.CheckBox2->setChecked(true);
     Main().Store().DB1.Disconnect();
     ScanNow();
 

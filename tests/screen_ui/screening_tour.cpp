@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
     };
 
     tour.Add(2500, [&] { return w.Form1->isVisible(); });
-    tour.Add(300, once([&] { w.Form1->ScanNow1Click(); }));
+    tour.Add(300, once([&] { w.Form1->Menu.ScanNow1Click(); }));
     QTabWidget* subPages[] = {form2->PageControl1, form2->PageControl4, form2->PageControl3};
     for (int page = 0; page < 4; ++page) {
         const int count = page < 3 ? subPages[page]->count() : 1;
@@ -115,8 +115,8 @@ int main(int argc, char* argv[]) {
     tour.Add(250, once([&] {
                  form2->PageControl2->setCurrentIndex(0);
                  form2->PageControl1->setCurrentIndex(0);
-                 form2->CheckBox2->setChecked(true);
-                 form2->CheckBox4->setChecked(true);
+                 form2->Basic.CheckBox2->setChecked(true);
+                 form2->Basic.CheckBox4->setChecked(true);
              }));
     // The picture during the run is taken from inside it, after a few stocks.
     QTimer during;
@@ -136,7 +136,7 @@ int main(int argc, char* argv[]) {
     tour.Add(300, once([&] { Save(w.Form1, QDir(out).filePath("main-window-results.png")); }));
     tour.Add(300, once([&] { form5->Button1Click(); }));
     tour.Add(300, once([&] { form2->Button2Click(); }));
-    tour.Add(300, once([&] { w.Form1->Exit2Click(); }));
+    tour.Add(300, once([&] { w.Form1->Menu.Exit2Click(); }));
     tour.Start();
     const int rc = brevant::TApplication::exec();
     for (const QString& m : ui.Messages) std::printf("message: %s\n", qPrintable(m));

@@ -43,13 +43,13 @@ private:
         brevant::TForm5& form5 = *run_->w().Form5;
         if (form5.isVisible()) form5.Button1Click(); // "Complete"
         form2.ClearAllFilter();
-        form2.CheckBox4->setChecked(true); // volume
-        form2.SpinEdit7->setValue(1000);
+        form2.Basic.CheckBox4->setChecked(true); // volume
+        form2.Basic.SpinEdit7->setValue(1000);
         form2.show();
         form2.Button1->click();
         QStringList items;
-        for (int i = 0; i < Main().ListBox2->count(); ++i)
-            items << Main().ListBox2->item(i)->text();
+        for (int i = 0; i < Main().Lists.ListBox2->count(); ++i)
+            items << Main().Lists.ListBox2->item(i)->text();
         return items;
     }
     std::unique_ptr<AppRun> run_;
@@ -67,11 +67,11 @@ void ServerWindowTest::RefusedLoginAsksForThePassword() {
     QVERIFY2(!Main().Closing(), qPrintable(run_->Ui.Messages.join(" | ")));
     QCOMPARE(run_->Ui.PasswordPrompts.size(), 1);
     QVERIFY(run_->Ui.PasswordPrompts[0].contains("refused the login of user " + Env("ISC_USER")));
-    QCOMPARE(Main().ListBox1->count(), 3);
+    QCOMPARE(Main().Lists.ListBox1->count(), 3);
 }
 
 void ServerWindowTest::ChartsAStock() {
-    Main().ListBox1->setCurrentRow(1);
+    Main().Lists.ListBox1->setCurrentRow(1);
     Main().LoadDataForName("S Corp 1 , S001", true);
     QCOMPARE(int(Main().Bars.size()), 40);
     QVERIFY(run_->Ui.Messages.isEmpty());
