@@ -110,6 +110,34 @@ void TStockUpkeep::Begin(TFBLTransaction& t, bool indexesOff) {
     }
 }
 
+void TStockUpkeep::BeginAfterChange(TFBLTransaction& t) {
+    Reset();
+    indexesOff_ = false;
+    try {
+        const std::optional<int> generation = ReadImportGeneration(t);
+        if (!generation) return;
+        generation_ = *generation;
+        const StoredState state = ReadStoredState(t);
+        if (!state.present || !state.generation || *state.generation != generation_ - 1) return;
+        // `t` holds the generation's row lock: no import of ours commits
+        // between the state committed now and the unit's commit.
+        TFBLTransaction before(t.Database());
+        before.StartTransaction();
+        TransactionGuard guard(before);
+        keeping_ = StoredTablesCurrent(before);
+    } catch (const EFBLError& e) {
+        if (!IsNotPermitted(e)) throw;
+    }
+}
+
+void UpdateStockTables(TFBLTransaction& t, const std::set<std::string>& symbols) {
+    TStockUpkeep upkeep;
+    upkeep.StartRun();
+    upkeep.BeginAfterChange(t);
+    for (const std::string& symbol : symbols) upkeep.Removed(symbol);
+    upkeep.Apply(t);
+}
+
 TStockUpkeep::Stock& TStockUpkeep::StockFor(const std::string& symbol) {
     // A daily file meets its stocks in the same order every day, a history
     // file the same stock again: both are tried before the look-up.

@@ -13,6 +13,9 @@
 // another tool's change) are left as they are; the next full read of the
 // quote table builds them again. After a run whose units had the quote
 // indexes switched off, Seal finishes what needs them.
+//
+// A unit that does not insert row by row (a replacement, a deletion) makes
+// one call after its change instead: UpdateStockTables.
 #pragma once
 
 #include <array>
@@ -42,6 +45,11 @@ public:
     // Starts a unit in `t`, right after the import generation was raised and
     // before any row changes: reads whether the tables are kept by it.
     void Begin(TFBLTransaction& t, bool indexesOff);
+
+    // The same for a unit whose rows have already changed in `t`: whether
+    // the tables were current is asked on the committed state, which the
+    // unit's change is not yet part of.
+    void BeginAfterChange(TFBLTransaction& t);
     bool Keeping() const { return keeping_; }
 
     // A quote row inserted: its symbol and name as stored, its day and values
@@ -92,5 +100,13 @@ private:
     // own query, symbols whose pairs are counted again.
     std::set<std::string> pendingBars_, pendingPairs_;
 };
+
+// After any change to the quote rows of `symbols` (as stored or as SQL
+// compares them) in `t`, which raised the import generation before the
+// change and has not committed: brings their rows of the stock table and
+// their stored bars up to date in `t`, from their own queries, so that they
+// commit or roll back with the change. Tables that were stale before the
+// change are left so (the next full read builds them again).
+void UpdateStockTables(TFBLTransaction& t, const std::set<std::string>& symbols);
 
 } // namespace brevant

@@ -241,42 +241,65 @@ TEST_F(StockTablesTest, KeptByEveryImportAndBuiltAgainWhenStale) {
     }
 }
 
-// The one call a deletion makes: the symbol's pairs and bars read again from
-// what is left, in the deleting transaction.
-TEST_F(StockTablesTest, ADeletionKeepsThemThroughTheUpkeep) {
+// The one call a replacement or a deletion makes after its change: the
+// symbols' pairs and bars read again from what is left, in the changing
+// transaction, so that a rollback leaves them with the rows.
+TEST_F(StockTablesTest, ADeletionKeepsThemThroughOneCall) {
     std::mt19937 random(3);
     ASSERT_EQ(Import({RandomFile(random, 1500, 400, kLastDay)}).Outcome, ImportOutcome::Completed);
     struct Case {
         const char* name;
-        const char* symbol;
+        std::set<std::string> symbols;
         const char* where;
+        bool commit;
     } cases[] = {
-        {"the newest days of a stock", "LONG", "DATA > '2026-11-01'"},
-        {"one name of a symbol", "AB", "STOCK = 'acme'"},
-        {"a whole stock", "ZZ", "1 = 1"},
-        {"nothing", "B", "1 = 0"},
+        {"the newest days of a stock", {"LONG"}, "SYMBOL = 'LONG' AND DATA > '2026-11-01'", true},
+        {"one name of a symbol", {"AB"}, "SYMBOL = 'AB' AND STOCK = 'acme'", true},
+        {"two whole stocks, one named with its trailing blank",
+         {"ZZ", "PAD "},
+         "SYMBOL IN ('ZZ', 'PAD')",
+         true},
+        {"the oldest days of every stock, rolled back",
+         {"AB", "PAD ", "ACM", "B", "BX", "C.A", "LONG", "Q"},
+         "DATA < '2026-01-01'",
+         false},
+        {"nothing", {"B"}, "1 = 0", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        {
+            TFBLTransaction t(&store.DB1);
+            t.StartTransaction();
+            TransactionGuard guard(t);
+            RaiseImportGeneration(t);
+            TFBLDsql q(&t);
+            q.SetSQL(std::string("DELETE FROM DATATABLE WHERE ") + c.where);
+            q.ExecSQL();
+            UpdateStockTables(t, c.symbols);
+            if (c.commit) guard.Commit();
+        }
+        ExpectTablesHoldTheQuoteTable();
+        ExpectListAsTheQueryGivesIt();
+    }
+    // Stale before the change: left stale, and built again by the next first
+    // screening.
+    InsertQuote("ZZ", "Zeta Holdings", kLastDay + 4, 7);
+    ASSERT_FALSE(Current());
+    {
         TFBLTransaction t(&store.DB1);
         t.StartTransaction();
         TransactionGuard guard(t);
         RaiseImportGeneration(t);
-        TStockUpkeep upkeep;
-        upkeep.StartRun();
-        upkeep.Begin(t, false);
-        ASSERT_TRUE(upkeep.Keeping());
         TFBLDsql q(&t);
-        q.SetSQL(std::string("DELETE FROM DATATABLE WHERE SYMBOL = ? AND ") + c.where);
-        q.Prepare();
-        q.ParamAsString(0, c.symbol);
+        q.SetSQL("DELETE FROM DATATABLE WHERE SYMBOL = 'Q'");
         q.ExecSQL();
-        upkeep.Removed(c.symbol);
-        upkeep.Apply(t);
+        UpdateStockTables(t, {"Q"});
         guard.Commit();
-        ExpectTablesHoldTheQuoteTable();
-        ExpectListAsTheQueryGivesIt();
     }
+    EXPECT_FALSE(Current());
+    ExpectListAsTheQueryGivesIt();
+    FirstScan();
+    ExpectTablesHoldTheQuoteTable();
 }
 
 // A file of an older version (no stock tables) gains them at its next open,
