@@ -87,23 +87,30 @@ void TStockUpkeep::Reset() {
     removed_.clear();
 }
 
+std::optional<StoredState> TStockUpkeep::StateBeforeTheUnit(TFBLTransaction& t) {
+    const std::optional<int> generation = ReadImportGeneration(t);
+    if (!generation) return std::nullopt;
+    generation_ = *generation;
+    const StoredState state = ReadStoredState(t);
+    // Another program's import since the tables were written raised the
+    // generation without keeping them.
+    if (!state.present || !state.generation || *state.generation != generation_ - 1)
+        return std::nullopt;
+    return state;
+}
+
 void TStockUpkeep::Begin(TFBLTransaction& t, bool indexesOff) {
     Reset();
     indexesOff_ = indexesOff;
     try {
-        const std::optional<int> generation = ReadImportGeneration(t);
-        if (!generation) return;
-        generation_ = *generation;
-        const StoredState state = ReadStoredState(t);
-        // Another program's import since the tables were written raised the
-        // generation without keeping them.
-        if (!state.present || !state.generation || *state.generation != generation_ - 1) return;
+        const std::optional<StoredState> state = StateBeforeTheUnit(t);
+        if (!state) return;
         if (indexesOff)
             keeping_ =
-                writtenGeneration_ ? *writtenGeneration_ == *state.generation : currentAtStart_;
+                writtenGeneration_ ? *writtenGeneration_ == *state->generation : currentAtStart_;
         else
-            keeping_ = state.fingerprint != kPendingFingerprint &&
-                       state.fingerprint == QuoteTableFingerprint(t, state.newestDay);
+            keeping_ = state->fingerprint != kPendingFingerprint &&
+                       state->fingerprint == QuoteTableFingerprint(t, state->newestDay);
     } catch (const EFBLError& e) {
         // A login without rights on our tables imports without them.
         if (!IsNotPermitted(e)) throw;
@@ -114,11 +121,7 @@ void TStockUpkeep::BeginAfterChange(TFBLTransaction& t) {
     Reset();
     indexesOff_ = false;
     try {
-        const std::optional<int> generation = ReadImportGeneration(t);
-        if (!generation) return;
-        generation_ = *generation;
-        const StoredState state = ReadStoredState(t);
-        if (!state.present || !state.generation || *state.generation != generation_ - 1) return;
+        if (!StateBeforeTheUnit(t)) return;
         // `t` holds the generation's row lock: no import of ours commits
         // between the state committed now and the unit's commit.
         TFBLTransaction before(t.Database());

@@ -29,6 +29,7 @@
 #include "fbl/fbl.h"
 #include "store/day_gathering.h"
 #include "store/stock_pairs.h"
+#include "store/stock_tables.h"
 
 namespace brevant {
 
@@ -80,6 +81,9 @@ private:
         TDayGathering rows;
     };
 
+    // The tables' state when the previous generation is the one they follow
+    // (and generation_ set to the unit's); nothing otherwise.
+    std::optional<StoredState> StateBeforeTheUnit(TFBLTransaction& t);
     Stock& StockFor(const std::string& symbol);
     void WritePairs(TFBLTransaction& t);
     void WriteBars(TFBLTransaction& t);
