@@ -2,6 +2,8 @@
 #include "store/bar_cache.h"
 
 #include "store/import_generation.h"
+#include "store/stock_tables.h"
+#include "store/stored_bars.h"
 
 namespace brevant {
 
@@ -12,6 +14,7 @@ void TBarCache::Validate(TFBLTransaction& t) {
         imports != importsSeen_)
         Drop();
     validated_ = true;
+    storedCurrent_.reset();
     generation_ = generation;
     importsSeen_ = imports;
 }
@@ -24,6 +27,17 @@ const CompactBars* TBarCache::Find(const std::string& key) const {
 
 void TBarCache::Put(const std::string& key, CompactBars rows) {
     stocks_.insert_or_assign(key, std::move(rows));
+}
+
+const CompactBars* TBarCache::FindStored(TFBLTransaction& t, const std::string& key) {
+    if (!storedCurrent_) storedCurrent_ = StoredTablesCurrent(t);
+    if (!*storedCurrent_) return nullptr;
+    TStoredBars bars(t);
+    const std::optional<StoredStock> stock = bars.Read(key);
+    if (stock && !stock->readable) return nullptr;
+    // Not stored while the tables are current: the stock has no rows.
+    Put(key, stock ? stock->Rows() : CompactBars{});
+    return Find(key);
 }
 
 std::size_t TBarCache::MemoryBytes() const {

@@ -45,12 +45,19 @@ public:
     // Keeps the rows read for `key` on the validated snapshot.
     void Put(const std::string& key, CompactBars rows);
 
-    // Reads every stock's rows in one pass over the quote table on `t` (which
-    // the cache was validated on) and makes the cache complete. Stocks whose
-    // rows one pass cannot settle (a missing value, or two different rows of
-    // one day) are read with their own query on `t`. Returns false when
-    // stopped. A stop or a database error (which propagates) leaves the
-    // cache empty.
+    // For a stock Find could not answer: its rows from the stored bars, when
+    // those hold what the quote table holds in `t`'s snapshot (the
+    // transaction the cache was validated on; asked once per validation),
+    // and then kept. nullptr when the quote table must be asked.
+    const CompactBars* FindStored(TFBLTransaction& t, const std::string& key);
+
+    // Reads every stock's rows on `t` (which the cache was validated on) and
+    // makes the cache complete: from the stored bars when they are current
+    // (stock_tables.h), otherwise in one pass over the quote table, which
+    // then stores the stock tables again. Stocks whose rows one pass cannot
+    // settle (a missing value, or two different rows of one day) are read
+    // with their own query on `t`. Returns false when stopped. A stop or a
+    // database error (which propagates) leaves the cache empty.
     bool FillAll(TFBLTransaction& t, const BarCacheFillCallbacks& callbacks = {});
 
     // True after a fill: every stock of the snapshot is held.
@@ -66,6 +73,7 @@ private:
     bool validated_ = false;
     std::optional<int> generation_;
     long importsSeen_ = 0;
+    std::optional<bool> storedCurrent_; // for the validated snapshot, once asked
 };
 
 } // namespace brevant

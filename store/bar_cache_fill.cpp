@@ -8,22 +8,31 @@
 // as its own query would: its newest distinct days. Which of two different
 // rows of one day that query returns first is the engine's choice, which no
 // pass can know; such stocks are asked with their own query.
+//
+// The same pass counts the (symbol, name) pairs, so that it builds the stock
+// table and the stored bars again when they are stale; while they are
+// current, the cache is filled from the stored bars instead.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 #include "store/bar_cache.h"
+#include "store/day_gathering.h"
 #include "store/price_history.h"
 #include "store/schema.h"
+#include "store/stock_rebuild.h"
+#include "store/stock_tables.h"
+#include "store/stored_bars.h"
 
 namespace brevant {
 namespace {
 
-// The symbol, then the row's values from column 1 on.
+// The symbol and the name, then the row's values from column 2 on.
 const std::string kAllRowsSql =
-    std::string("SELECT SYMBOL, ") + schema::kRowValues + " FROM DATATABLE";
-constexpr int kFirstValue = 1;
+    std::string("SELECT SYMBOL, STOCK, ") + schema::kRowValues + " FROM DATATABLE";
+constexpr int kFirstValue = 2;
 // Distinct keys of the (symbol, date, prices) index and of the symbol index,
 // as the last import's statistics left them: only a guess.
 const std::string kStatisticsSql =
@@ -31,15 +40,16 @@ const std::string kStatisticsSql =
                 "RDB$RELATION_NAME = 'DATATABLE' AND RDB$INDEX_NAME IN ('") +
     schema::kRowsIndex + "', '" + schema::kSymbolIndex + "')";
 constexpr long kReportEvery = 8192;
-// Rows a stock gathers before the days too old to be kept are cut off.
-constexpr std::size_t kTrimAt = kMaxHistoryDays + kMaxHistoryDays / 4;
+// Rows a stock reserves at first: about its share of the table, within the
+// days that can be kept.
+constexpr std::size_t kMostReserved = kMaxHistoryDays + kMaxHistoryDays / 4;
 
 struct RowEstimate {
     long rows = 0;
     long stocks = 0;
     std::size_t PerStock() const {
         if (rows <= 0 || stocks <= 0) return 0;
-        return std::min<std::size_t>(static_cast<std::size_t>(rows / stocks) + 1, kTrimAt);
+        return std::min<std::size_t>(static_cast<std::size_t>(rows / stocks) + 1, kMostReserved);
     }
 };
 
@@ -58,77 +68,6 @@ RowEstimate EstimateRows(TFBLDsql& sql) {
     return e;
 }
 
-bool DayNewerFirst(const CompactBar& a, const CompactBar& b) {
-    return a.day > b.day;
-}
-
-// One stock's rows as the pass meets them.
-class Gathering {
-public:
-    Gathering(const std::string& key, std::size_t reserve) : key(key) { rows_.reserve(reserve); }
-
-    std::string key; // the symbol without trailing blanks
-
-    void Add(const CompactBar& row) {
-        if (irregular_ || (floor_ && row.day < *floor_)) return;
-        if (rows_.size() == rows_.capacity()) {
-            if (rows_.size() >= kTrimAt) Trim();
-            // A quarter more at a time: the whole table passes through here.
-            if (rows_.size() == rows_.capacity())
-                rows_.reserve(std::min(std::max<std::size_t>(16, rows_.size() * 5 / 4), kTrimAt));
-        }
-        rows_.push_back(row);
-    }
-
-    // A row with a missing value: the stock's own query says what it loads.
-    void MarkIrregular() {
-        irregular_ = true;
-        CompactBars().swap(rows_);
-    }
-
-    // The rows ReadDailyRows gives, or nothing when the pass cannot tell
-    // which row of a day the stock's query would return first.
-    std::optional<CompactBars> Finish() {
-        if (irregular_) return std::nullopt;
-        Trim();
-        if (!rows_.empty())
-            for (std::int32_t day : conflicts_)
-                if (day >= rows_.back().day) {
-                    MarkIrregular();
-                    return std::nullopt;
-                }
-        std::reverse(rows_.begin(), rows_.end());
-        rows_.shrink_to_fit();
-        return std::move(rows_);
-    }
-
-private:
-    // Newest first, one row per day (the first met), at most the kept days.
-    void Trim() {
-        std::stable_sort(rows_.begin(), rows_.end(), DayNewerFirst);
-        auto out = rows_.begin();
-        for (auto in = rows_.begin(); in != rows_.end(); ++in) {
-            if (out != rows_.begin() && (out - 1)->day == in->day) {
-                if (!SameRow(*(out - 1), *in)) conflicts_.push_back(in->day);
-                continue;
-            }
-            if (out - rows_.begin() == kMaxHistoryDays) break;
-            *out++ = *in;
-        }
-        rows_.erase(out, rows_.end());
-        // Held days only get newer: an older row can never be kept.
-        if (rows_.size() == kMaxHistoryDays) {
-            floor_ = rows_.back().day;
-            std::erase_if(conflicts_, [&](std::int32_t day) { return day < *floor_; });
-        }
-    }
-
-    CompactBars rows_;
-    std::vector<std::int32_t> conflicts_; // days with two different rows
-    std::optional<std::int32_t> floor_;
-    bool irregular_ = false;
-};
-
 // The stocks met so far, in the order first met, and the rows read for them.
 // A table stored day by day (a daily download per file) meets its stocks in
 // the same order every day, and one stored stock by stock meets the same
@@ -138,6 +77,15 @@ private:
 // cost a cache and address-translation miss, a quarter of the whole pass.
 class Gatherings {
 public:
+    struct Stock {
+        std::string key; // the symbol without trailing blanks
+        TDayGathering rows;
+        // The pair of the stock's last row: rows of a stock mostly carry
+        // one symbol and one name.
+        std::string symbol, name;
+        StockPairRows* pair = nullptr;
+    };
+
     explicit Gatherings(const RowEstimate& estimate) : perStock_(estimate.PerStock()) {
         batch_.reserve(kBatchRows);
         if (estimate.stocks <= 0) return;
@@ -152,7 +100,7 @@ public:
         if (last_ < stocks_.size() && stocks_[last_].key == key) return last_;
         const auto [entry, added] =
             ids_.try_emplace(key, static_cast<std::uint32_t>(stocks_.size()));
-        if (added) stocks_.emplace_back(key, perStock_);
+        if (added) stocks_.push_back({key, TDayGathering(perStock_), {}, {}, nullptr});
         return last_ = entry->second;
     }
 
@@ -161,10 +109,12 @@ public:
         if (batch_.size() == kBatchRows) Flush();
     }
 
-    void MarkIrregular(std::uint32_t id) { stocks_[id].MarkIrregular(); }
+    void MarkIrregular(std::uint32_t id) { stocks_[id].rows.MarkIrregular(); }
+
+    Stock& At(std::uint32_t id) { return stocks_[id]; }
 
     // Every stock with all its rows.
-    std::vector<Gathering>& All() {
+    std::vector<Stock>& All() {
         Flush();
         return stocks_;
     }
@@ -183,12 +133,12 @@ private:
         for (std::size_t i = 1; i < starts_.size(); ++i) starts_[i] += starts_[i - 1];
         order_.resize(batch_.size());
         for (std::uint32_t i = 0; i < batch_.size(); ++i) order_[starts_[batch_[i].id]++] = i;
-        for (std::uint32_t i : order_) stocks_[batch_[i].id].Add(batch_[i].row);
+        for (std::uint32_t i : order_) stocks_[batch_[i].id].rows.Add(batch_[i].row);
         batch_.clear();
     }
 
     std::size_t perStock_;
-    std::vector<Gathering> stocks_;
+    std::vector<Stock> stocks_;
     std::unordered_map<std::string, std::uint32_t> ids_;
     std::uint32_t last_ = static_cast<std::uint32_t>(-1);
     std::vector<Staged> batch_;
@@ -200,11 +150,37 @@ bool StopWanted(const BarCacheFillCallbacks& cb, long rows, long expected) {
     return cb.stopRequested && cb.stopRequested();
 }
 
+std::optional<std::int32_t> DayOf(const TFBLDsql& sql) {
+    if (sql.FieldIsNull(kFirstValue)) return std::nullopt;
+    return static_cast<std::int32_t>(std::trunc(sql.FieldAsDateTime(kFirstValue)));
+}
+
+StoredText TextOf(const TFBLDsql& sql, int column) {
+    if (sql.FieldIsNull(column)) return std::nullopt;
+    return sql.FieldAsString(column);
+}
+
+// Counts the row for its (symbol, name) pair; `stock` remembers its last pair.
+void CountPair(const TFBLDsql& sql, const std::string& symbol, Gatherings::Stock& stock,
+               StockPairs& pairs) {
+    if (sql.FieldIsNull(1)) {
+        pairs[{symbol, std::nullopt}].Add(DayOf(sql));
+        return;
+    }
+    std::string name = sql.FieldAsString(1);
+    if (!stock.pair || stock.symbol != symbol || stock.name != name) {
+        stock.pair = &pairs[{symbol, name}];
+        stock.symbol = symbol;
+        stock.name = std::move(name);
+    }
+    stock.pair->Add(DayOf(sql));
+}
+
 } // namespace
 
-bool TBarCache::FillAll(TFBLTransaction& t, const BarCacheFillCallbacks& cb) {
-    // What a partial cache holds is read again by the pass.
-    Drop();
+bool ReadQuoteTable(TFBLTransaction& t, QuoteTableContents& contents,
+                    const BarCacheFillCallbacks& cb) {
+    contents = {};
     TFBLDsql sql(&t);
     const RowEstimate estimate = EstimateRows(sql);
     Gatherings gathered(estimate);
@@ -212,14 +188,18 @@ bool TBarCache::FillAll(TFBLTransaction& t, const BarCacheFillCallbacks& cb) {
     sql.SetSQL(kAllRowsSql);
     sql.ExecSQL();
     long rows = 0;
-    std::string key;
+    std::string symbol, key;
     for (sql.First(); !sql.Eof(); sql.Next()) {
         if (++rows % kReportEvery == 0 && StopWanted(cb, rows, estimate.rows)) return false;
         // A row without a symbol is no stock's: no query by symbol finds it.
-        if (sql.FieldIsNull(0)) continue;
-        key = sql.FieldAsString(0);
-        key.erase(key.find_last_not_of(' ') + 1);
+        if (sql.FieldIsNull(0)) {
+            contents.pairs[{std::nullopt, TextOf(sql, 1)}].Add(DayOf(sql));
+            continue;
+        }
+        symbol = sql.FieldAsString(0);
+        key.assign(symbol, 0, symbol.find_last_not_of(' ') + 1);
         const std::uint32_t stock = gathered.IdFor(key);
+        CountPair(sql, symbol, gathered.At(stock), contents.pairs);
         if (QuoteRowHasNull(sql, kFirstValue))
             gathered.MarkIrregular(stock);
         else
@@ -228,19 +208,38 @@ bool TBarCache::FillAll(TFBLTransaction& t, const BarCacheFillCallbacks& cb) {
     // Everything is read: a stop asked for now would only waste the pass.
     if (cb.reading) cb.reading(rows, estimate.rows);
 
-    std::unordered_map<std::string, CompactBars> settled;
-    settled.reserve(gathered.All().size());
-    std::vector<std::string> unsettled;
+    contents.bars.reserve(gathered.All().size());
     // Settled one by one; each stock's gathering gives its memory back
     // before the next is settled.
-    for (Gathering& stock : gathered.All()) {
-        if (std::optional<CompactBars> held = stock.Finish())
-            settled.emplace(stock.key, std::move(*held));
+    for (Gatherings::Stock& stock : gathered.All()) {
+        if (std::optional<CompactBars> held = stock.rows.Finish())
+            contents.bars.emplace(stock.key, std::move(*held));
         else
-            unsettled.push_back(stock.key);
+            contents.irregular.insert(stock.key);
     }
-    for (const std::string& symbol : unsettled) settled.emplace(symbol, ReadDailyRows(sql, symbol));
-    stocks_ = std::move(settled);
+    for (const std::string& key : contents.irregular)
+        contents.bars.emplace(key, ReadDailyRows(sql, key));
+    return true;
+}
+
+bool TBarCache::FillAll(TFBLTransaction& t, const BarCacheFillCallbacks& cb) {
+    // What a partial cache holds is read again.
+    Drop();
+    if (StoredTablesCurrent(t)) {
+        if (auto stored = ReadAllStoredBars(t)) {
+            stocks_ = std::move(*stored);
+            complete_ = true;
+            if (cb.reading)
+                cb.reading(static_cast<long>(stocks_.size()), static_cast<long>(stocks_.size()));
+            return true;
+        }
+    }
+    QuoteTableContents contents;
+    if (!ReadQuoteTable(t, contents, cb)) return false;
+    // Stale or missing: built again from what was just read, for the next
+    // session (or not, when it cannot be).
+    StoreStockTables(t, contents);
+    stocks_ = std::move(contents.bars);
     complete_ = true;
     return true;
 }

@@ -12,6 +12,8 @@
 #include "store/quote_indexes.h"
 #include "store/saved_screens.h"
 #include "store/schema.h"
+#include "store/stock_rebuild.h"
+#include "store/stock_tables.h"
 #include "store/transaction_guard.h"
 #include "ta/indicator_params.h"
 
@@ -169,7 +171,7 @@ void LookAtTheFile(BootstrapContext& c) {
         parts.tables = Names(sql, "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE "
                                   "RDB$VIEW_SOURCE IS NULL AND RDB$RELATION_NAME IN "
                                   "('DATATABLE', 'SPLIT', 'INDICATOR', 'IMPORTGEN', "
-                                  "'SAVEDSCREEN')");
+                                  "'SAVEDSCREEN', 'STOCKS', 'STOCKBARS', 'STOCKSTATE')");
         parts.indexes = Names(sql, "SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE "
                                    "RDB$INDEX_NAME IN " +
                                        schema::QuoteIndexList());
@@ -179,6 +181,8 @@ void LookAtTheFile(BootstrapContext& c) {
         parts.inactiveIndexes = !InactiveQuoteIndexes(c.store.TR1).empty();
         parts.importGenerationRow = parts.tables.contains("IMPORTGEN") &&
                                     Count(sql, "SELECT COUNT(*) FROM IMPORTGEN WHERE ID = 1") > 0;
+        parts.stockStateRow = parts.tables.contains(kStoredStateTable) &&
+                              Count(sql, "SELECT COUNT(*) FROM STOCKSTATE WHERE ID = 1") > 0;
     });
 }
 
@@ -266,6 +270,41 @@ void CreateSavedScreens(BootstrapContext& c) {
     CreateTable(c, "SAVEDSCREEN", kCreateSavedScreens);
 }
 
+// The stock table and the stored bars: created when missing; a login that
+// may not create tables works without them.
+void CreateStockTables(BootstrapContext& c) {
+    const std::pair<const char*, std::string> tables[] = {
+        {kStockTable, CreateStockTable()},
+        {kStoredBarsTable, CreateStoredBarsTable()},
+        {kStoredStateTable, CreateStoredStateTable()},
+    };
+    try {
+        for (const auto& [table, statement] : tables) CreateTable(c, table, statement);
+    } catch (const EFBLError& e) {
+        if (!IsNotPermitted(e)) throw;
+    }
+}
+
+// Filled once from the quote table, in a transaction of its own. A file with
+// years of quotes takes a while: the progress text says what it waits for.
+void FillStockTables(BootstrapContext& c) {
+    if (c.parts.stockStateRow || !c.parts.tables.contains(kStoredStateTable)) return;
+    TFBLTransaction t(&c.store.DB1);
+    t.StartTransaction();
+    TransactionGuard guard(t);
+    TFBLDsql sql(&t);
+    if (Count(sql, "SELECT COUNT(*) FROM (SELECT FIRST 1 1 AS ONE FROM DATATABLE)") > 0)
+        Say(c.progress, "Building the stock table...");
+    QuoteTableContents contents;
+    BarCacheFillCallbacks reading;
+    reading.reading = [&c](long, long) {
+        if (c.progress.processMessages) c.progress.processMessages();
+    };
+    ReadQuoteTable(t, contents, reading);
+    c.parts.stockStateRow = StoreStockTables(t, contents);
+    guard.Commit();
+}
+
 const BootstrapStep kSteps[] = {
     {"create the file when missing", CreateFileWhenMissing},
     {"attach", Attach},
@@ -282,6 +321,8 @@ const BootstrapStep kSteps[] = {
     {"default settings", InsertDefaultSettings},
     {"IMPORTGEN", CreateImportGeneration},
     {"SAVEDSCREEN", CreateSavedScreens},
+    {"stock tables", CreateStockTables},
+    {"stock tables filled", FillStockTables},
 };
 
 } // namespace

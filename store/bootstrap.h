@@ -73,10 +73,12 @@ OpenResult CheckFirebird(TDataStore& store, const std::string& path,
 // What of its own a database file holds, as the bootstrap found it and has
 // added since.
 struct FileParts {
-    std::set<std::string> tables;  // DATATABLE, SPLIT, INDICATOR, IMPORTGEN, SAVEDSCREEN
+    std::set<std::string>
+        tables; // DATATABLE, SPLIT, INDICATOR, IMPORTGEN, SAVEDSCREEN, the stock tables
     std::set<std::string> indexes; // IDX0 to IDX3
     bool settingsPending = false;  // INDICATOR made, its default rows not yet in
     bool importGenerationRow = false;
+    bool stockStateRow = false;   // the stock tables are filled
     bool inactiveIndexes = false; // some of IDX0 to IDX3 left off by a killed import
 };
 

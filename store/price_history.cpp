@@ -42,8 +42,9 @@ bool QuoteRowHasNull(const TFBLDsql& sql, int first) {
     return false;
 }
 
-CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol) {
+CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol, bool* conflicts) {
     CompactBars rows;
+    if (conflicts) *conflicts = false;
     // A bound text is cut to the column width, which could match another
     // stock; a symbol longer than any stored one has no rows.
     if (!SymbolFitsColumn(symbol)) return rows;
@@ -56,7 +57,10 @@ CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol) {
     // is the day's bar.
     for (; !sql.Eof(); sql.Next()) {
         const CompactBar row = ReadQuoteRow(sql, 0);
-        if (!rows.empty() && rows.back().day == row.day) continue;
+        if (!rows.empty() && rows.back().day == row.day) {
+            if (conflicts && !SameRow(rows.back(), row)) *conflicts = true;
+            continue;
+        }
         if (rows.size() == kMaxHistoryDays) break;
         rows.push_back(row);
     }
@@ -78,6 +82,8 @@ std::span<const CompactBar> DailyRowsForName(TDataStore& store, std::string_view
     const std::string key = HistoryKey(text);
     if (cache) {
         if (const CompactBars* held = cache->Find(key)) return *held;
+        if (SymbolFitsColumn(symbol))
+            if (const CompactBars* stored = cache->FindStored(store.TR1, key)) return *stored;
     }
     scratch = ReadDailyRows(store.SQL1, symbol);
     if (!cache) return scratch;

@@ -32,7 +32,9 @@ bool SymbolFitsColumn(const std::string& symbol);
 // first the server returns is used, and rows of a day already held do not
 // count toward the limit, so a file imported twice costs no history.
 // `symbol` is bound as it is; a symbol longer than the column has no rows.
-CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol);
+// `conflicts`, when given, tells whether a loaded day has two different rows
+// (the engine chose which one loads).
+CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol, bool* conflicts = nullptr);
 
 // The symbol a stock is looked up by: the list text's symbol without trailing
 // blanks, which SQL comparisons of text ignore as well.

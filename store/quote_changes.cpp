@@ -3,6 +3,7 @@
 
 #include "store/import_generation.h"
 #include "store/price_history.h"
+#include "store/stock_upkeep.h"
 #include "store/transaction_guard.h"
 
 namespace brevant {
@@ -74,6 +75,8 @@ DeletedStock DeleteStock(TDataStore& store, const std::string& symbol, const Dat
     // clients' imports, and every cache of the bars sees the change.
     RaiseImportGeneration(store.tr3);
     const DeletedStock deleted = DeleteStockRows(store.tr3, symbol, range);
+    // The stock table and the stored bars change with the rows, or not at all.
+    UpdateStockTables(store.tr3, deleted.Symbols);
     guard.Commit();
     return deleted;
 }

@@ -11,6 +11,7 @@
 #include "store/import_generation.h"
 #include "store/quote_indexes.h"
 #include "store/schema.h"
+#include "store/stock_tables.h"
 #include "store/transaction_guard.h"
 #include "store/work_error.h"
 
@@ -89,6 +90,7 @@ ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
     bytesBefore_ = 0;
     // What a failed import of ours left started must not hold the table.
     RollbackQuietly(store_.tr3);
+    upkeep_.StartRun();
     try {
         indexesOff_ = SwitchIndexesOffWhenWorthIt(progress_.BytesTotal);
         for (std::size_t i = 0; i < files.size(); ++i) {
@@ -109,6 +111,7 @@ ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
         }
         if (indexesOff_) SwitchIndexesOn();
         if (result.Outcome == ImportOutcome::Completed) RefreshStatistics();
+        upkeep_.Seal(store_.DB1);
     } catch (const std::exception& e) {
         // The unit that failed has rolled its transaction back.
         file_ = nullptr;
@@ -122,6 +125,8 @@ ImportResult TQuoteImport::Run(const std::vector<std::string>& files) {
         } catch (const std::exception&) {
         }
     }
+    // The files stored before a failure keep their tables when it can be done.
+    if (!indexesOff_) upkeep_.Seal(store_.DB1);
     return result;
 }
 
@@ -136,6 +141,8 @@ bool TQuoteImport::SwitchIndexesOffWhenWorthIt(std::uint64_t bytes) {
         const std::uint64_t limit = BulkLoadTableLimit(newRows);
         if (CountQuoteRowsUpTo(t, limit + 1) > limit) return false;
         if (OtherAttachmentsPresent(t)) return false;
+        // Asked while the indexes can still answer at once.
+        upkeep_.SetCurrentAtStart(StoredTablesCurrent(t));
         SetQuoteIndexesActive(t, false);
         return true;
     } catch (const EFBLError&) {
@@ -228,6 +235,7 @@ void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult
     TransactionGuard guard(store_.tr3);
     // First in the file's transaction, before any row (see import_generation.h).
     RaiseImportGeneration(store_.tr3);
+    upkeep_.Begin(store_.tr3, indexesOff_);
     // Through a server each statement is a round trip: many rows a statement.
     rowsPerStatement_ = AttachedThroughServer(store_.tr3) ? kQuoteRowsPerStatement : 1;
     rows_.Begin(rowsPerStatement_);
@@ -249,6 +257,7 @@ void TQuoteImport::ImportFile(TQuoteFile& file, FileCounts& counts, ImportResult
     }
     WritePending(counts);
     rows_.Flush();
+    upkeep_.Apply(store_.tr3);
     // A failed commit would lose the file's rows: it ends the import as an error.
     guard.Commit();
     counts.Committed = true;
@@ -303,6 +312,7 @@ void TQuoteImport::StoreQuote(const TQuoteLine& line, FileCounts& counts) {
                                          NarrowToFloat(line.Volume)};
     if (mode_ == ImportMode::Add) {
         rows_.Add(line.Symbol, line.StockName, line.Date, values);
+        upkeep_.Added(line.Symbol, line.StockName, line.Date, values);
         return;
     }
     // A day the file gave before: its earlier row is replaced as well.
@@ -321,7 +331,11 @@ void TQuoteImport::WritePending(FileCounts& counts) {
     // days are deleted before the new ones arrive.
     rows_.Flush();
     counts.Replaced += DeleteQuoteDays(deleteSql_, days, rowsPerStatement_).Rows;
-    for (const auto& [day, row] : pending_) rows_.Add(day.Symbol, row.Name, day.Date, row.Values);
+    // Replaced days change a stock's counts and bars in place: read again.
+    for (const auto& [day, row] : pending_) {
+        rows_.Add(day.Symbol, row.Name, day.Date, row.Values);
+        upkeep_.Removed(day.Symbol);
+    }
     rows_.Flush();
     pending_.clear();
 }

@@ -16,6 +16,7 @@
 #include "store/data_store.h"
 #include "store/quote_changes.h"
 #include "store/quote_rows.h"
+#include "store/stock_upkeep.h"
 
 namespace brevant {
 
@@ -112,7 +113,8 @@ struct ImportResult {
 // or a CSV layout (quotes/csv_quotes.h); a file whose layout is refused is
 // reported and passed over, and the import goes on.
 // Each file's quote rows go in one transaction: a file cut off by a failure
-// or a killed process leaves none of them. Action rows are committed one by
+// or a killed process leaves none of them; the stock table and the stored
+// bars change in the same transaction (store/stock_upkeep.h). Action rows are committed one by
 // one as they come (their duplicate check keeps a second import from adding
 // them again). Files stored before a failure stay stored. When the files are
 // large against the table and no other attachment is on the database, the
@@ -166,6 +168,7 @@ private:
     // earlier batch wrote: the file's last row of a day wins.
     std::map<QuoteDay, PendingRow> pending_;
     TFBLDsql deleteSql_{&store_.tr3};
+    TStockUpkeep upkeep_; // the stock table and the stored bars, kept file by file
     Clock::time_point start_, lastMessages_, lastProgress_;
 };
 

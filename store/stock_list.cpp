@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "store/indicator_settings.h"
+#include "store/stock_pairs.h"
+#include "store/stock_tables.h"
 #include "store/transaction_guard.h"
 
 namespace brevant {
@@ -21,23 +23,32 @@ void Status(const ProgressCallbacks& progress, const std::string& text) {
     if (progress.processMessages) progress.processMessages();
 }
 
+// The answer of the stock list's query: read from the stock table while it
+// is current and can tell (a few thousand rows), otherwise the query itself,
+// which sorts every quote row.
+std::vector<DistinctStockRow> DistinctRows(TDataStore& store) {
+    if (StoredTablesCurrent(store.TR1))
+        if (auto rows = DistinctStockRows(ReadStockTable(store.TR1))) return std::move(*rows);
+    std::vector<DistinctStockRow> rows;
+    store.SQL1.SetSQL(kStockListSql);
+    store.SQL1.ExecSQL();
+    for (store.SQL1.First(); !store.SQL1.Eof(); store.SQL1.Next())
+        rows.emplace_back(store.SQL1.FieldAsString(0), store.SQL1.FieldAsString(1));
+    return rows;
+}
+
 void ReadStocks(TDataStore& store, TStockList& list, const ProgressCallbacks& progress) {
     store.TR1.StartTransaction();
     TransactionGuard guard(store.TR1);
-    store.SQL1.SetSQL("SELECT DISTINCT SYMBOL, STOCK FROM DATATABLE ORDER BY SYMBOL");
-    store.SQL1.ExecSQL();
     list.Stocks.clear();
     list.Items.clear();
-    store.SQL1.First();
-    while (!store.SQL1.Eof()) {
-        std::string symbol = store.SQL1.FieldAsString(0);
+    for (auto& [symbol, name] : DistinctRows(store)) {
         // A symbol stored under several names is listed once, with its first name.
         if (list.Stocks.empty() || symbol != list.Stocks.back().Symbol) {
-            list.Stocks.push_back({store.SQL1.FieldAsString(1), std::move(symbol)});
+            list.Stocks.push_back({std::move(name), std::move(symbol)});
             list.Items.push_back(ListText(list.Stocks.back()));
             Status(progress, "Adding " + list.Stocks.back().StockName);
         }
-        store.SQL1.Next();
     }
     guard.Commit();
     std::sort(list.Items.begin(), list.Items.end(),

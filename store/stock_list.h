@@ -26,6 +26,10 @@ std::string ListText(const TStockfull& stock);
 // Latin-1 letters), ties broken by the bytes so the order is total.
 bool ListTextLess(std::string_view a, std::string_view b);
 
+// The stock list's own query.
+inline constexpr const char* kStockListSql =
+    "SELECT DISTINCT SYMBOL, STOCK FROM DATATABLE ORDER BY SYMBOL";
+
 struct TStockList {
     // One entry per symbol, in the database's symbol order.
     std::vector<TStockfull> Stocks;
@@ -33,7 +37,8 @@ struct TStockList {
     std::vector<std::string> Items;
 };
 
-// Reads the stock list ("SELECT DISTINCT SYMBOL, STOCK ...") and then the
+// Reads the stock list (the answer of kStockListSql, from the stock table
+// while that is current: stock_tables.h) and then the
 // indicator parameters (reset to the defaults first) in two TR1 transactions,
 // reporting the splash texts through `progress`. When the list is not empty
 // `loadFirstStock` (if given) receives the first item between the texts

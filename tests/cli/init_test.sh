@@ -14,8 +14,9 @@ db="$dir/BREVDATA.BVD"
 query() { isql-fb -q -u sysdba -p duvaridaz "$db" <<<"$1" | sed -e 's/[[:space:]]*$//' -e '/^$/d'; }
 
 tables=$(query "SET HEADING OFF; SELECT TRIM(RDB\$RELATION_NAME) FROM RDB\$RELATIONS WHERE RDB\$SYSTEM_FLAG = 0 ORDER BY 1;")
-# The quote tables, the one-row import generation and the saved screens of our own.
-[ "$tables" = "$(printf 'DATATABLE\nIMPORTGEN\nINDICATOR\nSAVEDSCREEN\nSPLIT')" ] || { echo "tables: $tables"; exit 1; }
+# The quote tables; the one-row import generation, the saved screens and the
+# stock tables of our own.
+[ "$tables" = "$(printf 'DATATABLE\nIMPORTGEN\nINDICATOR\nSAVEDSCREEN\nSPLIT\nSTOCKBARS\nSTOCKS\nSTOCKSTATE')" ] || { echo "tables: $tables"; exit 1; }
 
 columns=$(query "SET HEADING OFF; SELECT TRIM(RDB\$RELATION_NAME) || '.' || TRIM(RDB\$FIELD_NAME) FROM RDB\$RELATION_FIELDS WHERE RDB\$SYSTEM_FLAG = 0 ORDER BY RDB\$RELATION_NAME, RDB\$FIELD_POSITION;")
 expected_columns="DATATABLE.SYMBOL
@@ -37,7 +38,22 @@ SPLIT.SYMBOLA
 SPLIT.STOCKA
 SPLIT.DATAA
 SPLIT.ITEM
-SPLIT.ACTIONA"
+SPLIT.ACTIONA
+STOCKBARS.SYMBOL
+STOCKBARS.PART
+STOCKBARS.DAYS
+STOCKBARS.IRREGULAR
+STOCKBARS.BARS
+STOCKS.ID
+STOCKS.SYMBOL
+STOCKS.STOCK
+STOCKS.FIRSTDAY
+STOCKS.LASTDAY
+STOCKS.QUOTEROWS
+STOCKSTATE.ID
+STOCKSTATE.GENERATION
+STOCKSTATE.NEWESTDAY
+STOCKSTATE.FINGERPRINT"
 [ "$columns" = "$expected_columns" ] || { echo "columns: $columns"; exit 1; }
 
 indexes=$(query "SHOW INDEX DATATABLE;")

@@ -14,6 +14,7 @@
 #include "store/bar_cache.h"
 #include "store/price_history.h"
 #include "store/stock_list.h"
+#include "store/stock_tables.h"
 #include "store/store_fixture.h"
 #include "ta/calculations.h"
 
@@ -170,6 +171,13 @@ TEST_F(FormulaScreenTest, AFormulaScreensThroughTheRunAloneWithFiltersAndBesideO
     ASSERT_FALSE(expected.empty());
     ASSERT_GT(shortOfData, 0);
 
+    // The cache fills from the stored bars the import kept; the runs without
+    // it below read each stock's own query.
+    {
+        TFBLTransaction t(&store.DB1);
+        t.StartTransaction();
+        ASSERT_TRUE(StoredTablesCurrent(t));
+    }
     TBarCache cache;
     const ScanResult alone = RunScan(store, list, params, formula, {}, &cache);
     ASSERT_EQ(alone.outcome, ScanOutcome::Completed) << alone.error;

@@ -1,4 +1,5 @@
-// Screening through the bar cache, and several screens in one run, against
+// Screening through the bar cache (filled from the stored bars, or in one
+// pass over the quote table), and several screens in one run, against
 // plain runs that read every stock from the database, and those against the
 // run as first written down: the same lists, the same counters, on a real
 // database of random stocks.
@@ -13,6 +14,7 @@
 #include "store/bar_cache.h"
 #include "store/price_history.h"
 #include "store/stock_list.h"
+#include "store/stock_tables.h"
 #include "store/store_fixture.h"
 #include "ta/calculations.h"
 #include "ta/day_date.h"
@@ -109,6 +111,12 @@ void ExpectSameRun(const ScanResult& got, const ScanResult& expected) {
 
 class ScanCacheTest : public StoreTest {
 protected:
+    bool StoredBarsCurrent() {
+        TFBLTransaction t(&store.DB1);
+        t.StartTransaction();
+        return StoredTablesCurrent(t);
+    }
+
     std::vector<std::string> StockList() {
         TStockList list;
         TIndicatorParams ignored;
@@ -142,9 +150,15 @@ TEST_F(ScanCacheTest, RandomFilterSetsGiveTheSameResultsCachedAndUncached) {
         ExpectSameRun(plain, ReferenceRun(store, list, params, filters));
         passedSomewhere += !plain.passed.empty();
         ExpectSameRun(RunScan(store, list, params, filters, {}, &shared), plain);
+        // A new session's cache: from the stored bars, or, every other set,
+        // from a pass over the quote table after another program's import
+        // made them stale (the pass stores them again).
+        if (set % 2 == 1) Exec("UPDATE IMPORTGEN SET GENERATION = GENERATION + 1");
+        EXPECT_EQ(StoredBarsCurrent(), set % 2 == 0);
         TBarCache fresh;
         ExpectSameRun(RunScan(store, list, params, filters, {}, &fresh), plain);
         EXPECT_TRUE(fresh.Complete());
+        EXPECT_TRUE(StoredBarsCurrent());
         if (set < 10) screens.push_back(filters);
     }
     EXPECT_GT(passedSomewhere, 5); // the sets do let stocks through
@@ -193,6 +207,9 @@ TEST_F(ScanCacheTest, EveryFileImportedTwiceScreensAsOnce) {
 TEST_F(ScanCacheTest, AStopWhileTheCacheFillsEndsTheRunAfterTheFirstStock) {
     std::mt19937 random(5);
     ASSERT_EQ(Import({RandomQuotes(random, 60)}).Outcome, ImportOutcome::Completed);
+    // Another program's import: the stored bars are stale, and the fill
+    // reads the quote table.
+    Exec("UPDATE IMPORTGEN SET GENERATION = GENERATION + 1");
     const std::vector<std::string> list = StockList();
     ScanFilters volume;
     volume.volume = true;

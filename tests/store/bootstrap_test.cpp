@@ -55,13 +55,15 @@ std::vector<std::string> DefaultRows() {
 
 const char* kUserTables = "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE "
                           "RDB$SYSTEM_FLAG = 0 ORDER BY 1";
+// The three quote tables; the import generation, the saved screens and the
+// stock tables of our own.
+const std::vector<std::string> kAllTables = {"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN",
+                                             "SPLIT",     "STOCKBARS", "STOCKS",    "STOCKSTATE"};
 
 // Every table, index, default row and the import generation of a file the
 // program made, with the page cache it creates files with.
 void ExpectCompleteFile(TDataStore& s) {
-    EXPECT_EQ(
-        Column(s, kUserTables),
-        (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN", "SPLIT"}));
+    EXPECT_EQ(Column(s, kUserTables), kAllTables);
     // Each index of the quote table with its columns in order.
     EXPECT_EQ(Column(s, "SELECT TRIM(S.RDB$INDEX_NAME), TRIM(S.RDB$FIELD_NAME) FROM "
                         "RDB$INDEX_SEGMENTS S JOIN RDB$INDICES I ON I.RDB$INDEX_NAME = "
@@ -84,6 +86,8 @@ void ExpectCompleteFile(TDataStore& s) {
                                         "ACTIONA=37=10"}));
     EXPECT_EQ(Column(s, schema::kSelectIndicator), DefaultRows());
     EXPECT_EQ(Column(s, "SELECT ID, GENERATION FROM IMPORTGEN"), std::vector<std::string>{"1=0"});
+    // The stock tables follow the empty quote table.
+    EXPECT_EQ(Column(s, "SELECT GENERATION FROM STOCKSTATE"), std::vector<std::string>{"0"});
     EXPECT_EQ(Column(s, "SELECT MON$PAGE_BUFFERS FROM MON$DATABASE"),
               std::vector<std::string>{std::to_string(kDatabasePageBuffers)});
     // No mark of an unfinished creation is left on the settings table.
@@ -123,14 +127,10 @@ TEST_F(Bootstrap, FirstRunCreatesTheSchemaAndDefaults) {
     EXPECT_EQ(s.DB1.SQLDialect(), 3);
     EXPECT_EQ(progress.texts,
               (std::vector<std::string>{"Creating empty database...", "Creating table..."}));
-    // The three quote tables, the import generation and the saved screens of
-    // our own.
-    EXPECT_EQ(
-        Column(s, kUserTables),
-        (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN", "SPLIT"}));
+    EXPECT_EQ(Column(s, kUserTables), kAllTables);
     EXPECT_EQ(Column(s, "SELECT TRIM(RDB$INDEX_NAME), TRIM(RDB$RELATION_NAME), RDB$UNIQUE_FLAG "
                         "FROM RDB$INDICES WHERE RDB$SYSTEM_FLAG = 0 AND "
-                        "RDB$RELATION_NAME NOT IN ('IMPORTGEN', 'SAVEDSCREEN') ORDER BY 1"),
+                        "RDB$RELATION_NAME = 'DATATABLE' ORDER BY 1"),
               (std::vector<std::string>{"IDX0=DATATABLE=0", "IDX1=DATATABLE=0", "IDX2=DATATABLE=0",
                                         "IDX3=DATATABLE=0"}));
     EXPECT_EQ(Column(s, "SELECT TRIM(S.RDB$FIELD_NAME) FROM RDB$INDEX_SEGMENTS S WHERE "
@@ -179,12 +179,15 @@ TEST_F(Bootstrap, OlderFileGetsTheMissingTablesAndKeepsItsRows) {
     }
     TDataStore s;
     ASSERT_TRUE(CheckFirebird(s, path, {}));
-    EXPECT_EQ(
-        Column(s, kUserTables),
-        (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN", "SPLIT"}));
+    EXPECT_EQ(Column(s, kUserTables), kAllTables);
     EXPECT_EQ(Column(s, schema::kSelectIndicator), DefaultRows());
     EXPECT_EQ(Column(s, "SELECT SYMBOL, CLS, VOL FROM DATATABLE"),
               std::vector<std::string>{"ABC=1.5=100"});
+    // The stock tables, filled from the rows the file holds.
+    EXPECT_EQ(Column(s, "SELECT SYMBOL, STOCK, FIRSTDAY, LASTDAY, QUOTEROWS FROM STOCKS"),
+              std::vector<std::string>{"ABC=Abc Corp=05.03.2026=05.03.2026=1"});
+    EXPECT_EQ(Column(s, "SELECT SYMBOL, PART, DAYS FROM STOCKBARS"),
+              std::vector<std::string>{"ABC=0=1"});
 }
 
 TEST_F(Bootstrap, EmptySettingsTableStaysEmpty) {
@@ -263,7 +266,8 @@ TEST_F(Bootstrap, MissingPartsAreAddedAndStoredRowsKept) {
     Recorder progress;
     TDataStore s;
     ASSERT_TRUE(CheckFirebird(s, path, progress.callbacks()));
-    EXPECT_EQ(progress.texts, std::vector<std::string>{"Checking existing database..."});
+    EXPECT_EQ(progress.texts, (std::vector<std::string>{"Checking existing database...",
+                                                        "Building the stock table..."}));
     EXPECT_EQ(Column(s, "SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE "
                         "RDB$RELATION_NAME = 'DATATABLE' ORDER BY 1"),
               (std::vector<std::string>{"IDX0", "IDX1", "IDX2", "IDX3"}));

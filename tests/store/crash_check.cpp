@@ -2,11 +2,31 @@
 // bootstrap repairs what a killed import left) and prints what it holds.
 // usage: crash_check DB
 // prints: "inactive N", then "rows PREFIX COUNT" for each two-character
-// symbol prefix, then "actions COUNT"; exit 1 when the database cannot be opened.
+// symbol prefix, then "actions COUNT"; then "stock tables current|stale" and,
+// when current, every difference between them and the quote table
+// ("differs: ..."); then,
+// after a first screening's fill (which builds stale tables again), the same
+// two as "after a fill ..."; exit 1 when the database cannot be opened.
 #include <cstdio>
 
+#include "store/bar_cache.h"
 #include "store/bootstrap.h"
 #include "store/quote_indexes.h"
+#include "store/stock_tables.h"
+#include "support/stock_tables_oracle.h"
+
+namespace {
+
+// Stale tables are not read, so only current ones must agree.
+void PrintStockTables(brevant::TFBLTransaction& t, const char* when) {
+    const bool current = brevant::StoredTablesCurrent(t);
+    std::printf("%sstock tables %s\n", when, current ? "current" : "stale");
+    if (!current) return;
+    for (const std::string& d : brevant::testing::CheckStockTables(t).differences)
+        std::printf("%sdiffers: %s\n", when, d.c_str());
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
@@ -28,6 +48,15 @@ int main(int argc, char** argv) {
         q.SetSQL("SELECT COUNT(*) FROM SPLIT");
         q.ExecSQL();
         std::printf("actions %d\n", q.FieldAsInteger(0));
+        PrintStockTables(t, "");
+        t.Commit();
+        t.StartTransaction();
+        brevant::TBarCache cache;
+        cache.Validate(t);
+        cache.FillAll(t);
+        t.Commit();
+        t.StartTransaction();
+        PrintStockTables(t, "after a fill ");
         t.Commit();
         store.DB1.Disconnect();
     } catch (const std::exception& e) {

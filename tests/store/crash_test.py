@@ -6,7 +6,8 @@ and its four indexes are active after that open, each file's quote rows are
 either all present or all absent (and the files stored are the first ones),
 rows that were there before the import are untouched, and importing the
 cut-off files again gives exactly one copy of every quote row and of every
-action row. Half of the rounds start from a new database (the indexes are
+action row; the stock table and the stored bars, when current, hold exactly
+the quote table, and a first screening's fill makes them current. Half of the rounds start from a new database (the indexes are
 switched off for the load), half from one that already holds many rows (the
 rows go in with the indexes maintained).
 
@@ -72,9 +73,15 @@ def validate(db):
 
 
 def contents(check, db):
-    """(inactive indexes, {prefix: rows}, action rows) after an open."""
+    """(inactive indexes, {prefix: rows}, action rows) after an open. The stock
+    table and the stored bars hold the quote table whenever they are current,
+    and they are current after a first screening's fill."""
     inactive, rows, actions = None, {}, None
-    for line in run([check, db]).splitlines():
+    out = run([check, db])
+    differences = [line for line in out.splitlines() if "differs:" in line]
+    if differences or "after a fill stock tables current" not in out:
+        raise AssertionError("stock tables:\n" + out)
+    for line in out.splitlines():
         word = line.split()
         if word[0] == "inactive":
             inactive = int(word[1])
