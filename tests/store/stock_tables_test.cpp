@@ -12,6 +12,7 @@
 #include "store/bar_cache.h"
 #include "store/import_generation.h"
 #include "store/price_history.h"
+#include "store/quote_changes.h"
 #include "store/stock_list.h"
 #include "store/stock_pairs.h"
 #include "store/stock_tables.h"
@@ -300,6 +301,40 @@ TEST_F(StockTablesTest, ADeletionKeepsThemThroughOneCall) {
     ExpectListAsTheQueryGivesIt();
     FirstScan();
     ExpectTablesHoldTheQuoteTable();
+}
+
+// The program's own corrections keep them in their transaction: a file
+// imported to replace stored days (new names, new prices, new days) and
+// deletions of a whole stock and of a date range.
+TEST_F(StockTablesTest, ReplacementsAndDeletionsOfTheProgramKeepThem) {
+    std::mt19937 random(11);
+    ASSERT_EQ(Import({RandomFile(random, 1500, 400, kLastDay)}).Outcome, ImportOutcome::Completed);
+    ExpectTablesHoldTheQuoteTable();
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        const std::string path =
+            dir.write("fix" + std::to_string(round) + ".txt", RandomFile(random, 300, 420, kLastDay + 20));
+        TQuoteImport replace(store, '.', {}, QuoteFormatChoice::Auto, ImportMode::Replace);
+        ASSERT_EQ(replace.Run({path}).Outcome, ImportOutcome::Completed);
+        ExpectTablesHoldTheQuoteTable();
+        ExpectListAsTheQueryGivesIt();
+    }
+    struct Case {
+        const char* name;
+        const char* symbol;
+        DateRange range;
+    } cases[] = {
+        {"the newest days of a stock", "LONG", {kLastDay - 30, std::nullopt}},
+        {"a stretch in the middle", "AB", {kLastDay - 200, kLastDay - 100}},
+        {"a whole stock named with its trailing blank", "PAD ", {}},
+        {"a stock that is not stored", "NOSUCH", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DeleteStock(store, c.symbol, c.range);
+        ExpectTablesHoldTheQuoteTable();
+        ExpectListAsTheQueryGivesIt();
+    }
 }
 
 // A file of an older version (no stock tables) gains them at its next open,
