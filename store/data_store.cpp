@@ -10,6 +10,7 @@ TDataStore::TDataStore() {
     DB1.AutoSetClientDialect = true;
     // Index statistics are refreshed in a read-committed transaction.
     Tindex.IsolationLevel = TIsolationLevel::ilReadCommitted_rec_version;
+    THistory.AccessMode = TAccessMode::amRead;
 }
 
 } // namespace brevant

@@ -19,13 +19,13 @@ namespace {
 const std::string kHistorySql = std::string("SELECT ") + schema::kRowValues +
                                 " FROM DATATABLE WHERE SYMBOL=? order by DATA DESC";
 
-// Trailing blanks do not count in SQL comparisons of text.
+} // namespace
+
 bool FitsSymbolColumn(const std::string& symbol) {
+    // Trailing blanks do not count in SQL comparisons of text.
     const std::size_t last = symbol.find_last_not_of(' ');
     return last == std::string::npos || last < kSymbolWidth;
 }
-
-} // namespace
 
 CompactBar ReadQuoteRow(const TFBLDsql& sql, int first) {
     return {static_cast<std::int32_t>(std::trunc(sql.FieldAsDateTime(first))),
@@ -42,7 +42,7 @@ bool QuoteRowHasNull(const TFBLDsql& sql, int first) {
     return false;
 }
 
-CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol) {
+CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol, std::size_t maxDays) {
     CompactBars rows;
     // A bound text is cut to the column width, which could match another
     // stock; a symbol longer than any stored one has no rows.
@@ -57,7 +57,7 @@ CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol) {
     for (; !sql.Eof(); sql.Next()) {
         const CompactBar row = ReadQuoteRow(sql, 0);
         if (!rows.empty() && rows.back().day == row.day) continue;
-        if (rows.size() == kMaxHistoryDays) break;
+        if (rows.size() == maxDays) break;
         rows.push_back(row);
     }
     std::reverse(rows.begin(), rows.end());

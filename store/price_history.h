@@ -1,6 +1,7 @@
 // Brevant Dira — loading one stock's recent daily bars.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -23,12 +24,23 @@ CompactBar ReadQuoteRow(const TFBLDsql& sql, int first);
 // True when one of those columns of the row is null.
 bool QuoteRowHasNull(const TFBLDsql& sql, int first);
 
-// The stock's kMaxHistoryDays newest distinct days, oldest first, read on
-// `sql`'s transaction (which must be started): of several rows of one day the
-// first the server returns is used, and rows of a day already held do not
-// count toward the limit, so a file imported twice costs no history.
+// Whether a symbol fits the quote table's symbol column (trailing blanks
+// aside). A longer one, bound as a parameter, would be cut to the column's
+// width and could match another stock: it has no rows.
+bool FitsSymbolColumn(const std::string& symbol);
+
+// No limit on the days read: the stock's whole history.
+inline constexpr std::size_t kWholeHistory = SIZE_MAX;
+
+// The stock's `maxDays` newest distinct days, oldest first, read on `sql`'s
+// transaction (which must be started): of several rows of one day the first
+// the server returns is used, and rows of a day already held do not count
+// toward the limit, so a file imported twice costs no history. Every limit
+// reads the rows by the same query, so the newest days of the whole history
+// are the days the loader keeps.
 // `symbol` is bound as it is; a symbol longer than the column has no rows.
-CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol);
+CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol,
+                          std::size_t maxDays = kMaxHistoryDays);
 
 // The symbol a stock is looked up by: the list text's symbol without trailing
 // blanks, which SQL comparisons of text ignore as well.
