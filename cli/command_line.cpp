@@ -50,6 +50,8 @@ std::string ReadCommandLine(const CommandSyntax& syntax, const std::vector<std::
         } else if ((option = FindOption(syntax.options, word)) && option->endsReading) {
             error = option->value(word);
             if (error.empty()) return stop(i + 1, {});
+        } else if (option && option->takesNoValue) {
+            error = option->value(word);
         } else if (i + 1 >= args.size()) {
             error = prefix + word + " needs a value";
         } else {

@@ -29,6 +29,9 @@ struct CommandOption {
     // Takes no value and ends the reading (`--help`, which answers whatever
     // follows it): `value` gets the option's own word.
     bool endsReading = false;
+    // Takes no value (a switch such as `--log`): `value` gets the option's
+    // own word.
+    bool takesNoValue = false;
 };
 
 struct CommandSyntax {
@@ -36,7 +39,7 @@ struct CommandSyntax {
     // for the tool's own options, whose messages start with the text.
     std::string_view command;
     OptionWords optionWords = OptionWords::None;
-    std::vector<CommandOption> options; // each takes exactly one value
+    std::vector<CommandOption> options; // each takes exactly one value unless said
     WordReader word;                    // reads a word that names no option
     // The options stand in front of the words: the first word that names no
     // option ends the reading once `word` took it (the command's name after
