@@ -16,9 +16,16 @@
 namespace brevant {
 namespace {
 
+ChartView MacdViewAll() {
+    ChartView view;
+    view.indicator = kMacdFull;
+    view.window = "View All";
+    return view;
+}
+
 struct Scene {
     TBars bars;
-    ChartView view{kMacdFull, 1, "View All", BarPeriod::Daily};
+    ChartView view = MacdViewAll();
     TIndicatorParams params;
     OverlaySettings overlays{{20, 50, 200, 20, 2}, true, true, true, true};
     StockSelection selection{true, std::string("Acme Corp , ACM"), std::nullopt};

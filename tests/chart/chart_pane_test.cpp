@@ -14,6 +14,7 @@
 #include "chart/render/chart_renderer.h"
 #include "chart/ui/chart_pane.h"
 #include "chart_test_support.h"
+#include "ta/split_adjust.h"
 
 namespace brevant {
 namespace {
@@ -25,9 +26,17 @@ struct FakeHost : TChartPaneHost {
     int CurrentIndicator() const override { return view.indicator; }
     OverlaySettings CurrentOverlays() const override { return overlays; }
     const LocaleSettings& CurrentLocale() const override { return locale; }
+    bool WholeHistoryBars(bool adjusted, TBars& out) override {
+        out = whole;
+        if (adjusted) AdjustForSplits(out, splits);
+        return !out.empty();
+    }
 
     bool wanted = true;
     TBars bars = test::WaveBars(80);
+    // The stock's every day, of which `bars` are the newest; and its splits.
+    TBars whole = bars;
+    std::vector<SplitEvent> splits;
     ChartView view;
     TIndicatorParams params;
     OverlaySettings overlays;
