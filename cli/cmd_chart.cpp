@@ -1,6 +1,5 @@
 // Brevant Dira — `brevant-cli chart TEXT --png FILE ...`: one stock's chart as
 // a picture, drawn without a display.
-#include <QApplication>
 #include <charconv>
 #include <cstdio>
 #include <memory>
@@ -14,6 +13,7 @@
 #include "chart/render/chart_renderer.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/offscreen_app.h"
 #include "cli/open_store.h"
 #include "cli/option_values.h"
 #include "cli/overlay_options.h"
@@ -135,12 +135,6 @@ std::string ListTextFor(TDataStore& store, const std::string& text, TIndicatorPa
     return text;
 }
 
-// Qt's note that it picked a runtime folder itself is no news on a server.
-void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths:"))) return;
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
 } // namespace
 
 int RunChart(Context& ctx) {
@@ -185,13 +179,7 @@ int RunChart(Context& ctx) {
     const ChartInputs inputs{bars, o.view, params, o.overlays, selection, locale};
     const ChartModel model = span ? ComposeChart(inputs, *span) : ComposeChart(inputs);
 
-    // No display needed: draw on the offscreen platform unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietMessages);
-    int argc = 1;
-    char name[] = "brevant-cli";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    OffscreenApp app;
     QCustomPlot plot;
     plot.resize(o.width, o.height);
     ChartRenderer renderer(plot, RenderOptions{true});

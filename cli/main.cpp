@@ -37,7 +37,9 @@ const Command kCommands[] = {
     {"splits", "splits", RunSplits},
     {"scan",
      "scan [--macd N[,P]] [--ma P1,P2,N[,P]] [--rsi above|below,L,N[,P]] "
-     "[--volume V[,P]] [--out FILE] | scan --screens FILE   (P: daily|weekly|monthly)",
+     "[--volume V[,P]] [--where FORMULA [--period P]] [--out FILE] | scan --screens FILE | "
+     "scan --where FORMULA [--period P] --backtest DAYS [--hold H,...] [--csv FILE] "
+     "[--png FILE]   (P: daily|weekly|monthly)",
      RunScan},
     {"chart",
      "chart TEXT --png FILE [--indicator NAME] [--style NAME] [--window NAME] "

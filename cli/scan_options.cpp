@@ -2,9 +2,9 @@
 #include "cli/scan_options.h"
 
 #include <fstream>
-#include <sstream>
 
 #include "cli/option_values.h"
+#include "formula/formula_error.h"
 #include "screen/scan_run.h"
 
 namespace brevant::cli {
@@ -62,6 +62,15 @@ std::string ReadVolume(const std::string& value, ScanFilters& f) {
     return {};
 }
 
+std::string ReadWhere(const std::string& value, ScanFilters& f) {
+    try {
+        f.formula = ParseFormula(value);
+    } catch (const FormulaError& e) {
+        return std::string("--where: ") + e.what();
+    }
+    return {};
+}
+
 std::string Trimmed(const std::string& text) {
     const char* blanks = " \t\r";
     const std::size_t first = text.find_first_not_of(blanks);
@@ -69,33 +78,66 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
-std::vector<std::string> Words(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;) words.push_back(w);
-    return words;
+// The words of a line, split at blanks; a part in double quotes keeps its
+// blanks (a formula). Returns false when a quote is left open.
+bool Words(const std::string& text, std::vector<std::string>& words) {
+    std::string word;
+    bool inWord = false, quoted = false;
+    for (char c : text) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if (!quoted && (c == ' ' || c == '\t' || c == '\r')) {
+            if (inWord) words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord) words.push_back(word);
+    return !quoted;
 }
 
 // One line's screen; the error text without the line's place.
 std::string ReadScreen(const std::string& text, ScanFilters& filters) {
-    const CommandSyntax syntax{"screen", OptionWords::Every, FilterOptions(filters), nullptr};
-    std::string error = ReadCommandLine(syntax, Words(text));
+    bool periodGiven = false;
+    const CommandSyntax syntax{"screen", OptionWords::Every, FilterOptions(filters, periodGiven),
+                               nullptr};
+    std::vector<std::string> words;
+    if (!Words(text, words)) return "a double quote is not closed";
+    std::string error = ReadCommandLine(syntax, words);
     // The place is named by the caller.
     if (error.starts_with("screen: ")) error.erase(0, 8);
     if (!error.empty()) return error;
     if (!filters.Any()) return kScanNoFilterMessage;
-    return {};
+    return CheckFormulaPeriod(filters, periodGiven);
 }
 
 } // namespace
 
-std::vector<CommandOption> FilterOptions(ScanFilters& f) {
+std::vector<CommandOption> FilterOptions(ScanFilters& f, bool& periodGiven) {
+    const WordReader period = BarPeriodValue("scan", f.formulaPeriod);
     return {
         {"--macd", [&f](const std::string& v) { return ReadMacd(v, f); }},
         {"--ma", [&f](const std::string& v) { return ReadMovingAverage(v, f); }},
         {"--rsi", [&f](const std::string& v) { return ReadRsi(v, f); }},
         {"--volume", [&f](const std::string& v) { return ReadVolume(v, f); }},
+        {"--where", [&f](const std::string& v) { return ReadWhere(v, f); }},
+        {"--period",
+         [period, &periodGiven](const std::string& v) {
+             periodGiven = true;
+             return period(v);
+         }},
     };
+}
+
+std::string CheckFormulaPeriod(const ScanFilters& filters, bool periodGiven) {
+    if (periodGiven && !filters.formula)
+        return "--period is the --where formula's; each filter takes its period after its "
+               "values";
+    return {};
 }
 
 std::string ReadScreensFile(const std::string& path, std::vector<ScreenLine>& screens) {

@@ -82,4 +82,17 @@ std::uint8_t VOLFilter(const TBars& bars, int v, int w, InsufficientData& counte
     return sum / w > v ? 0 : 1;
 }
 
+std::uint8_t FormulaFilter(TBars& bars, FormulaEvaluator& formula, InsufficientData& counter) {
+    if (bars.empty()) return counter.Reject();
+    switch (AnswerAt(formula.Evaluate(bars, 1), bars.size() - 1)) {
+    case FormulaAnswer::Pass:
+        return 0;
+    case FormulaAnswer::Fail:
+        return 1;
+    case FormulaAnswer::ShortOfData:
+        break;
+    }
+    return counter.Reject();
+}
+
 } // namespace brevant

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "formula/formula_evaluator.h"
 #include "ta/indicator_params.h"
 #include "ta/stock_bar.h"
 
@@ -51,5 +52,9 @@ std::uint8_t ProFilter26(const TBars& bars, const TIndicatorParams& params, int 
 
 // Average Volume of the last w bars above v. Short of data when last < w.
 std::uint8_t VOLFilter(const TBars& bars, int v, int w, InsufficientData& counter);
+
+// The user's formula on the last bar: passes when it holds; short of data
+// when a value it needs is missing there (or there is no bar).
+std::uint8_t FormulaFilter(TBars& bars, FormulaEvaluator& formula, InsufficientData& counter);
 
 } // namespace brevant

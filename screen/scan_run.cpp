@@ -1,6 +1,8 @@
 // Brevant Dira — screening every stock of the database with the ticked filters.
 #include "screen/scan_run.h"
 
+#include <memory>
+
 #include "screen/filters.h"
 #include "screen/stock_series.h"
 #include "store/bar_cache.h"
@@ -15,9 +17,9 @@ void Breathe(const ScanCallbacks& cb) {
     if (cb.processMessages) cb.processMessages();
 }
 
-// 0 when no ticked filter rejects the stock.
+// 0 when no ticked filter rejects the stock; the formula comes last.
 std::uint8_t Screen(StockSeries& stock, const TIndicatorParams& params, const ScanFilters& f,
-                    InsufficientData& counter) {
+                    FormulaEvaluator* formula, InsufficientData& counter) {
     if (f.macd && MACDFilter(stock.WithMacd(f.macdPeriod, params), params, f.macdDays, counter))
         return 1;
     if (f.movingAverage &&
@@ -29,18 +31,22 @@ std::uint8_t Screen(StockSeries& stock, const TIndicatorParams& params, const Sc
     if (f.volume && VOLFilter(stock.Bars(f.volumePeriod), f.volumeThreshold,
                               VolumeWindow(f.volumePeriod), counter))
         return 1;
+    if (formula && FormulaFilter(stock.ForFormulas(f.formulaPeriod), *formula, counter)) return 1;
     return 0;
 }
 
 // One screen of a run: its filters, its short-of-data count and its result.
 struct ScreenSlot {
     const ScanFilters* filters;
+    std::unique_ptr<FormulaEvaluator> formula;
     InsufficientData counter;
     ScanResult result;
     std::function<void(const std::string&)> passed;
 };
 
-void FillCache(TDataStore& store, TBarCache& cache, const ScanCallbacks& cb) {
+} // namespace
+
+void FillBarCache(TDataStore& store, TBarCache& cache, const ScanCallbacks& cb) {
     cache.Validate(store.TR1);
     if (cache.Complete()) return;
     BarCacheFillCallbacks fill;
@@ -52,6 +58,8 @@ void FillCache(TDataStore& store, TBarCache& cache, const ScanCallbacks& cb) {
     cache.FillAll(store.TR1, fill);
 }
 
+namespace {
+
 // Runs the screens over every stock; fills each slot's result and returns
 // the run's outcome (Failed with `error` set on a database error).
 ScanOutcome Run(TDataStore& store, const std::vector<std::string>& stockList,
@@ -62,7 +70,7 @@ ScanOutcome Run(TDataStore& store, const std::vector<std::string>& stockList,
     try {
         store.TR1.StartTransaction();
         TransactionGuard run(store.TR1);
-        if (cache) FillCache(store, *cache, cb);
+        if (cache) FillBarCache(store, *cache, cb);
         StockSeries stock;
         CompactBars scratch;
         for (int i = 0; i < total; ++i) {
@@ -70,7 +78,8 @@ ScanOutcome Run(TDataStore& store, const std::vector<std::string>& stockList,
             const std::string& text = stockList[static_cast<std::size_t>(i)];
             stock.Reset(DailyRowsForName(store, text, cache, scratch));
             for (ScreenSlot& slot : slots) {
-                if (Screen(stock, params, *slot.filters, slot.counter) != 0) continue;
+                if (Screen(stock, params, *slot.filters, slot.formula.get(), slot.counter) != 0)
+                    continue;
                 slot.result.passed.push_back(text);
                 if (slot.passed) slot.passed(text);
             }
@@ -105,10 +114,13 @@ ScanOutcome Run(TDataStore& store, const std::vector<std::string>& stockList,
     return outcome;
 }
 
-std::vector<ScreenSlot> Slots(const std::vector<ScanFilters>& screens, int total) {
+std::vector<ScreenSlot> Slots(const std::vector<ScanFilters>& screens,
+                              const TIndicatorParams& params, int total) {
     std::vector<ScreenSlot> slots(screens.size());
     for (std::size_t s = 0; s < screens.size(); ++s) {
         slots[s].filters = &screens[s];
+        if (screens[s].formula)
+            slots[s].formula = std::make_unique<FormulaEvaluator>(screens[s].formula, params);
         slots[s].result.counters.total = total;
     }
     return slots;
@@ -120,7 +132,7 @@ ScanResult RunScan(TDataStore& store, const std::vector<std::string>& stockList,
                    const TIndicatorParams& params, const ScanFilters& filters,
                    const ScanCallbacks& cb, TBarCache* cache) {
     const std::vector<ScanFilters> screens{filters};
-    std::vector<ScreenSlot> slots = Slots(screens, static_cast<int>(stockList.size()));
+    std::vector<ScreenSlot> slots = Slots(screens, params, static_cast<int>(stockList.size()));
     ScreenSlot& slot = slots.front();
     if (stockList.empty()) {
         slot.result.outcome = ScanOutcome::EmptyDatabase;
@@ -141,7 +153,7 @@ ScreensResult RunScreens(TDataStore& store, const std::vector<std::string>& stoc
                          const TIndicatorParams& params, const std::vector<ScanFilters>& screens,
                          const ScanCallbacks& cb, TBarCache* cache) {
     ScreensResult result;
-    std::vector<ScreenSlot> slots = Slots(screens, static_cast<int>(stockList.size()));
+    std::vector<ScreenSlot> slots = Slots(screens, params, static_cast<int>(stockList.size()));
     if (stockList.empty()) {
         result.outcome = ScanOutcome::EmptyDatabase;
     } else if (screens.empty() || std::any_of(screens.begin(), screens.end(),

@@ -56,13 +56,17 @@ struct ScanResult {
 
 // Screens `stockList` (list texts, in list order) inside one TR1 transaction
 // (TR1 must be idle). Filters run in the order MACD, moving-average cross,
-// RSI, volume; the first that rejects ends the stock's turn. Each stock's
+// RSI, volume, then the formula; the first that rejects ends the stock's turn. Each stock's
 // daily rows are read once; every filter sees them converted to its own
 // period, with its indicator computed. A database error rolls the
 // transaction back and ends the run as Failed with the stocks screened so far.
 // With a `cache`, it is validated on the run's transaction; when it does not
 // hold every stock, it is filled first in one pass over the quote table on
 // the same transaction, and the stocks are then screened from memory.
+// Validates `cache` on TR1 (started) and, when it does not hold every stock,
+// fills it in one pass, reporting `reading` and reading `stopRequested`.
+void FillBarCache(TDataStore& store, TBarCache& cache, const ScanCallbacks& callbacks);
+
 ScanResult RunScan(TDataStore& store, const std::vector<std::string>& stockList,
                    const TIndicatorParams& params, const ScanFilters& filters,
                    const ScanCallbacks& callbacks, TBarCache* cache = nullptr);

@@ -1,6 +1,9 @@
 // Brevant Dira — what a screening run is asked to do.
 #pragma once
 
+#include <memory>
+
+#include "formula/formula.h"
 #include "ta/period_bars.h"
 
 namespace brevant {
@@ -41,7 +44,12 @@ struct ScanFilters {
     int volumeThreshold = kVolumeRange.defaultValue;
     BarPeriod volumePeriod = BarPeriod::Daily;
 
-    bool Any() const { return macd || movingAverage || rsi || volume; }
+    // A screen of the user's own, after the four filters: the stock passes
+    // when the formula holds on its last bar (of formulaPeriod's bars).
+    std::shared_ptr<const Formula> formula;
+    BarPeriod formulaPeriod = BarPeriod::Daily;
+
+    bool Any() const { return macd || movingAverage || rsi || volume || formula; }
 };
 
 // Bars averaged by the volume filter on each period.

@@ -4,11 +4,38 @@
 #include "ta/calculations.h"
 
 namespace brevant {
+namespace {
+
+void ExpandPrices(std::span<const CompactBar> rows, TBars& bars) {
+    bars.resize(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const CompactBar& r = rows[i];
+        TStockBar& b = bars[i];
+        b.Date = r.day;
+        b.Open = r.open;
+        b.High = r.high;
+        b.Low = r.low;
+        b.Close = r.close;
+        b.Volume = r.volume;
+    }
+}
+
+} // namespace
+
+void ExpandFormulaBars(std::span<const CompactBar> daily, BarPeriod period, TBars& bars) {
+    if (period != BarPeriod::Daily) {
+        ExpandBars(daily, bars);
+        ConvertToPeriod(bars, period);
+        return;
+    }
+    ExpandPrices(daily, bars);
+}
 
 void StockSeries::Reset(std::span<const CompactBar> daily) {
     daily_ = daily;
     // The vectors keep their memory for the next stock.
     for (Series& s : series_) s.made = s.macd = s.rsi = false;
+    formulaMade_ = {};
 }
 
 StockSeries::Series& StockSeries::Made(BarPeriod period) {
@@ -23,6 +50,15 @@ StockSeries::Series& StockSeries::Made(BarPeriod period) {
 
 const TBars& StockSeries::Bars(BarPeriod period) {
     return Made(period).bars;
+}
+
+TBars& StockSeries::ForFormulas(BarPeriod period) {
+    const auto p = static_cast<std::size_t>(period);
+    if (!formulaMade_[p]) {
+        ExpandFormulaBars(daily_, period, formulaBars_[p]);
+        formulaMade_[p] = true;
+    }
+    return formulaBars_[p];
 }
 
 const TBars& StockSeries::WithMacd(BarPeriod period, const TIndicatorParams& params) {

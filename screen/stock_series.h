@@ -12,6 +12,13 @@
 
 namespace brevant {
 
+// The stock's bars in `period` for a formula, in a buffer used for stock
+// after stock. Daily bars keep the indicator fields the buffer held (clearing
+// 41 fields a bar costs more than the whole formula): a formula reads a
+// calculation's fields only after that calculation cleared and wrote them
+// on this series, and none on a series too short for it.
+void ExpandFormulaBars(std::span<const CompactBar> daily, BarPeriod period, TBars& bars);
+
 // A filter reads only its own fields (Close, Volume, the MACD lines, RSI), and
 // each calculation writes only its own; so one series per period, with MACD
 // and RSI computed when first asked for, answers every filter exactly as a
@@ -27,6 +34,11 @@ public:
     // The same with CalMACD, or CalRSI, run on them.
     const TBars& WithMacd(BarPeriod period, const TIndicatorParams& params);
     const TBars& WithRsi(BarPeriod period, const TIndicatorParams& params);
+    // A copy of the bars in `period` for formulas, whose calculations may
+    // run with other periods than the filters' and must not touch theirs.
+    // Its indicator fields may hold another stock's values: the formula
+    // evaluator reads none it did not compute.
+    TBars& ForFormulas(BarPeriod period);
 
 private:
     struct Series {
@@ -37,6 +49,8 @@ private:
 
     std::span<const CompactBar> daily_;
     std::array<Series, 3> series_;
+    std::array<TBars, 3> formulaBars_;
+    std::array<bool, 3> formulaMade_{};
 };
 
 } // namespace brevant

@@ -8,6 +8,7 @@
 #include "store/database_address.h"
 #include "store/import_generation.h"
 #include "store/quote_indexes.h"
+#include "store/saved_screens.h"
 #include "store/schema.h"
 #include "store/transaction_guard.h"
 #include "ta/indicator_params.h"
@@ -153,7 +154,8 @@ void LookAtTheFile(BootstrapContext& c) {
     InTransaction(c.store, [&](TFBLDsql& sql) {
         parts.tables = Names(sql, "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE "
                                   "RDB$VIEW_SOURCE IS NULL AND RDB$RELATION_NAME IN "
-                                  "('DATATABLE', 'SPLIT', 'INDICATOR', 'IMPORTGEN')");
+                                  "('DATATABLE', 'SPLIT', 'INDICATOR', 'IMPORTGEN', "
+                                  "'SAVEDSCREEN')");
         parts.indexes = Names(sql, "SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE "
                                    "RDB$INDEX_NAME IN " +
                                        schema::QuoteIndexList());
@@ -246,6 +248,10 @@ void CreateImportGeneration(BootstrapContext& c) {
     c.parts.importGenerationRow = true;
 }
 
+void CreateSavedScreens(BootstrapContext& c) {
+    CreateTable(c, "SAVEDSCREEN", kCreateSavedScreens);
+}
+
 const BootstrapStep kSteps[] = {
     {"create the file when missing", CreateFileWhenMissing},
     {"attach", Attach},
@@ -261,6 +267,7 @@ const BootstrapStep kSteps[] = {
     {"INDICATOR", CreateSettingsTable},
     {"default settings", InsertDefaultSettings},
     {"IMPORTGEN", CreateImportGeneration},
+    {"SAVEDSCREEN", CreateSavedScreens},
 };
 
 } // namespace

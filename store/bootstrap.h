@@ -47,8 +47,9 @@ enum class WhenMissing {
 
 // Attaches `path`, creating the file when it does not exist (unless
 // `whenMissing` refuses to), and creates whatever of the three tables, four
-// indexes, default settings rows and the import generation the file lacks: a
-// new file, an older one, or one whose creation was cut off at any point.
+// indexes, default settings rows, the import generation and the saved
+// screens' table the file lacks: a new file, an older one, or one whose
+// creation was cut off at any point.
 // Nothing is ever deleted. DB1 is attached exactly when the result is Opened;
 // the window shows MissingFileMessage() for a local file that failed.
 //
@@ -66,7 +67,7 @@ OpenResult CheckFirebird(TDataStore& store, const std::string& path,
 // What of its own a database file holds, as the bootstrap found it and has
 // added since.
 struct FileParts {
-    std::set<std::string> tables;  // DATATABLE, SPLIT, INDICATOR, IMPORTGEN
+    std::set<std::string> tables;  // DATATABLE, SPLIT, INDICATOR, IMPORTGEN, SAVEDSCREEN
     std::set<std::string> indexes; // IDX0 to IDX3
     bool settingsPending = false;  // INDICATOR made, its default rows not yet in
     bool importGenerationRow = false;

@@ -8,6 +8,7 @@
 
 #include "screen/scan_run.h"
 #include "screen/ui/filter_window.h"
+#include "screen/ui/formula_page.h"
 #include "screen/ui/scan_host.h"
 #include "screen/ui/scan_progress_window.h"
 #include "ui/clamping_spin_edit.h"
@@ -63,6 +64,13 @@ private:
     bool& flag_;
 };
 
+std::vector<std::string> Latin1List(const QStringList& stocks) {
+    std::vector<std::string> list;
+    list.reserve(std::size_t(stocks.size()));
+    for (const QString& text : stocks) list.push_back(ui::ToLatin1(text));
+    return list;
+}
+
 } // namespace
 
 ScanFilters TForm2::Filters() const {
@@ -97,42 +105,102 @@ void TForm2::RunScan() {
         ClearAllFilter();
         return;
     }
-    if (FilterSelected()) {
+    const bool formula = FormulaPage->FormulaCheck->isChecked();
+    if (FilterSelected() && !formula) {
         ui::Ui().ShowMessage(this, kScanNoFilterMessage);
         return;
     }
+    ScanFilters filters = Filters();
+    if (formula) {
+        filters.formula = FormulaPage->CheckedFormula();
+        if (!filters.formula) {
+            PageControl2->setCurrentWidget(FormulaPage);
+            ui::Ui().ShowMessage(this, "The formula has a fault; it is shown under the formula.");
+            return;
+        }
+        filters.formulaPeriod = FormulaPage->Period();
+    }
+    const std::vector<std::string> list = Latin1List(stocks);
+    RunWithProgress([&](ScanCallbacks& cb) {
+        cb.passed = [this](const std::string& text) { host_.AddScanResult(ui::FromLatin1(text)); };
+        cb.insufficientChanged = [this](const std::string& count) {
+            form5_->ShowInsufficientCount(QString::fromStdString(count));
+        };
+        const ScanResult r = brevant::RunScan(host_.Store(), list, host_.IndicatorParams(), filters,
+                                              cb, &host_.BarCache());
+        return RunEnd{r.outcome, r.error, r.counters};
+    });
+}
 
+void TForm2::RunTickedScreens() {
+    if (running_ || (form5_ && form5_->isVisible())) return;
+    const RunningFlag running(running_);
+    const std::vector<SavedScreen> saved = FormulaPage->TickedScreens();
+    if (saved.empty()) {
+        ui::Ui().ShowMessage(this, "Tick the saved screens to scan together.");
+        return;
+    }
+    const QStringList stocks = host_.StockListItems();
+    if (stocks.isEmpty()) {
+        ui::Ui().ShowMessage(this, kScanEmptyDatabaseMessage);
+        return;
+    }
+    std::vector<ScanFilters> screens;
+    for (const SavedScreen& s : saved) {
+        ScanFilters f;
+        try {
+            f.formula = ParseFormula(s.formula);
+        } catch (const std::exception& e) {
+            ui::Ui().ShowMessage(this, "The saved screen \"" + ui::FromLatin1(s.name) +
+                                           "\" cannot run: " + ui::FromLatin1(e.what()));
+            return;
+        }
+        f.formulaPeriod = s.period;
+        screens.push_back(f);
+    }
+    const std::vector<std::string> list = Latin1List(stocks);
+    RunWithProgress([&](ScanCallbacks& cb) {
+        const ScreensResult r = RunScreens(host_.Store(), list, host_.IndicatorParams(), screens,
+                                           cb, &host_.BarCache());
+        // Each screen under a line naming it, as the command line lists them.
+        ScanCounters total;
+        for (std::size_t s = 0; s < r.screens.size(); ++s) {
+            const ScanResult& one = r.screens[s];
+            host_.AddScanResult(QString("# %1 (%2)")
+                                    .arg(ui::FromLatin1(saved[s].name))
+                                    .arg(one.counters.successful));
+            for (const std::string& text : one.passed) host_.AddScanResult(ui::FromLatin1(text));
+            total.processed = one.counters.processed;
+            total.total = one.counters.total;
+        }
+        return RunEnd{r.outcome, r.error, total};
+    });
+}
+
+void TForm2::RunWithProgress(const std::function<RunEnd(ScanCallbacks&)>& run) {
     host_.BeginScan();
     form5_->BeginRun();
     hide();
     ProcessMessages();
 
-    std::vector<std::string> list;
-    list.reserve(std::size_t(stocks.size()));
-    for (const QString& text : stocks) list.push_back(ui::ToLatin1(text));
     MessagePump pump;
     ScanCallbacks cb;
     cb.processMessages = [&pump] { pump.Breathe(); };
     cb.stopRequested = [this] { return form5_->StopRequested(); };
-    cb.passed = [this](const std::string& text) { host_.AddScanResult(ui::FromLatin1(text)); };
     cb.progress = [this, &pump](const ScanCounters& c) {
         // The labels follow the pump; the last counts are shown at the end.
         if (pump.Due()) form5_->ShowProgress(c);
     };
-    cb.insufficientChanged = [this](const std::string& count) {
-        form5_->ShowInsufficientCount(QString::fromStdString(count));
-    };
-    const ScanResult result = brevant::RunScan(host_.Store(), list, host_.IndicatorParams(),
-                                               Filters(), cb, &host_.BarCache());
-    if (result.counters.processed > 0) form5_->ShowProgress(result.counters);
+    const RunEnd end = run(cb);
+    if (end.counters.processed > 0) form5_->ShowProgress(end.counters);
 
     form5_->EndRun();
     ProcessMessages();
     host_.EndScan();
     // A database error ends the run early; the user learns why instead of
     // taking the partial list for a complete one.
-    if (result.outcome == ScanOutcome::Failed)
-        ui::Ui().ShowMessage(form5_, QString::fromLocal8Bit(result.error.c_str()));
+    if (end.outcome == ScanOutcome::Failed)
+        ui::Ui().ShowMessage(form5_, QString::fromLocal8Bit(end.error.c_str()));
 }
 
 } // namespace brevant

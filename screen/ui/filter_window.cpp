@@ -11,6 +11,7 @@
 
 #include "screen/ui/custom_filter_page.h"
 #include "screen/ui/filter_catalogue.h"
+#include "screen/ui/formula_page.h"
 #include "screen/ui/scan_host.h"
 #include "ui/help_router.h"
 
@@ -54,6 +55,9 @@ TForm2::TForm2(TScanHost& host, QWidget* parent) : QDialog(parent), host_(host) 
     page("Technical Analysis 2", PageControl4);
     page("Pattern Analysis", PageControl3);
     PageControl2->addTab(NewCustomFilterPage(PageControl2), "Custom Filter");
+    FormulaPage = new TFormulaPage(host_, PageControl2);
+    PageControl2->addTab(FormulaPage, "Formula");
+    connect(FormulaPage, &TFormulaPage::runScreensRequested, this, &TForm2::RunTickedScreens);
 
     PageControl1->addTab(setupBasicPage(), "Basic");
     setupCatalogue(PageControl1, Technical1Catalogue());
@@ -89,6 +93,7 @@ void TForm2::setupButtons(QBoxLayout* layout) {
 
 void TForm2::showEvent(QShowEvent* event) {
     SetIndicatorValue();
+    FormulaPage->LoadScreens();
     QDialog::showEvent(event);
 }
 

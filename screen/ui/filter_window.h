@@ -3,8 +3,10 @@
 
 #include <QDialog>
 #include <QMap>
+#include <functional>
 #include <vector>
 
+#include "screen/scan_run.h"
 #include "screen/scan_settings.h"
 
 class QBoxLayout;
@@ -18,6 +20,7 @@ class QToolButton;
 namespace brevant {
 
 class TForm5;
+class TFormulaPage;
 class TScanHost;
 struct CataloguePage;
 namespace ui {
@@ -96,6 +99,10 @@ public:
     QPushButton* Button4 = nullptr;
     QPushButton* Button5 = nullptr;
 
+    // Beside the specified pages: a screen of the user's own, its saved
+    // screens and its back-test.
+    TFormulaPage* FormulaPage = nullptr;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -109,6 +116,17 @@ private:
     QToolButton* NewHelpButton(int number, const char* topic, QWidget* parent);
     void HelpJump(const QString& topic) const;
     void RunScan();
+    void RunTickedScreens(); // "Scan Ticked Screens" on the formula page
+    // What a run answers when it ends.
+    struct RunEnd {
+        ScanOutcome outcome;
+        std::string error;
+        ScanCounters counters;
+    };
+    // The steps around every run: the main window prepared, the progress
+    // window shown and this dialog hidden, then `run` with the progress
+    // callbacks, and the ending.
+    void RunWithProgress(const std::function<RunEnd(ScanCallbacks&)>& run);
 
     TScanHost& host_;
     TForm5* form5_ = nullptr;

@@ -14,8 +14,8 @@ db="$dir/BREVDATA.BVD"
 query() { isql-fb -q -u sysdba -p duvaridaz "$db" <<<"$1" | sed -e 's/[[:space:]]*$//' -e '/^$/d'; }
 
 tables=$(query "SET HEADING OFF; SELECT TRIM(RDB\$RELATION_NAME) FROM RDB\$RELATIONS WHERE RDB\$SYSTEM_FLAG = 0 ORDER BY 1;")
-# The quote tables and the one-row import generation of our own.
-[ "$tables" = "$(printf 'DATATABLE\nIMPORTGEN\nINDICATOR\nSPLIT')" ] || { echo "tables: $tables"; exit 1; }
+# The quote tables, the one-row import generation and the saved screens of our own.
+[ "$tables" = "$(printf 'DATATABLE\nIMPORTGEN\nINDICATOR\nSAVEDSCREEN\nSPLIT')" ] || { echo "tables: $tables"; exit 1; }
 
 columns=$(query "SET HEADING OFF; SELECT TRIM(RDB\$RELATION_NAME) || '.' || TRIM(RDB\$FIELD_NAME) FROM RDB\$RELATION_FIELDS WHERE RDB\$SYSTEM_FLAG = 0 ORDER BY RDB\$RELATION_NAME, RDB\$FIELD_POSITION;")
 expected_columns="DATATABLE.SYMBOL
@@ -30,6 +30,9 @@ IMPORTGEN.ID
 IMPORTGEN.GENERATION
 INDICATOR.INDI
 INDICATOR.INDIVALUE
+SAVEDSCREEN.NAME
+SAVEDSCREEN.FORMULA
+SAVEDSCREEN.BARS
 SPLIT.SYMBOLA
 SPLIT.STOCKA
 SPLIT.DATAA

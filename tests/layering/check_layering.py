@@ -4,6 +4,7 @@ which folder's headers, which libraries its targets may link, and that the core
 stays free of widgets.
 
     ta <- quotes <- store <- screen;   ta <- fbl <- store;
+    ta <- formula <- screen <- screen/render;
     ta <- chart <- chart/render;   ta <- ui <- chart/render;
     ui below every */ui folder;   app and cli on top.
 
@@ -24,23 +25,27 @@ ALLOWED = {
     "ta": set(),
     "quotes": {"ta"},
     "fbl": {"ta"},
+    "formula": {"ta"},
     "store": {"ta", "quotes", "fbl"},
-    "screen": {"ta", "quotes", "store"},
+    "screen": {"ta", "quotes", "store", "formula"},
+    # The back-test's plot, drawn for the window and for PNG files alike.
+    "screen/render": {"ta", "quotes", "store", "formula", "screen"},
     "chart": {"ta"},
     # The renderer shares the header-only Latin-1 conversion of ui/.
     "chart/render": {"ta", "chart", "ui"},
     "ui": {"ta"},
     "store/ui": {"ta", "quotes", "store", "ui"},
-    "screen/ui": {"ta", "quotes", "store", "screen", "ui"},
+    "screen/ui": {"ta", "quotes", "store", "formula", "screen", "screen/render", "ui"},
     "chart/ui": {"ta", "chart", "chart/render", "ui"},
-    "app": {"ta", "quotes", "store", "screen", "chart", "chart/render", "ui", "store/ui",
-            "screen/ui", "chart/ui"},
-    "cli": {"ta", "quotes", "store", "screen", "chart", "chart/render"},
+    "app": {"ta", "quotes", "store", "formula", "screen", "screen/render", "chart",
+            "chart/render", "ui", "store/ui", "screen/ui", "chart/ui"},
+    "cli": {"ta", "quotes", "store", "formula", "screen", "screen/render", "chart",
+            "chart/render"},
 }
 ANYTHING = {"tests", "bench"}
 
 # The core has no widgets: no Qt and no QCustomPlot, in its headers or links.
-CORE = {"ta", "quotes", "fbl", "store", "screen", "chart"}
+CORE = {"ta", "quotes", "fbl", "formula", "store", "screen", "chart"}
 # Only the database layer includes the client library's headers and loads it.
 DATABASE_PART = "fbl"
 

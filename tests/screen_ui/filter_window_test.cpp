@@ -86,9 +86,10 @@ void FilterWindowTest::OpensOnBasicWithEveryPage() {
     Form2().show();
     QCOMPARE(Form2().windowTitle(), QString("Filter Database"));
     QCOMPARE(Form2().size(), QSize(546, 421));
+    // The specified pages, then the formula page of our own.
     QCOMPARE(TabTitles(Form2().PageControl2),
              QStringList({"Technical Analysis 1", "Technical Analysis 2", "Pattern Analysis",
-                          "Custom Filter"}));
+                          "Custom Filter", "Formula"}));
     QCOMPARE(TabTitles(Form2().PageControl1),
              QStringList({"Basic", "Crossover", "Price 1", "Price 2", "Volume", "William %R", "MFI",
                           "MACD 1", "MACD 2", "RSI", "CCI"}));

@@ -59,8 +59,9 @@ const char* kUserTables = "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHE
 // Every table, index, default row and the import generation of a file the
 // program made, with the page cache it creates files with.
 void ExpectCompleteFile(TDataStore& s) {
-    EXPECT_EQ(Column(s, kUserTables),
-              (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SPLIT"}));
+    EXPECT_EQ(
+        Column(s, kUserTables),
+        (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN", "SPLIT"}));
     // Each index of the quote table with its columns in order.
     EXPECT_EQ(Column(s, "SELECT TRIM(S.RDB$INDEX_NAME), TRIM(S.RDB$FIELD_NAME) FROM "
                         "RDB$INDEX_SEGMENTS S JOIN RDB$INDICES I ON I.RDB$INDEX_NAME = "
@@ -122,12 +123,14 @@ TEST_F(Bootstrap, FirstRunCreatesTheSchemaAndDefaults) {
     EXPECT_EQ(s.DB1.SQLDialect(), 3);
     EXPECT_EQ(progress.texts,
               (std::vector<std::string>{"Creating empty database...", "Creating table..."}));
-    // The three quote tables and the import generation of our own.
-    EXPECT_EQ(Column(s, kUserTables),
-              (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SPLIT"}));
+    // The three quote tables, the import generation and the saved screens of
+    // our own.
+    EXPECT_EQ(
+        Column(s, kUserTables),
+        (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN", "SPLIT"}));
     EXPECT_EQ(Column(s, "SELECT TRIM(RDB$INDEX_NAME), TRIM(RDB$RELATION_NAME), RDB$UNIQUE_FLAG "
                         "FROM RDB$INDICES WHERE RDB$SYSTEM_FLAG = 0 AND "
-                        "RDB$RELATION_NAME <> 'IMPORTGEN' ORDER BY 1"),
+                        "RDB$RELATION_NAME NOT IN ('IMPORTGEN', 'SAVEDSCREEN') ORDER BY 1"),
               (std::vector<std::string>{"IDX0=DATATABLE=0", "IDX1=DATATABLE=0", "IDX2=DATATABLE=0",
                                         "IDX3=DATATABLE=0"}));
     EXPECT_EQ(Column(s, "SELECT TRIM(S.RDB$FIELD_NAME) FROM RDB$INDEX_SEGMENTS S WHERE "
@@ -176,8 +179,9 @@ TEST_F(Bootstrap, OlderFileGetsTheMissingTablesAndKeepsItsRows) {
     }
     TDataStore s;
     ASSERT_TRUE(CheckFirebird(s, path, {}));
-    EXPECT_EQ(Column(s, kUserTables),
-              (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SPLIT"}));
+    EXPECT_EQ(
+        Column(s, kUserTables),
+        (std::vector<std::string>{"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN", "SPLIT"}));
     EXPECT_EQ(Column(s, schema::kSelectIndicator), DefaultRows());
     EXPECT_EQ(Column(s, "SELECT SYMBOL, CLS, VOL FROM DATATABLE"),
               std::vector<std::string>{"ABC=1.5=100"});
