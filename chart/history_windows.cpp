@@ -71,7 +71,8 @@ std::string HistoryShortText(const TBars& bars, const HistoryChoice& choice,
                              const LocaleSettings& locale) {
     if (choice.range)
         return " has no data before " +
-               (bars.empty() ? std::string() : FormatDateTime("dd.mm.yyyy", bars.front().Date, locale));
+               (bars.empty() ? std::string()
+                             : FormatDateTime("dd.mm.yyyy", bars.front().Date, locale));
     return " has less than " + std::string(WindowRow(choice.window).name) + " data";
 }
 

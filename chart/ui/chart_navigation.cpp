@@ -88,9 +88,13 @@ bool TChartNavigation::Wheel(const QWheelEvent& event) {
             return v.ScrollBy(-static_cast<int>(std::lround(notches * step)));
         });
     } else {
-        const double anchor = AxisValueAt(x);
-        pane_.Navigate([notches, anchor](ChartViewport& v) {
-            return v.ZoomBy(std::pow(kWheelZoom, -notches), anchor);
+        // Where the pointer is across the axis, not its position in the
+        // series: the first step over the whole history counts positions in
+        // another series than the chart on screen.
+        const QCPRange axis = pane_.Renderer1->bottomAxis()->range();
+        const double across = (AxisValueAt(x) - axis.lower) / axis.size();
+        pane_.Navigate([notches, across](ChartViewport& v) {
+            return v.ZoomBy(std::pow(kWheelZoom, -notches), v.Lo() + across * v.Positions());
         });
     }
     return true;

@@ -44,9 +44,9 @@ private:
 
     TChartPane& pane_;
     QCustomPlot& plot_;
-    std::optional<double> dragFrom_;  // the pixel x of the press
-    std::optional<int> dragStartLo_;  // the axis start once the drag moves the view
-    double wheelNotches_ = 0;         // wheel turns not yet applied (fine wheels, pads)
+    std::optional<double> dragFrom_; // the pixel x of the press
+    std::optional<int> dragStartLo_; // the axis start once the drag moves the view
+    double wheelNotches_ = 0;        // wheel turns not yet applied (fine wheels, pads)
 };
 
 } // namespace brevant

@@ -76,7 +76,8 @@ void TChartPane::ReturnToChosenWindow() {
 
 bool TChartPane::Navigate(const std::function<bool(ChartViewport&)>& move) {
     if (!last_) return false;
-    if (!viewport_) {
+    const bool entering = !viewport_;
+    if (entering) {
         // The specified chart is on screen: carry on from the same bars of
         // the whole history.
         const TBars& shown = host_.CurrentBars();
@@ -88,7 +89,12 @@ bool TChartPane::Navigate(const std::function<bool(ChartViewport&)>& move) {
         return false;
     }
     ChartViewport moved = *viewport_;
-    if (!move(moved)) return false;
+    if (!move(moved)) {
+        // Nothing moved: the specified chart stays on screen, and so must
+        // the series its positions count in.
+        if (entering) viewport_.reset();
+        return false;
+    }
     viewport_ = moved;
     navigated_ = true;
     DrawHistory({});

@@ -110,9 +110,12 @@ TEST(SplitRatioFromItem, ReadsTheStoredNumberAsTheListShowsIt) {
         double ratio;
     };
     const Case cases[] = {
-        {2.1f, 2},     {3.2f, 1.5},  {5.4f, 1.25}, {1.5f, 0.2},   {10.1f, 10},
-        {3.0f, 0},     {0.5f, 0},    {-2.1f, 0},   {-99999999.0f, 0},
-        {std::numeric_limits<float>::infinity(), 0}, {std::nanf(""), 0},
+        {2.1f, 2},          {3.2f, 1.5},
+        {5.4f, 1.25},       {1.5f, 0.2},
+        {10.1f, 10},        {3.0f, 0},
+        {0.5f, 0},          {-2.1f, 0},
+        {-99999999.0f, 0},  {std::numeric_limits<float>::infinity(), 0},
+        {std::nanf(""), 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.item);
