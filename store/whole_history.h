@@ -15,8 +15,8 @@ namespace brevant {
 
 // Every stored day of one stock and its recorded splits.
 struct WholeHistory {
-    std::string key;   // the stock, as HistoryKey gives it
-    CompactBars rows;  // one per day, oldest first, by the loader's first-row rule
+    std::string key;                // the stock, as HistoryKey gives it
+    CompactBars rows;               // one per day, oldest first, by the loader's first-row rule
     std::vector<SplitEvent> splits; // oldest first; dividends are no splits
 };
 
