@@ -16,6 +16,11 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(kVersion);
     setDesktopFileName("brevant-dira");
     setWindowIcon(ApplicationIcon());
+    // The program ends when its main window closes (FormClose). Qt's own rule
+    // would end it as soon as a dialog shown before the main window closes
+    // (the server's password, the empty-database message): the splash does
+    // not count as a window there.
+    setQuitOnLastWindowClosed(false);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -15,22 +16,51 @@
 #include "app/tool_icons.h"
 
 namespace brevant {
+namespace {
+
+// A column dragged wide still leaves the chart this wide.
+constexpr int kLeastChartWidth = 300;
+
+// The gap between the column and the chart as it always looked: the handle
+// draws no grip, only the mouse cursor over it tells that it can be dragged.
+class PlainHandle : public QSplitterHandle {
+public:
+    using QSplitterHandle::QSplitterHandle;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+class PlainSplitter : public QSplitter {
+public:
+    using QSplitter::QSplitter;
+
+protected:
+    QSplitterHandle* createHandle() override { return new PlainHandle(orientation(), this); }
+};
+
+} // namespace
 
 void TForm1::setupCentralArea() {
-    auto* central = new QWidget(this);
-    auto* row = new QHBoxLayout(central);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(2);
+    // The handle stands in the 2 pixels between the column and the chart;
+    // until it is dragged, the column is as wide as its detail panel and the
+    // chart takes the rest, also when the window is resized.
+    auto* split = new PlainSplitter(Qt::Horizontal, this);
+    split->setHandleWidth(2);
+    split->setChildrenCollapsible(false);
 
     // Made first: its detail panel heads the side column.
     ChartPane = new TChartPane(*this);
+    ChartPane->setMinimumWidth(kLeastChartWidth);
     Lists.PageControl1 = new QTabWidget;
     setupStockLists(Lists.PageControl1);
     auto* searchRow = new QWidget;
     setupSearch(searchRow);
-    row->addWidget(new TSidePane(ChartPane->Panel3, Lists.PageControl1, searchRow, central));
-    row->addWidget(ChartPane, 1);
-    setCentralWidget(central);
+    split->addWidget(new TSidePane(ChartPane->Panel3, Lists.PageControl1, searchRow));
+    split->addWidget(ChartPane);
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
+    setCentralWidget(split);
 
     StatusBar1 = new QStatusBar(this);
     // A widget, not a message: the passing messages of menu items (hovering

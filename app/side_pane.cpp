@@ -8,9 +8,15 @@ namespace brevant {
 TSidePane::TSidePane(QWidget* panel, QWidget* pages, QWidget* searchRow, QWidget* parent)
     : QWidget(parent), panel_(panel), pages_(pages), searchRow_(searchRow) {
     for (QWidget* w : {panel_, pages_, searchRow_}) w->setParent(this);
-    setFixedWidth(kWidth);
+    setMinimumWidth(kWidth);
     panel_->setGeometry(0, 0, kWidth, kPanelHeight);
-    pages_->setGeometry(0, kPanelHeight, kWidth, 259);
+    pages_->setGeometry(0, kPanelHeight, kWidth, kListsHeight);
+}
+
+QSize TSidePane::sizeHint() const {
+    // A valid size: the splitter would otherwise take the column's current
+    // width as the width it wants.
+    return {kWidth, kPanelHeight + kListsHeight + kSearchHeight};
 }
 
 void TSidePane::resizeEvent(QResizeEvent* event) {
@@ -19,9 +25,10 @@ void TSidePane::resizeEvent(QResizeEvent* event) {
     const int oldH = event->oldSize().height();
     // Anchored to the bottom: keep the gap the page control had before the resize.
     if (oldH > 0) pagesBottomGap_ = oldH - pages_->geometry().bottom() - 1;
+    const int w = event->size().width();
     const QRect pages = pages_->geometry();
-    pages_->setGeometry(pages.x(), pages.y(), kWidth, std::max(0, h - pages.y() - pagesBottomGap_));
-    searchRow_->setGeometry(0, h - kSearchHeight + 2, kWidth, kSearchHeight - 2);
+    pages_->setGeometry(pages.x(), pages.y(), w, std::max(0, h - pages.y() - pagesBottomGap_));
+    searchRow_->setGeometry(0, h - kSearchHeight + 2, w, kSearchHeight - 2);
 }
 
 } // namespace brevant

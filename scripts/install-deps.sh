@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian 12 package that building, running and testing need.
 # With --tests also the Firebird server, which the server tests start on a
-# private port of their own.
+# private port of their own, and poppler-utils for the print test.
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 SUDO=""
@@ -29,4 +29,8 @@ if [ "${1:-}" = "--tests" ] && ! dpkg -s firebird3.0-server >/dev/null 2>&1; the
     trap '$SUDO rm -f "$policy"' EXIT
   fi
   $SUDO apt-get install -y -qq --no-install-recommends firebird3.0-server >/dev/null
+fi
+# The print test renders the PDF file it writes (pdftoppm) to compare it with the preview.
+if [ "${1:-}" = "--tests" ]; then
+  $SUDO apt-get install -y -qq --no-install-recommends poppler-utils >/dev/null
 fi

@@ -37,6 +37,21 @@ QPicture ChartPicture(QCustomPlot& plot, QSize size) {
     return picture;
 }
 
+// Plays `picture` in the painter's units. A picture played on a device
+// enlarges itself by the device's resolution over its own (on a 1200 dpi
+// printer more than twelve times); the chart's place is already given in
+// the device's units.
+void DrawPicture(QPainter& painter, const QPicture& picture) {
+    const QPaintDevice* device = painter.device();
+    const double ownX = picture.logicalDpiX(), ownY = picture.logicalDpiY();
+    const double deviceX = device && device->logicalDpiX() > 0 ? device->logicalDpiX() : ownX;
+    const double deviceY = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : ownY;
+    painter.save();
+    painter.scale(ownX / deviceX, ownY / deviceY);
+    painter.drawPicture(0, 0, picture);
+    painter.restore();
+}
+
 // Pixels for the chart's place on the page, at the device's resolution up to
 // kBitmapDpi, then drawn there as one image.
 void DrawAsBitmap(QPainter& painter, const QPicture& picture, const ChartPlacement& place) {
@@ -52,7 +67,7 @@ void DrawAsBitmap(QPainter& painter, const QPicture& picture, const ChartPlaceme
         pixels.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
         pixels.scale(double(size.width()) / place.layout.width(),
                      double(size.height()) / place.layout.height());
-        pixels.drawPicture(0, 0, picture);
+        DrawPicture(pixels, picture);
     }
     painter.drawImage(place.target, image);
 }
@@ -62,7 +77,7 @@ void DrawAsLines(QPainter& painter, const QPicture& picture, const ChartPlacemen
     painter.translate(place.target.topLeft());
     painter.scale(place.target.width() / place.layout.width(),
                   place.target.height() / place.layout.height());
-    painter.drawPicture(0, 0, picture);
+    DrawPicture(painter, picture);
     painter.restore();
 }
 

@@ -35,18 +35,33 @@ void ProcessMessages() {
 
 // A run from memory screens thousands of stocks a second; the progress
 // window repaints and "Stop" is noticed a few dozen times a second, which is
-// all the eye and the hand can tell, instead of after every stock.
+// all the eye and the hand can tell, instead of after every stock. The
+// latest counters are written into the window just before each of those
+// moments, so that every repaint shows where the run is.
 class MessagePump {
 public:
+    explicit MessagePump(TForm5& progress) : progress_(progress) {}
+
+    void Report(const ScanCounters& counters) {
+        latest_ = counters;
+        unshown_ = true;
+    }
     void Breathe() {
         if (since_.isValid() && since_.elapsed() < kIntervalMs) return;
+        ShowLatest();
         ProcessMessages();
         since_.start();
     }
-    bool Due() const { return !since_.isValid() || since_.elapsed() >= kIntervalMs; }
+    void ShowLatest() {
+        if (unshown_) progress_.ShowProgress(latest_);
+        unshown_ = false;
+    }
 
 private:
     static constexpr int kIntervalMs = 20;
+    TForm5& progress_;
+    ScanCounters latest_;
+    bool unshown_ = false;
     QElapsedTimer since_;
 };
 
@@ -183,16 +198,14 @@ void TForm2::RunWithProgress(const std::function<RunEnd(ScanCallbacks&)>& run) {
     hide();
     ProcessMessages();
 
-    MessagePump pump;
+    MessagePump pump(*form5_);
     ScanCallbacks cb;
     cb.processMessages = [&pump] { pump.Breathe(); };
     cb.stopRequested = [this] { return form5_->StopRequested(); };
-    cb.progress = [this, &pump](const ScanCounters& c) {
-        // The labels follow the pump; the last counts are shown at the end.
-        if (pump.Due()) form5_->ShowProgress(c);
-    };
+    cb.progress = [&pump](const ScanCounters& c) { pump.Report(c); };
     const RunEnd end = run(cb);
-    if (end.counters.processed > 0) form5_->ShowProgress(end.counters);
+    if (end.counters.processed > 0) pump.Report(end.counters);
+    pump.ShowLatest();
 
     form5_->EndRun();
     ProcessMessages();

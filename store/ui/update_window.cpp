@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -26,9 +27,12 @@
 namespace brevant {
 namespace {
 
-// The import's own files first; the common CSV downloads beside them.
+// The dialog opens on the first filter: every layout the import reads, so
+// that a CSV download is not hidden from a user who never opens the list.
 constexpr const char* kQuoteFileFilters =
-    "Text Only (*.txt);;Quote files (*.txt *.csv *.prn);;All files (*)";
+    "Quote files (*.txt *.csv *.prn);;Text Only (*.txt);;All files (*)";
+// Room for five lines of what the files of a failed import gave.
+constexpr int kSummaryHeight = 96;
 
 // The little picture above each exchange caption: three candles.
 QPixmap ExchangePicture() {
@@ -75,6 +79,41 @@ TForm8::TForm8(TStoreHost& host, QWidget* parent) : QDialog(parent), host_(host)
     layout->setContentsMargins(8, 8, 8, 8);
     setupUpdateGroup();
     setupExchangeGroup();
+    setupSummary();
+}
+
+void TForm8::setupSummary() {
+    Summary = new QPlainTextEdit(this);
+    Summary->setReadOnly(true);
+    Summary->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Summary->setFixedHeight(kSummaryHeight);
+    Summary->setVisible(false);
+    // Under the files it speaks of.
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, Summary);
+    heightWithoutSummary_ = height();
+}
+
+// The window grows by the box, so that the groups keep their size.
+void TForm8::ShowSummary(const ImportResult& result) {
+    QStringList lines;
+    for (const FileCounts& counts : result.Files)
+        lines << QString::fromLocal8Bit(FileSummary(counts).c_str());
+    lines << QString::fromLocal8Bit(result.Message.c_str());
+    Summary->setPlainText(lines.join('\n'));
+    Summary->setVisible(true);
+    setFixedHeight(heightWithoutSummary_ + kSummaryHeight + layout()->spacing());
+}
+
+void TForm8::HideSummary() {
+    if (Summary->isHidden()) return;
+    Summary->setVisible(false);
+    Summary->clear();
+    setFixedHeight(heightWithoutSummary_);
+}
+
+void TForm8::done(int result) {
+    HideSummary();
+    QDialog::done(result);
 }
 
 void TForm8::setupUpdateGroup() {
@@ -161,6 +200,7 @@ void TForm8::Button2Click() {
 
 void TForm8::Buttom1Click() {
     if (Edit13->text().isEmpty()) return;
+    HideSummary();
     host_.StopRequest() = false;
     hide();
     form3_->BeginImport();
@@ -193,6 +233,7 @@ void TForm8::Buttom1Click() {
         } catch (const std::exception&) {
             // The import's own error is the one reported.
         }
+        ShowSummary(result);
         ShowAgainAfterImport();
         return;
     }

@@ -7,12 +7,14 @@
 
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace brevant {
 
 class TStoreHost;
 class TForm3;
+struct ImportResult;
 
 class TForm8 : public QDialog {
     Q_OBJECT
@@ -45,15 +47,23 @@ public:
     QPixmap ExchangeGroupPicture(const QRect& part);
 
     QLineEdit* Edit13 = nullptr;
+    // After a failed import: what each file gave, then the error; hidden
+    // again by the next import and when the window closes.
+    QPlainTextEdit* Summary = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button5 = nullptr;
     std::vector<QLabel*> JvLabels; // JvLabel1 .. JvLabel38
 
+    void done(int result) override;
+
 private:
     void setupUpdateGroup();
     void setupExchangeGroup();
+    void setupSummary();
+    void ShowSummary(const ImportResult& result);
+    void HideSummary();
     void ShowAgainAfterImport();
     void LayOut();
 
@@ -62,6 +72,7 @@ private:
     QWidget* updateGroup_ = nullptr;
     QWidget* exchangeGroup_ = nullptr;
     QStringList files_;
+    int heightWithoutSummary_ = 0;
 };
 
 } // namespace brevant

@@ -13,9 +13,11 @@
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintPreviewWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTest>
 #include <functional>
 #include <qcustomplot.h>
@@ -53,6 +55,25 @@ bool Near(double a, double b, double tolerance) {
     return std::abs(a - b) <= tolerance;
 }
 
+// Grey levels at a quarter of the size: a glyph drawn a pixel aside, or
+// smoothed another way, hardly changes them; a chart drawn elsewhere or at
+// another size changes many.
+QImage Coarse(const QImage& page) {
+    return page.convertToFormat(QImage::Format_Grayscale8)
+        .scaled(page.size() / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// The share of pixels of two images of one size whose grey differs by more than a quarter.
+double DifferentShare(const QImage& a, const QImage& b) {
+    int different = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const uchar* lineA = a.constScanLine(y);
+        const uchar* lineB = b.constScanLine(y);
+        for (int x = 0; x < a.width(); ++x) different += std::abs(lineA[x] - lineB[x]) > 64;
+    }
+    return double(different) / (a.width() * a.height());
+}
+
 } // namespace
 
 class ChartPreviewTest : public QObject {
@@ -69,6 +90,7 @@ private slots:
     void DraggingAnEdgeResizesTheChart();
     void ArrowKeysMoveAndResize();
     void PrintWritesThePageIntoAPdfFile();
+    void PdfPageLooksLikeThePreview();
     void CancelledPdfFilePrintsNothing();
 
 private:
@@ -328,6 +350,60 @@ void ChartPreviewTest::PrintWritesThePageIntoAPdfFile() {
         QCOMPARE(bytes.contains("/Subtype /Image"), bitmap);
         QCOMPARE(bytes.contains("/BaseFont"), !bitmap);
     }
+}
+
+// The page as the preview shows it, and as the PDF file holds it (rendered
+// by poppler's pdftoppm at the preview's size): the same chart in the same
+// place, drawn as lines and text.
+void ChartPreviewTest::PdfPageLooksLikeThePreview() {
+    const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+    if (pdftoppm.isEmpty()) QSKIP("pdftoppm (poppler-utils) is not installed");
+    Dialog().PrinterBox->setCurrentIndex(Dialog().PrinterBox->findText("PDF File"));
+    QVERIFY(!Dialog().AsBitmapBox->isChecked());
+    ShowPage();
+    const QPrinter& printer = Dialog().Printer();
+    const QRectF paper(QPointF(0, 0),
+                       printer.pageLayout().fullRectPixels(printer.resolution()).size());
+    QImage preview(paper.size().toSize(), QImage::Format_RGB32);
+    preview.fill(Qt::white);
+    {
+        QPainter painter(&preview);
+        const QGraphicsItem* page = View()->scene()->items().front();
+        View()->scene()->render(&painter, QRectF(preview.rect()), page->mapRectToScene(paper));
+    }
+
+    const QString file = QString::fromStdString(dir_.file("page.pdf"));
+    ui_.FileToSave = file;
+    QTest::mouseClick(Dialog().PrintButton, Qt::LeftButton);
+    QCOMPARE(Dialog().result(), int(QDialog::Accepted));
+    QProcess render;
+    render.start(pdftoppm, {"-png", "-singlefile", "-scale-to-x", QString::number(preview.width()),
+                            "-scale-to-y", QString::number(preview.height()), file,
+                            QString::fromStdString(dir_.file("page"))});
+    QVERIFY(render.waitForFinished(60000));
+    QCOMPARE(render.exitCode(), 0);
+    const QImage printed(QString::fromStdString(dir_.file("page.png")));
+    QCOMPARE(printed.size(), preview.size());
+
+    const QRect previewInk = Inked(preview.convertToFormat(QImage::Format_RGB32));
+    const QRect printedInk = Inked(printed.convertToFormat(QImage::Format_RGB32));
+    const int slack = preview.width() / 100;
+    QVERIFY2(Near(previewInk.left(), printedInk.left(), slack) &&
+                 Near(previewInk.top(), printedInk.top(), slack) &&
+                 Near(previewInk.right(), printedInk.right(), slack) &&
+                 Near(previewInk.bottom(), printedInk.bottom(), slack),
+             qPrintable(QString("ink of the preview %1,%2 %3x%4, of the PDF %5,%6 %7x%8")
+                            .arg(previewInk.x())
+                            .arg(previewInk.y())
+                            .arg(previewInk.width())
+                            .arg(previewInk.height())
+                            .arg(printedInk.x())
+                            .arg(printedInk.y())
+                            .arg(printedInk.width())
+                            .arg(printedInk.height())));
+    const double different = DifferentShare(Coarse(preview), Coarse(printed));
+    QVERIFY2(different < 0.02,
+             qPrintable(QString("%1 % of the page differs").arg(different * 100)));
 }
 
 void ChartPreviewTest::CancelledPdfFilePrintsNothing() {

@@ -1,8 +1,12 @@
 // Brevant Dira — importing through the update and progress windows, and the split list.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -54,6 +58,7 @@ private slots:
     void DecimalSeparatorOutsideLatin1_data();
     void DecimalSeparatorOutsideLatin1();
     void BrowseShowsChosenFiles();
+    void BrowseDialogOpensOnQuoteFiles();
     void SplitEntryWindowOnlyCancels();
     void SplitEntryWindowShowsEveryControlWhole();
     void ReloadErrorStillEndsOnComplete();
@@ -130,7 +135,33 @@ void ImportTest::UnreadableThirdFileStopsAndReloadsTheStoredFiles() {
     QVERIFY(update.isVisible());
     QVERIFY(!run.w().Form3->isVisible());
     QCOMPARE(Items(run.Main().Lists.ListBox1), QStringList({"Alpha , AAA", "Bravo , BBB"}));
-    update.Button3Click();
+    // The window tells what each file gave, under the files, and grows for it.
+    const QString unreadable = " with an unreadable date (stored under the previous date), "
+                               "0 lines with an unreadable number (stored as -99999999), "
+                               "0 other lines skipped";
+    QVERIFY(update.Summary->isVisible());
+    QCOMPARE(update.Summary->toPlainText(),
+             "a.txt, native: 20 lines stored, 0 header lines skipped, 0 lines" + unreadable +
+                 "\nb.txt, native: 25 lines stored, 0 header lines skipped, 0 lines" + unreadable +
+                 "\n->ERROR: CANNOT OPEN FILE " + files[2]);
+    QCOMPARE(update.height(), 591 + update.Summary->height() + update.layout()->spacing());
+    QVERIFY(update.Summary->geometry().bottom() <
+            update.JvLabels.front()->mapTo(&update, QPoint()).y());
+    // The next import starts without it; a closed window opens without it.
+    run.Ui.FilesToOpen = QStringList(files.mid(0, 1));
+    QTest::mouseClick(update.Button2, Qt::LeftButton);
+    QTest::mouseClick(update.Button1, Qt::LeftButton);
+    QVERIFY(update.Summary->isHidden());
+    QCOMPARE(run.w().Form3->Button1->text(), QString("Complete"));
+    QTest::mouseClick(run.w().Form3->Button1, Qt::LeftButton);
+    QCOMPARE(update.height(), 591);
+    run.Ui.FilesToOpen = files;
+    QTest::mouseClick(update.Button2, Qt::LeftButton);
+    QTest::mouseClick(update.Button1, Qt::LeftButton);
+    QVERIFY(update.Summary->isVisible());
+    QTest::mouseClick(update.Button3, Qt::LeftButton);
+    QVERIFY(update.Summary->isHidden());
+    QCOMPARE(update.height(), 591);
 }
 
 // A database error in the second file, and a statistics failure after every
@@ -141,12 +172,19 @@ void ImportTest::FailedImportReloadsTheStoredFiles() {
         const char* breakage;
         const char* inMessage;
         QStringList listed;
+        QStringList summaryStarts; // the update window's lines, before the error's
     } cases[] = {
-        {"second file fails", "DROP TABLE SPLIT", "SPLIT", {"Alpha , AAA"}},
+        {"second file fails",
+         "DROP TABLE SPLIT",
+         "SPLIT",
+         {"Alpha , AAA"},
+         {"a.txt, native: 20 lines stored", "b.txt, native: nothing stored"}},
         {"statistics fail",
          "DROP INDEX IDX1",
          "IDX1",
-         {"Alpha , AAA", "Bravo , BBB", "Charlie , CCC"}},
+         {"Alpha , AAA", "Bravo , BBB", "Charlie , CCC"},
+         {"a.txt, native: 20 lines stored", "b.txt, native: 3 lines stored",
+          "c.txt, native: 5 lines stored"}},
     };
     for (const Case& c : cases) {
         AppRun run;
@@ -173,6 +211,13 @@ void ImportTest::FailedImportReloadsTheStoredFiles() {
         QVERIFY2(run.Ui.Messages.size() == 2, c.name);
         QVERIFY2(run.Ui.Messages[1].contains(c.inMessage), qPrintable(run.Ui.Messages[1]));
         QVERIFY2(update.isVisible(), c.name);
+        // The engine's message may take several lines.
+        const QStringList summary = update.Summary->toPlainText().split('\n');
+        QVERIFY(summary.size() > c.summaryStarts.size());
+        for (int i = 0; i < c.summaryStarts.size(); ++i)
+            QVERIFY2(summary[i].startsWith(c.summaryStarts[i]), qPrintable(summary[i]));
+        QCOMPARE(summary[c.summaryStarts.size()], run.Ui.Messages[1].split('\n').front().trimmed());
+        QVERIFY(summary.mid(c.summaryStarts.size()).join(' ').contains(c.inMessage));
         QVERIFY2(!run.w().Form3->isVisible(), c.name);
         QCOMPARE(Items(run.Main().Lists.ListBox1), c.listed);
         update.Button3Click();
@@ -398,9 +443,9 @@ void ImportTest::BrowseShowsChosenFiles() {
     const QStringList files = ThreeFiles(run);
     run.Ui.FilesToOpen = files;
     update.Button2Click();
-    // The import's own files stay the default; the CSV downloads are offered too.
+    // Every layout the import reads first; the import's own files and all files beside them.
     QCOMPARE(run.Ui.OpenFilters,
-             QStringList({"Text Only (*.txt);;Quote files (*.txt *.csv *.prn);;All files (*)"}));
+             QStringList({"Quote files (*.txt *.csv *.prn);;Text Only (*.txt);;All files (*)"}));
     QCOMPARE(update.Edit13->text(), files.join(QString()));
     // A cancelled dialog keeps the earlier choice.
     run.Ui.FilesToOpen.clear();
@@ -411,6 +456,49 @@ void ImportTest::BrowseShowsChosenFiles() {
     update.Buttom1Click();
     QVERIFY(!run.w().Form3->isVisible());
     QCOMPARE(run.w().Form3->Button1->text(), QString("Done"));
+}
+
+// Qt's own file dialog, as the program shows it: a CSV download is listed
+// without the user changing the filter first.
+void ImportTest::BrowseDialogOpensOnQuoteFiles() {
+    AppRun run;
+    run.Start();
+    QTRY_COMPARE(run.GuideOpenings, 1);
+    const std::string csv = run.Write("download.csv", "Date,Open,High,Low,Close,Volume\n");
+    brevant::ui::UserInterface* scripted = brevant::ui::SetUi(nullptr);
+    const auto restore = qScopeGuard([scripted] { brevant::ui::SetUi(scripted); });
+    brevant::TForm8& update = *run.w().Form8;
+    update.show();
+    QString filter;
+    bool csvListed = false;
+    QTimer watch;
+    watch.setInterval(20);
+    connect(&watch, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        watch.stop();
+        filter = dialog->selectedNameFilter();
+        dialog->setDirectory(QString::fromStdString(run.Folder()));
+        // The list and detail views show one model of the folder.
+        auto* files = dialog->findChild<QAbstractItemView*>("treeView");
+        const auto listed = [files] {
+            if (!files) return false;
+            const QModelIndex folder = files->rootIndex();
+            for (int r = 0; r < files->model()->rowCount(folder); ++r)
+                if (files->model()->index(r, 0, folder).data() == "download.csv") return true;
+            return false;
+        };
+        // The folder is read in the background.
+        csvListed = QTest::qWaitFor(listed, 3000);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    watch.start();
+    QTest::mouseClick(update.Button2, Qt::LeftButton);
+    QCOMPARE(filter, QString("Quote files (*.txt *.csv *.prn)"));
+    QVERIFY(csvListed);
+    QVERIFY(QFileInfo::exists(QString::fromStdString(csv)));
+    QCOMPARE(update.Edit13->text(), QString()); // cancelled: nothing chosen
+    update.Button3Click();
 }
 
 void ImportTest::SplitEntryWindowOnlyCancels() {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QToolTip>
 #include <qcustomplot.h>
@@ -56,6 +57,7 @@ private slots:
     void KeyReleaseInTheSearchBoxSearchesOnce();
     void ViewChangeWithoutSelectionChangesNothing();
     void DetailPanelToggledTwice();
+    void ListAndChartResizedAgainstEachOther();
     void LongListTextShowsAsHint();
     void ReadoutOnlyWhilePanelShows();
     void FunctionKeysSetTheView_data();
@@ -242,6 +244,56 @@ void NavigationTest::DetailPanelToggledTwice() {
     QVERIFY(Main().ChartPane->Panel3->isVisible());
     QVERIFY(Main().Menu.ViewDetailData1->isChecked());
     QCOMPARE(Main().Lists.PageControl1->geometry(), before);
+}
+
+// The handle between the side column and the chart, dragged with the mouse.
+void NavigationTest::ListAndChartResizedAgainstEachOther() {
+    auto* split = qobject_cast<QSplitter*>(Main().centralWidget());
+    QVERIFY(split);
+    QWidget* column = Main().Lists.PageControl1->parentWidget();
+    QWidget* chart = Main().ChartPane;
+    QWidget* search = Main().Lists.Edit3->parentWidget();
+    const int both = column->width() + chart->width();
+    // The handle follows the mouse: each step is placed from the splitter,
+    // which stays still.
+    const auto drag = [split](int dx) {
+        QSplitterHandle* handle = split->handle(1);
+        const QPoint from = handle->rect().center();
+        const QPoint fromInSplit = handle->mapTo(split, from);
+        QTest::mousePress(handle, Qt::LeftButton, {}, from);
+        for (int step = 1; step <= 4; ++step)
+            QTest::mouseMove(handle,
+                             handle->mapFrom(split, fromInSplit + QPoint(dx * step / 4, 0)));
+        QTest::mouseRelease(handle, Qt::LeftButton, {},
+                            handle->mapFrom(split, fromInSplit + QPoint(dx, 0)));
+    };
+    // Until it is dragged: the column as wide as the detail panel, the chart
+    // 2 pixels beside it, as the window has always been laid out.
+    QCOMPARE(column->geometry(), QRect(0, 0, 152, split->height()));
+    QCOMPARE(chart->x(), 154);
+    QCOMPARE(Main().Lists.PageControl1->width(), 152);
+
+    drag(100);
+    // The handle's grab area reaches a pixel into its neighbours.
+    const int wide = column->width();
+    QVERIFY2(std::abs(wide - 252) <= 1, qPrintable(QString::number(wide)));
+    QCOMPARE(chart->x(), wide + 2);
+    QCOMPARE(column->width() + chart->width(), both);
+    QCOMPARE(Main().Lists.PageControl1->width(), wide);
+    QCOMPARE(search->geometry().right(), wide - 1);
+    QCOMPARE(Main().ChartPane->Panel3->width(), 152);
+    // The chart takes what the window gains; the column keeps its width.
+    Main().resize(Main().width() + 50, Main().height());
+    QTRY_COMPARE(chart->width(), both - wide + 50);
+    QCOMPARE(column->width(), wide);
+    Main().resize(Main().width() - 50, Main().height());
+    QTRY_COMPARE(chart->width(), both - wide);
+
+    // Never narrower than the detail panel it heads.
+    drag(-300);
+    QCOMPARE(column->width(), 152);
+    QCOMPARE(column->width() + chart->width(), both);
+    QCOMPARE(Main().Lists.PageControl1->width(), 152);
 }
 
 void NavigationTest::LongListTextShowsAsHint() {

@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
+#include <QThread>
 
 #include "app/app_fixture.h"
 #include "app/stock_list_box.h"
@@ -70,6 +72,7 @@ private slots:
     void RunListsThePassingStocks();
     void RunPreparesTheMainWindow();
     void StopDuringTheSecondStock();
+    void CountersMoveWhileTheRunGoesOn();
     void SecondRunCountsFromZero();
     void ResultClickedIsCharted();
     void EmptyStockListRefusesAndUnticks();
@@ -249,6 +252,54 @@ void ScanWindowTest::StopDuringTheSecondStock() {
     Form5().Button1->click();
     QVERIFY(Form2().isVisible());
     QVERIFY(!Form5().isVisible());
+}
+
+namespace {
+
+// Records the text of a label each time it is painted.
+class PaintedTexts : public QObject {
+public:
+    explicit PaintedTexts(QLabel* label) : label_(label) { label->installEventFilter(this); }
+    QStringList Texts;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == label_ && event->type() == QEvent::Paint) Texts << label_->text();
+        return false;
+    }
+
+private:
+    QLabel* label_;
+};
+
+} // namespace
+
+// Each stock takes longer than the window waits between repaints: the
+// counters shown climb stock by stock instead of jumping at the end.
+void ScanWindowTest::CountersMoveWhileTheRunGoesOn() {
+    const auto slow =
+        QObject::connect(Main().Lists.ListBox2->model(), &QAbstractItemModel::rowsInserted,
+                         [] { QThread::msleep(30); });
+    PaintedTexts total(Form5().Label2);
+    PaintedTexts successful(Form5().Label5);
+    Form2().Basic.CheckBox4->setChecked(true); // nine of ten pass the volume filter
+    ScanNow();
+    QObject::disconnect(slow);
+
+    QCOMPARE(Counters(), QStringList({"10 from 10", "9", "0", "1"}));
+    QStringList between;
+    for (const QString& text : total.Texts)
+        if (!text.isEmpty() && text != "10 from 10") between << text;
+    QVERIFY2(between.size() >= 3, qPrintable(total.Texts.join(" | ")));
+    int last = 0;
+    for (const QString& text : between) {
+        const int processed = text.section(' ', 0, 0).toInt();
+        QVERIFY2(processed >= last && processed >= 1 && processed < 10, qPrintable(text));
+        QVERIFY(text.endsWith(" from 10"));
+        last = processed;
+    }
+    QVERIFY2(successful.Texts.filter(QRegularExpression("^[1-8]$")).size() >= 2,
+             qPrintable(successful.Texts.join(" | ")));
 }
 
 void ScanWindowTest::SecondRunCountsFromZero() {
