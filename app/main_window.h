@@ -14,6 +14,7 @@
 #include "store/data_store.h"
 #include "store/stock_list.h"
 #include "store/ui/store_host.h"
+#include "store/whole_history.h"
 #include "ta/indicator_params.h"
 #include "ta/locale_settings.h"
 #include "ta/stock_bar.h"
@@ -132,6 +133,9 @@ private:
     void FillStockList();
     // The view state as the controls hold it, for the chart core.
     ChartView ChartViewState() const;
+    // The shown stock's whole history, read once per stock and load.
+    const brevant::WholeHistory* ShownHistory();
+    friend class TGraphMenu; // "Date Range..." asks whether the days hold quotes
     OverlaySettings Overlays() const;
 
     // --- TChartPaneHost: the window's state as it is when the pane asks ---
@@ -140,12 +144,17 @@ private:
     int CurrentIndicator() const override;
     OverlaySettings CurrentOverlays() const override { return Overlays(); }
     const LocaleSettings& CurrentLocale() const override { return LocaleSettings_; }
+    bool WholeHistoryBars(bool adjusted, TBars& bars) override;
 
     TDataStore store_;
     // Bars read this session, for screening again and for going back to a
     // stock; checked against the database before every use.
     TBarCache barCache_;
     TStockList Stocks;
+    // The stock LoadDataForName loaded last, and its whole history once the
+    // chart asked for it (the second loader's rows, 24 bytes a day).
+    std::string shownStock_;
+    std::optional<brevant::WholeHistory> wholeHistory_;
     LocaleSettings LocaleSettings_;
     QString ProgramDir_;
     QString DatabasePath;

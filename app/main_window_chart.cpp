@@ -27,11 +27,30 @@ ChartView TForm1::ChartViewState() const {
     ChartView view;
     view.indicator = Graph.ComboBox1->currentIndex();
     view.priceStyle = Graph.ComboBox2->currentIndex();
-    view.window = Graph.ComboBox3->currentText().toStdString();
+    // Blank while a history window is chosen, which then takes its place.
+    if (Graph.ComboBox3->currentIndex() >= 0)
+        view.window = Graph.ComboBox3->currentText().toStdString();
     view.period = Menu.WeeklyData1->isChecked()    ? BarPeriod::Weekly
                   : Menu.MonthlyData1->isChecked() ? BarPeriod::Monthly
                                                    : BarPeriod::Daily;
+    view.history = Graph.History();
+    view.logScale = Graph.LogScale1->isChecked();
+    view.adjusted = Graph.Adjusted1->isChecked();
     return view;
+}
+
+const brevant::WholeHistory* TForm1::ShownHistory() {
+    if (shownStock_.empty()) return nullptr;
+    if (!wholeHistory_) wholeHistory_ = ReadWholeHistory(store_, shownStock_);
+    return &*wholeHistory_;
+}
+
+bool TForm1::WholeHistoryBars(bool adjusted, TBars& bars) {
+    bars.clear();
+    const brevant::WholeHistory* history = ShownHistory();
+    if (!history) return false;
+    HistoryBars(*history, adjusted, bars);
+    return !bars.empty();
 }
 
 OverlaySettings TForm1::Overlays() const {

@@ -132,13 +132,26 @@ void TForm1::setupGraphMenu() {
     QMenu* menu = Menu.MainMenu1->addMenu("&Graph");
     for (const TimeWindowInfo& row : kTimeWindows)
         g.WindowItems << ViewItem(this, menu, row, [&g, w = row.window] { g.SetWindow(w); });
+    QMenu* history = menu->addMenu("View History");
+    for (const HistoryWindowInfo& row : kHistoryWindows)
+        g.HistoryItems << AddItem(history, ui::FromLatin1(row.name), [&g, w = row.window] {
+            g.SetHistoryWindow(HistoryChoice{.window = w});
+        });
+    g.HistoryItems << AddItem(history, "Date Range...", [&g] { g.DateRange1Click(); });
     menu->addSeparator();
     for (const IndicatorViewInfo& row : kIndicatorViews)
         g.IndicatorItems << ViewItem(this, menu, row, [&g, v = row.view] { g.SetIndicator(v); });
     menu->addSeparator();
     for (const PriceStyleInfo& row : kPriceStyles)
         g.StyleItems << ViewItem(this, menu, row, [&g, s = row.style] { g.SetStyle(s); });
-    Exclusive(this, g.WindowItems);
+    menu->addSeparator();
+    g.LogScale1 = AddItem(menu, "Log Price Scale", [&g] { g.LogScale1Click(); });
+    g.Adjusted1 = AddItem(menu, "Split-Adjusted Prices", [&g] { g.Adjusted1Click(); });
+    for (QAction* toggle : {g.LogScale1, g.Adjusted1}) toggle->setCheckable(true);
+    g.ResetZoom1 = AddItem(
+        menu, "Reset Zoom and Scroll", [&g] { g.ResetZoom1Click(); }, Qt::CTRL | Qt::Key_0);
+    // One check mark for the specified windows and those of the history.
+    Exclusive(this, g.WindowItems + g.HistoryItems);
     Exclusive(this, g.IndicatorItems);
     Exclusive(this, g.StyleItems);
     const ChartView initial;
@@ -220,6 +233,8 @@ void TForm1::setupToolBar() {
     connect(t.SpeedButton4, &QToolButton::clicked, this, [&m] { m.SpeedButton4Click(); });
     connect(t.SpeedButton7, &QToolButton::clicked, this, [&m] { m.SpeedButton7Click(); });
     // Only the user's choices: the commands set the index without a change event.
+    // A window chosen in its combo box leaves a history window, zoom and scroll.
+    connect(g.ComboBox3, &QComboBox::activated, this, [&g] { g.SpecifiedWindowChosen(); });
     for (QComboBox* combo : {g.ComboBox1, g.ComboBox2, g.ComboBox3})
         connect(combo, &QComboBox::activated, this, [this] { Lists.ListBox1DblClick(); });
 }

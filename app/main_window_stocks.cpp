@@ -51,8 +51,15 @@ void TForm1::FillStockList() {
 }
 
 void TForm1::LoadDataForName(const QString& text, bool manageTransaction) {
+    const std::string stock = ui::ToLatin1(text);
+    // Another stock starts from the chosen window; the same stock loaded
+    // again (a view chosen in a combo box) keeps its zoom. Its whole history
+    // is read again either way, as the newest days are.
+    if (HistoryKey(stock) != HistoryKey(shownStock_)) ChartPane->NewStock();
+    shownStock_ = stock;
+    wholeHistory_.reset();
     // A caller's own transaction was never checked against the cache.
-    brevant::LoadDataForName(store_, ui::ToLatin1(text), manageTransaction, Bars,
+    brevant::LoadDataForName(store_, stock, manageTransaction, Bars,
                              manageTransaction ? &barCache_ : nullptr);
 }
 
@@ -60,6 +67,8 @@ void TForm1::ImportFinished() {
     // The import changed the rows; the cache would notice, but its memory
     // is better given back now.
     barCache_.Drop();
+    wholeHistory_.reset();
+    ChartPane->NewStock();
     Lists.PageControl1->setCurrentWidget(Lists.TabSheet1);
     LoadStockList();
 }

@@ -49,10 +49,10 @@ ChartModel InitialChartModel() {
     m[Series15] = MakeSeries("Series15", Line, Right, {colours::kBollinger, 1, PenStyle::Dot});
     m[Series16] = MakeSeries("Series16", Line, Right, {colours::kBollinger, 2, PenStyle::Solid});
 
-    m.axis(Indicator) = {0, 20, 0, 0, std::nullopt, true};
-    m.axis(Right) = {20, 100, 0, 0, std::nullopt, true};
-    m.axis(Left) = {65, 100, 0, 0, std::nullopt, true};
-    m.axis(Hidden) = {0, 100, 0, 0, AxisRange{0, 100}, false};
+    m.axis(Indicator) = {0, 20, 0, 0, std::nullopt, true, false};
+    m.axis(Right) = {20, 100, 0, 0, std::nullopt, true, false};
+    m.axis(Left) = {65, 100, 0, 0, std::nullopt, true, false};
+    m.axis(Hidden) = {0, 100, 0, 0, AxisRange{0, 100}, false, false};
     return m;
 }
 

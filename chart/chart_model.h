@@ -110,6 +110,10 @@ struct PriceLook {
     // Pixels; used in the wide layout. In the narrow layout the candles are as
     // wide as the volume bars at every size.
     int candleWidth = 6;
+    // A zoomed or whole-history chart may show thousands of bars: its
+    // candles are never wider than a volume bar, so that they do not run
+    // into each other.
+    bool candlesWithinBars = false;
 };
 
 struct AxisRange {
@@ -124,6 +128,8 @@ struct VerticalAxisModel {
     int minOffset = 0, maxOffset = 0;          // pixels at the bottom and the top
     std::optional<AxisRange> dataRange;        // none when nothing is shown on it
     bool labelsVisible = true;
+    // Equal ratios at equal heights; the shown values are all above 0.
+    bool logScale = false;
 };
 
 // Texts of the header above the chart; before any stock they are its captions.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "chart/history_windows.h"
 #include "chart/indicator_views.h"
 #include "chart/price_styles.h"
 #include "chart/time_windows.h"
@@ -19,12 +20,24 @@ struct ChartView {
     // The name of one of kTimeWindows: the window is matched on the text.
     std::string window{kTimeWindows[kThreeMonths].name};
     BarPeriod period = BarPeriod::Daily;
+    // Beside the specified windows: a window over the stock's whole history,
+    // which then takes the place of `window`.
+    std::optional<HistoryChoice> history;
+    bool logScale = false; // the price axis on a logarithmic scale
+    // Prices and volumes adjusted for the stock's recorded splits, over its
+    // whole history.
+    bool adjusted = false;
+
+    // Whether the view needs the stock's whole history rather than the
+    // newest 350 days the specified windows show.
+    bool NeedsWholeHistory() const { return history.has_value() || adjusted; }
 };
 
 // The overlay dialog's state: the periods and which overlays are ticked.
 struct OverlaySettings {
     TOverlayParams params;
     bool PlotMA1 = false, PlotMA2 = false, PlotMA3 = false, PlotBB = false;
+    friend bool operator==(const OverlaySettings&, const OverlaySettings&) = default;
 };
 
 // The selected entries of the two stock lists, as list texts.

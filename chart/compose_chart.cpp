@@ -104,13 +104,14 @@ void ComposeOverlays(ChartModel& chart, const TBars& bars, const OverlaySettings
     }
 }
 
-void ComposeHeader(ChartModel& chart, const ChartInputs& in) {
+// The header shows the last bar in view; a split-adjusted chart says so.
+void ComposeHeader(ChartModel& chart, const ChartInputs& in, int last) {
     const std::optional<std::string>& entry = in.selection.HeaderEntry();
     if (!entry) return;
-    const TStockBar& b = in.bars.back();
+    const TStockBar& b = in.bars[last];
     const char sep = in.locale.DecimalSeparator;
     HeaderTexts& h = chart.header;
-    h.Label22 = *entry;
+    h.Label22 = in.view.adjusted ? *entry + " (adjusted)" : *entry;
     h.Label24 = Rounded2Text(b.Open, sep);
     h.Label26 = Rounded2Text(b.High, sep);
     h.Label30 = Rounded2Text(b.Low, sep);
@@ -134,6 +135,19 @@ std::string PanelNotice(const ChartModel& chart) {
     return "Too few bars for " + chart.Label35;
 }
 
+// A logarithmic price axis has no place for prices of 0 and below: their
+// points go (a moving average of a series with unreadable prices, a lower
+// band below zero).
+void DropPointsBelowLogScale(ChartModel& chart) {
+    for (SeriesModel& s : chart.series) {
+        if (!s.visible || !chart.axis(s.axis).logScale) continue;
+        std::erase_if(s.points, [](const XYPoint& p) { return !(p.y > 0); });
+        std::erase_if(s.ohlc, [](const OhlcPoint& p) {
+            return !(std::min({p.open, p.high, p.low, p.close}) > 0);
+        });
+    }
+}
+
 void ComputeDataRanges(ChartModel& chart) {
     for (ChartAxis a : {ChartAxis::Indicator, ChartAxis::Right, ChartAxis::Left})
         chart.axis(a).dataRange.reset();
@@ -147,37 +161,22 @@ void ComputeDataRanges(ChartModel& chart) {
     }
 }
 
-} // namespace
+// An empty series: one zero point on the first series, the captions in the
+// header, every axis at zero.
+void ComposeNothing(ChartModel& chart) {
+    ComposeEmpty(chart);
+    ComputeDataRanges(chart);
+    // An axis whose shown series got no zero point (the volume bars of a
+    // narrow layout) must not keep the previous stock's range.
+    for (ChartAxis a : {ChartAxis::Indicator, ChartAxis::Right, ChartAxis::Left})
+        if (!chart.axis(a).dataRange) chart.axis(a).dataRange = AxisRange{0, 0};
+}
 
-void ComposeChart(ChartModel& chart, const ChartInputs& in) {
-    chart.statusText.clear();
-    chart.panelNotice.clear();
-    ClearPoints(chart);
-    chart.indicator = in.view.indicator;
-    const int n = static_cast<int>(in.bars.size());
-    int window = WindowBars(in.view.window, n);
-    if (n == 0) {
-        ComposeEmpty(chart);
-        ComputeDataRanges(chart);
-        // An axis whose shown series got no zero point (the volume bars of a
-        // narrow layout) must not keep the previous stock's range.
-        for (ChartAxis a : {ChartAxis::Indicator, ChartAxis::Right, ChartAxis::Left})
-            if (!chart.axis(a).dataRange) chart.axis(a).dataRange = AxisRange{0, 0};
-        return;
-    }
-    if (n < window) {
-        chart.statusText = in.selection.VisibleListEntry().value_or("") + " has less than " +
-                           in.view.window + " data";
-        window = n;
-    }
-    const int first = n == window ? 0 : n - window + 1;
-    const int last = n - 1;
-
+void ComposeBars(ChartModel& chart, const ChartInputs& in, int first, int last) {
     chart.axis(ChartAxis::Right).maxOffset = 5;
     chart.axis(ChartAxis::Right).minOffset = 55;
     chart.axis(ChartAxis::Indicator).minOffset = 5;
     chart.axis(ChartAxis::Indicator).maxOffset = 3;
-    chart.bottomRange = {double(first), double(last + 3)};
 
     SetLayout(chart, last - first > kWideLayoutSteps);
     AddPrices(chart, in.bars, first, last);
@@ -185,12 +184,64 @@ void ComposeChart(ChartModel& chart, const ChartInputs& in) {
     const bool panelValues =
         ComposeIndicatorPanel(chart, in.bars, in.view.indicator, in.params, first, last);
     ComposeOverlays(chart, in.bars, in.overlays, first, last);
-    ComposeHeader(chart, in);
+    ComposeHeader(chart, in, last);
     chart.Label35 = IndicatorTitle(in.view.indicator, in.params);
     const IndicatorViewInfo* view = FindIndicatorView(in.view.indicator);
     if (view && !panelValues) chart.panelNotice = PanelNotice(chart);
     chart.axis(ChartAxis::Indicator).labelsVisible = !(view && view->hidesAxisLabels);
+    if (chart.axis(ChartAxis::Right).logScale) DropPointsBelowLogScale(chart);
     ComputeDataRanges(chart);
+}
+
+// What every composition starts from: no points, no texts of the last one.
+void StartComposition(ChartModel& chart, const ChartInputs& in, bool span) {
+    chart.statusText.clear();
+    chart.panelNotice.clear();
+    ClearPoints(chart);
+    chart.indicator = in.view.indicator;
+    chart.axis(ChartAxis::Right).logScale = in.view.logScale;
+    chart.price.candlesWithinBars = span;
+}
+
+} // namespace
+
+std::string ShortHistoryText(const std::string& entry, const std::string& window) {
+    return entry + " has less than " + window + " data";
+}
+
+void ComposeChart(ChartModel& chart, const ChartInputs& in) {
+    StartComposition(chart, in, false);
+    const int n = static_cast<int>(in.bars.size());
+    int window = WindowBars(in.view.window, n);
+    if (n == 0) return ComposeNothing(chart);
+    if (n < window) {
+        chart.statusText =
+            ShortHistoryText(in.selection.VisibleListEntry().value_or(""), in.view.window);
+        window = n;
+    }
+    const int first = n == window ? 0 : n - window + 1;
+    const int last = n - 1;
+    chart.bottomRange = {double(first), double(last + 3)};
+    ComposeBars(chart, in, first, last);
+}
+
+void ComposeChart(ChartModel& chart, const ChartInputs& in, const ChartSpan& span) {
+    StartComposition(chart, in, true);
+    const int n = static_cast<int>(in.bars.size());
+    if (n == 0 || span.last < span.first || span.first < 0 || span.last >= n) {
+        ComposeNothing(chart);
+        chart.statusText = span.statusText;
+        return;
+    }
+    chart.statusText = span.statusText;
+    chart.bottomRange = {span.axisMin, span.axisMax};
+    ComposeBars(chart, in, span.first, span.last);
+}
+
+ChartModel ComposeChart(const ChartInputs& in, const ChartSpan& span) {
+    ChartModel chart = InitialChartModel();
+    ComposeChart(chart, in, span);
+    return chart;
 }
 
 ChartModel ComposeChart(const ChartInputs& in) {

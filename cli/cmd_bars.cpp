@@ -11,6 +11,7 @@
 #include "cli/overlay_options.h"
 #include "store/indicator_settings.h"
 #include "store/price_history.h"
+#include "store/whole_history.h"
 #include "ta/period_bars.h"
 
 namespace brevant::cli {
@@ -22,6 +23,8 @@ struct BarsOptions {
     std::vector<const CalculationInfo*> calculations;
     TOverlayParams overlay;
     std::vector<std::pair<std::string, std::string>> params;
+    bool wholeHistory = false; // every stored day, not the newest 350
+    bool adjusted = false;     // split-adjusted prices and volumes
 };
 
 bool IsParamKey(const std::string& key) {
@@ -59,6 +62,8 @@ std::string ReadBarsOptions(const std::vector<std::string>& args, BarsOptions& o
             {"--ma", MovingAveragesValue("bars", overlay)},
             {"--bb", BollingerValue("bars", overlay, BollingerWords::PeriodAndWidth)},
             {"--param", [&](const std::string& v) { return ReadParam(v, o); }},
+            {"--history", HistoryValue("bars", o.wholeHistory)},
+            {.name = "--adjusted", .value = SwitchValue(o.adjusted), .form = OptionForm::Alone},
         },
         OneText("bars", o.text)};
     if (std::string error = ReadCommandLine(syntax, args); !error.empty()) return error;
@@ -99,7 +104,14 @@ int RunBars(Context& ctx) {
     for (const auto& [key, value] : o.params) ApplyIndicatorRow(params, key, value);
 
     TBars bars;
-    LoadDataForName(store, ListTextFromArgument(*o.text), true, bars);
+    const std::string text = ListTextFromArgument(*o.text);
+    if (o.wholeHistory) {
+        LoadWholeHistory(store, text, o.adjusted, bars);
+    } else {
+        LoadDataForName(store, text, true, bars);
+        if (o.adjusted) AdjustForSplits(bars, LoadSplitEvents(store, text));
+    }
+    // Daily bars are adjusted before they become weekly or monthly ones.
     ConvertToPeriod(bars, o.period);
     RunCalculations(o.calculations, bars, params, o.overlay);
     PrintBars(bars);

@@ -35,7 +35,7 @@ const Command kCommands[] = {
     {"list", "list", RunList},
     {"bars",
      "bars TEXT [--period daily|weekly|monthly] [--calc LIST] [--ma P1,P2,P3] "
-     "[--bb N,K] [--param KEY=VALUE]...",
+     "[--bb N,K] [--param KEY=VALUE]... [--history all] [--adjusted]",
      RunBars},
     {"splits", "splits", RunSplits},
     {"scan",
@@ -46,7 +46,8 @@ const Command kCommands[] = {
      RunScan},
     {"chart",
      "chart TEXT --png FILE [--indicator NAME] [--style NAME] [--window NAME] "
-     "[--period daily|weekly|monthly] [--ma P1,P2,P3] [--bb N,K] [--size WxH]",
+     "[--period daily|weekly|monthly] [--ma P1,P2,P3] [--bb N,K] [--size WxH] "
+     "[--history all] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--log] [--adjusted]",
      RunChart},
 };
 

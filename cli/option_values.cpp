@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "ta/day_date.h"
+
 namespace brevant::cli {
 
 std::vector<std::string> SplitList(std::string_view text, char separator) {
@@ -45,6 +47,42 @@ WordReader BarPeriodValue(std::string_view command, BarPeriod& period) {
     return [command, &period](const std::string& value) -> std::string {
         if (ParseBarPeriod(value, period)) return {};
         return std::string(command) + ": --period must be daily, weekly or monthly, not " + value;
+    };
+}
+
+WordReader HistoryValue(std::string_view command, bool& whole) {
+    return [command, &whole](const std::string& value) -> std::string {
+        if (value != "all") return std::string(command) + ": --history takes all, not " + value;
+        whole = true;
+        return {};
+    };
+}
+
+WordReader SwitchValue(bool& on) {
+    return [&on](const std::string&) {
+        on = true;
+        return std::string();
+    };
+}
+
+bool ReadIsoDate(std::string_view text, double& day) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    int year = 0, month = 0, dayOfMonth = 0;
+    return ReadWholeNumber(text.substr(0, 4), 1, 9999, year) &&
+           ReadWholeNumber(text.substr(5, 2), 1, 12, month) &&
+           ReadWholeNumber(text.substr(8, 2), 1, 31, dayOfMonth) &&
+           TryEncodeDate(year, month, dayOfMonth, day);
+}
+
+WordReader DateValue(std::string_view command, std::string_view option,
+                     std::optional<double>& day) {
+    return [command, option, &day](const std::string& value) -> std::string {
+        double read = 0;
+        if (!ReadIsoDate(value, read))
+            return std::string(command) + ": " + std::string(option) +
+                   " needs a date YYYY-MM-DD, not " + value;
+        day = read;
+        return {};
     };
 }
 

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,20 @@ bool ReadWholeNumbers(std::string_view text, char separator,
 
 // A reader for `--period`: "daily", "weekly" or "monthly", spelled so.
 WordReader BarPeriodValue(std::string_view command, BarPeriod& period);
+
+// A reader for `--history`: "all" (the stock's every stored day) sets `whole`.
+WordReader HistoryValue(std::string_view command, bool& whole);
+
+// A reader for a switch such as `--log`: sets `on`.
+WordReader SwitchValue(bool& on);
+
+// A calendar date written YYYY-MM-DD (four, two and two digits) as a day
+// number; false for any other text or a day the calendar does not have.
+bool ReadIsoDate(std::string_view text, double& day);
+
+// A reader for a date option (`--from`): "COMMAND: OPTION needs a date
+// YYYY-MM-DD, not TEXT" for anything else.
+WordReader DateValue(std::string_view command, std::string_view option, std::optional<double>& day);
 
 // A reader for `import --format`: "auto", "native" or "csv", spelled so.
 WordReader QuoteFormatValue(std::string_view command, QuoteFormatChoice& choice);

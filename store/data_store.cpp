@@ -13,6 +13,7 @@ TDataStore::TDataStore() {
     // Another client's import holds the import generation until its file
     // commits: wait for it, but not for ever.
     tr3.LockTimeout = kLockWaitSeconds;
+    THistory.AccessMode = TAccessMode::amRead;
 }
 
 } // namespace brevant

@@ -10,8 +10,9 @@ namespace brevant {
 // One attachment and one transaction/statement pair per kind of work:
 // TR1/SQL1 for start-up, stock loading and screening, tr3/sql3 for the quote
 // import, Tindex/SQL_index for index statistics, TSplit/SQLSplit for split and
-// dividend rows. Members are declared in dependency order so that statements
-// are released before their transactions and those before the attachment.
+// dividend rows, THistory/SQLHistory for the chart's reads of a whole history
+// (read-only, so they never meet a screening run's TR1). Members are declared in dependency order
+// so that statements are released before their transactions and those before the attachment.
 struct TDataStore {
     TDataStore();
 
@@ -24,6 +25,8 @@ struct TDataStore {
     TFBLDsql SQL_index{&Tindex};
     TFBLTransaction TSplit{&DB1};
     TFBLDsql SQLSplit{&TSplit};
+    TFBLTransaction THistory{&DB1};
+    TFBLDsql SQLHistory{&THistory};
 };
 
 // How long an import or a deletion (tr3) waits for rows another client's

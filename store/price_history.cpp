@@ -42,7 +42,8 @@ bool QuoteRowHasNull(const TFBLDsql& sql, int first) {
     return false;
 }
 
-CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol, bool* conflicts) {
+CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol, std::size_t maxDays,
+                          bool* conflicts) {
     CompactBars rows;
     if (conflicts) *conflicts = false;
     // A bound text is cut to the column width, which could match another
@@ -61,7 +62,7 @@ CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol, bool* confli
             if (conflicts && !SameRow(rows.back(), row)) *conflicts = true;
             continue;
         }
-        if (rows.size() == kMaxHistoryDays) break;
+        if (rows.size() == maxDays) break;
         rows.push_back(row);
     }
     std::reverse(rows.begin(), rows.end());

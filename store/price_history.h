@@ -1,6 +1,7 @@
 // Brevant Dira — loading one stock's recent daily bars.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,14 +28,20 @@ bool QuoteRowHasNull(const TFBLDsql& sql, int first);
 // bound as a parameter it would be cut, and could then name another stock.
 bool SymbolFitsColumn(const std::string& symbol);
 
-// The stock's kMaxHistoryDays newest distinct days, oldest first, read on
-// `sql`'s transaction (which must be started): of several rows of one day the
-// first the server returns is used, and rows of a day already held do not
-// count toward the limit, so a file imported twice costs no history.
+// No limit on the days read: the stock's whole history.
+inline constexpr std::size_t kWholeHistory = SIZE_MAX;
+
+// The stock's `maxDays` newest distinct days, oldest first, read on `sql`'s
+// transaction (which must be started): of several rows of one day the first
+// the server returns is used, and rows of a day already held do not count
+// toward the limit, so a file imported twice costs no history. Every limit
+// reads the rows by the same query, so the newest days of the whole history
+// are the days the loader keeps.
 // `symbol` is bound as it is; a symbol longer than the column has no rows.
 // `conflicts`, when given, tells whether a loaded day has two different rows
 // (the engine chose which one loads).
-CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol, bool* conflicts = nullptr);
+CompactBars ReadDailyRows(TFBLDsql& sql, const std::string& symbol,
+                          std::size_t maxDays = kMaxHistoryDays, bool* conflicts = nullptr);
 
 // The symbol a stock is looked up by: the list text's symbol without trailing
 // blanks, which SQL comparisons of text ignore as well.

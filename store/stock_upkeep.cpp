@@ -59,7 +59,7 @@ void SettleByQuery(TFBLTransaction& t, const std::set<std::string>& keys) {
     TFBLDsql query(&t);
     for (const std::string& key : keys) {
         StoredStock after;
-        after.settled = ReadDailyRows(query, key, &after.irregular);
+        after.settled = ReadDailyRows(query, key, kMaxHistoryDays, &after.irregular);
         const std::optional<StoredStock> before = bars.Read(key);
         if (after.settled.empty())
             bars.Remove(key);

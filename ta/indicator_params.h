@@ -13,6 +13,7 @@ struct TIndicatorParams {
     int RSI = 14, CCI = 20, MFI = 14, WR = 14, ADX = 14;
     int FSTOC1 = 14, FSTOC2 = 3, SSTOC1 = 14, SSTOC2 = 3;
     int CMF = 20, ROC = 12, ATR = 14;
+    friend bool operator==(const TIndicatorParams&, const TIndicatorParams&) = default;
 };
 
 // The defaults of a new database: the member initialisers above, the one
@@ -43,6 +44,7 @@ bool ApplyIndicatorRow(TIndicatorParams& params, std::string_view key, std::stri
 struct TOverlayParams {
     int MA1 = 20, MA2 = 50, MA3 = 200;
     int BBPeriod = 20, BBWidth = 2;
+    friend bool operator==(const TOverlayParams&, const TOverlayParams&) = default;
 };
 
 } // namespace brevant

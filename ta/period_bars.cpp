@@ -53,6 +53,18 @@ template <typename PeriodStart> void Aggregate(TBars& bars, PeriodStart periodSt
 
 } // namespace
 
+double PeriodStart(double date, BarPeriod period) {
+    switch (period) {
+    case BarPeriod::Weekly:
+        return WeekStart(date);
+    case BarPeriod::Monthly:
+        return MonthStart(date);
+    case BarPeriod::Daily:
+        break;
+    }
+    return std::trunc(date);
+}
+
 void GetWeeklyData(TBars& bars) {
     Aggregate(bars, WeekStart);
 }

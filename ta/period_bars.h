@@ -24,6 +24,10 @@ enum class BarPeriod { Daily, Weekly, Monthly };
 std::string_view BarPeriodName(BarPeriod period);
 bool ParseBarPeriod(std::string_view text, BarPeriod& out);
 
+// The first day of the period that holds `date`: the day itself, its week's
+// Monday or its month's first day; the date a bar of that period carries.
+double PeriodStart(double date, BarPeriod period);
+
 // Rewrites daily `bars` in `period` (daily leaves them as they are).
 inline void ConvertToPeriod(TBars& bars, BarPeriod period) {
     if (period == BarPeriod::Weekly)

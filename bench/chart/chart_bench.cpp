@@ -7,8 +7,10 @@
 #include <cmath>
 #include <qcustomplot.h>
 
+#include "chart/chart_viewport.h"
 #include "chart/check_indicator.h"
 #include "chart/compose_chart.h"
+#include "chart/history_view.h"
 #include "chart/readout.h"
 #include "chart/render/chart_renderer.h"
 #include "ta/day_date.h"
@@ -16,18 +18,25 @@
 namespace brevant {
 namespace {
 
+ChartView MacdViewAll() {
+    ChartView view;
+    view.indicator = kMacdFull;
+    view.window = "View All";
+    return view;
+}
+
 struct Scene {
     TBars bars;
-    ChartView view{kMacdFull, 1, "View All", BarPeriod::Daily};
+    ChartView view = MacdViewAll();
     TIndicatorParams params;
     OverlaySettings overlays{{20, 50, 200, 20, 2}, true, true, true, true};
     StockSelection selection{true, std::string("Acme Corp , ACM"), std::nullopt};
     LocaleSettings locale = WithProgramDates(LocaleSettings{});
 
-    Scene() {
-        bars.resize(350);
-        const int start = EncodeDate(2025, 1, 2);
-        for (int i = 0; i < 350; ++i) {
+    explicit Scene(int count = 350) {
+        bars.resize(count);
+        const int start = EncodeDate(2016, 1, 4);
+        for (int i = 0; i < count; ++i) {
             const double mid = 50 + 5 * std::sin(i / 7.0) + i * 0.02;
             bars[i] = {};
             bars[i].Open = mid - 0.4;
@@ -66,6 +75,33 @@ void BM_ComposeAndReplot1600x900(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComposeAndReplot1600x900)->Unit(benchmark::kMillisecond);
+
+// A zoom or scroll step over a whole history of ten years (2,520 bars), all
+// in view: the indicator and overlays computed again over the series (as
+// after a change of view), the part in view composed, drawn and replotted.
+void BM_ZoomStep2520Bars1600x900(benchmark::State& state) {
+    Scene scene(2520);
+    ChartModel chart = InitialChartModel();
+    QCustomPlot plot;
+    plot.resize(1600, 900);
+    plot.show();
+    ChartRenderer renderer(plot);
+    ChartViewport viewport = ChartViewport::ForWindow(2520, 0);
+    bool in = true;
+    for (auto _ : state) {
+        // In and out again around the middle: every other step shows all 2,520.
+        viewport.ZoomBy(in ? 0.95 : 1 / 0.95, (viewport.Lo() + viewport.Hi()) / 2.0);
+        in = !in;
+        CheckIndicatorBars(scene.bars, scene.view, scene.params, scene.overlays);
+        ComposeChart(chart, scene.inputs(), SpanOfViewport(viewport));
+        renderer.Render(chart, scene.bars, true, scene.locale);
+        plot.replot(QCustomPlot::rpImmediateRefresh);
+    }
+    // What a whole history costs as chart bars, beside the 24-byte rows the
+    // loader keeps.
+    state.counters["bar_bytes_2520"] = double(sizeof(TStockBar) * 2520);
+}
+BENCHMARK(BM_ZoomStep2520Bars1600x900)->Unit(benchmark::kMillisecond);
 
 // What the window's timer tick does: pixel to bar, then the label texts.
 void BM_ReadoutTick(benchmark::State& state) {

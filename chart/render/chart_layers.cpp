@@ -27,13 +27,20 @@ void GridBands::draw(QCPPainter* painter) {
         painter->fillRect(rect, bands_[1]);
         return;
     }
-    // One more band beyond each end label, so the fills reach the panel edges.
-    const double step = ticks[1] - ticks[0];
+    // One more band beyond each end label, so the fills reach the panel
+    // edges: a step further, or on a logarithmic axis a ratio further.
     QVector<double> edges;
     edges.reserve(ticks.size() + 2);
-    edges.append(ticks.front() - step);
-    edges.append(ticks);
-    edges.append(ticks.back() + step);
+    if (axis_->scaleType() == QCPAxis::stLogarithmic) {
+        edges.append(ticks.front() * ticks[0] / ticks[1]);
+        edges.append(ticks);
+        edges.append(ticks.back() * ticks.back() / ticks[ticks.size() - 2]);
+    } else {
+        const double step = ticks[1] - ticks[0];
+        edges.append(ticks.front() - step);
+        edges.append(ticks);
+        edges.append(ticks.back() + step);
+    }
     painter->setPen(Qt::NoPen);
     for (int i = 0; i + 1 < edges.size(); ++i) {
         const double y1 = axis_->coordToPixel(edges[i]);

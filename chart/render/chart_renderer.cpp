@@ -2,13 +2,17 @@
 #include "chart/render/chart_renderer.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "chart/axis_labels.h"
+#include "chart/number_texts.h"
+#include "chart/readout.h"
 #include "chart/render/chart_font.h"
 #include "chart/render/chart_header.h"
 #include "chart/render/chart_layers.h"
 #include "chart/render/label_spacing.h"
 #include "chart/render/label_ticker.h"
+#include "ta/text_format.h"
 #include "ui/latin1.h"
 
 namespace brevant {
@@ -18,6 +22,8 @@ using enum ChartSeries;
 
 // Bars and candles in the narrow layout share this share of a bar step.
 constexpr double kBarWidth = 0.7;
+// Pixels a label of a logarithmic axis wants for itself.
+constexpr int kLogLabelPitch = 36;
 // Chart margins outside the panels (left, top, right, bottom); the bottom one
 // also holds the date labels.
 const QMargins kChartMargins(23, 25, 23, 17 + 16);
@@ -65,8 +71,25 @@ void StyleValueAxis(QCPAxis* a, char decimalSeparator) {
     a->setTicker(QSharedPointer<LabelTicker>::create(decimalSeparator, false));
 }
 
+// The same padding on a logarithmic axis, in the logarithms of the values.
+std::optional<QCPRange> PaddedLog(const VerticalAxisModel& m, int pixels) {
+    double low = std::log(m.dataRange->min), high = std::log(m.dataRange->max);
+    if (!(high > low)) {
+        low -= 0.05;
+        high += 0.05;
+    }
+    const int usable = pixels - m.minOffset - m.maxOffset;
+    if (usable > 0) {
+        const double perPixel = (high - low) / usable;
+        low -= m.minOffset * perPixel;
+        high += m.maxOffset * perPixel;
+    }
+    return QCPRange(std::exp(low), std::exp(high));
+}
+
 std::optional<QCPRange> Padded(const VerticalAxisModel& m, int pixels) {
     if (!m.dataRange) return std::nullopt;
+    if (m.logScale && m.dataRange->min > 0) return PaddedLog(m, pixels);
     double low = m.dataRange->min, high = m.dataRange->max;
     if (!(high > low)) {
         const double pad = low == 0 ? 1.0 : std::abs(low) * 0.05;
@@ -334,6 +357,36 @@ void ChartRenderer::applyPrice(const ChartModel& model) {
         price->setWidthType(QCPFinancial::wtAbsolute);
         price->setWidth(look.candleWidth);
     }
+    fitCandles_ = look.candlesWithinBars && !model.narrowLayout();
+    candleWidth_ = look.candleWidth;
+}
+
+void ChartRenderer::applyScale(const ChartModel& model) {
+    QCPAxis* price = axis(ChartAxis::Right);
+    const bool log = model.axis(ChartAxis::Right).logScale;
+    LabelTicker& ticker = *price->ticker().staticCast<LabelTicker>();
+    if (log == ticker.logScale()) return;
+    ticker.setLogScale(log);
+    price->setScaleType(log ? QCPAxis::stLogarithmic : QCPAxis::stLinear);
+    // Back on a linear scale the ticker counts as it did before.
+    if (!log) ticker.setTickCount(5);
+}
+
+void ChartRenderer::fitLogTicks() {
+    QCPAxis* price = axis(ChartAxis::Right);
+    LabelTicker& ticker = *price->ticker().staticCast<LabelTicker>();
+    if (!ticker.logScale()) return;
+    const int pixels = PanelExtent(*price->axisRect(), false);
+    ticker.setTickCount(std::max(2, pixels / kLogLabelPitch));
+}
+
+void ChartRenderer::fitCandleWidth() {
+    if (!fitCandles_) return;
+    // A bar step in pixels; the candles take the share the volume bars take.
+    QCPAxis* bottom = bottomAxis();
+    const double step = std::abs(bottom->coordToPixel(1) - bottom->coordToPixel(0));
+    const double width = std::clamp(kBarWidth * step, 1.0, double(candleWidth_));
+    static_cast<QCPFinancial*>(plottable(Series1))->setWidth(std::floor(width));
 }
 
 void ChartRenderer::applyTexts(const ChartModel& model) {
@@ -366,6 +419,7 @@ void ChartRenderer::Render(const ChartModel& model, const TBars& bars, bool stoc
         a->ticker().staticCast<LabelTicker>()->setDecimalSeparator(locale.DecimalSeparator);
     applySeries(model);
     applyPrice(model);
+    applyScale(model);
     applyTexts(model);
     double low = model.bottomRange.min, high = model.bottomRange.max;
     if (!(high > low)) {
@@ -378,6 +432,8 @@ void ChartRenderer::Render(const ChartModel& model, const TBars& bars, bool stoc
 }
 
 void ChartRenderer::settleLayout() {
+    fitLogTicks();
+    fitCandleWidth();
     fitVerticalRanges();
     // A small plot needs a taller header or sparser labels, and those move the
     // panels: lay it out again, a few rounds at most (label widths move the
@@ -427,6 +483,7 @@ bool ChartRenderer::spaceLabels() {
     for (QCPAxis* a : {bottomAxis(), axis(ChartAxis::Indicator), axis(ChartAxis::Right),
                        axis(ChartAxis::Left)}) {
         LabelTicker& ticker = *a->ticker().staticCast<LabelTicker>();
+        if (ticker.logScale()) continue; // its tick count follows the panel's height
         const double step = StepKeepingLabelsApart(*a, ticker);
         if (step == ticker.minimumStep()) continue;
         ticker.setMinimumStep(step);
@@ -471,6 +528,30 @@ void ChartRenderer::placeNotice() {
 
 double ChartRenderer::BottomAxisValueAt(int x) const {
     return bottomAxis()->pixelToCoord(x);
+}
+
+QString ChartRenderer::CrosshairValueText(QPoint at) const {
+    const char sep = locale_.DecimalSeparator;
+    if (indicatorRect_->rect().contains(at)) {
+        if (!axisModels_[int(ChartAxis::Indicator)].labelsVisible) return {};
+        return ui::FromLatin1(
+            AxisNumberText(axis(ChartAxis::Indicator)->pixelToCoord(at.y()), sep));
+    }
+    if (priceRect_->rect().contains(at))
+        return ui::FromLatin1(Rounded2Text(axis(ChartAxis::Right)->pixelToCoord(at.y()), sep));
+    return {};
+}
+
+QString ChartRenderer::CrosshairDateText(int x) const {
+    if (!bars_ || !stockSelected_) return {};
+    const QCPRange range = bottomAxis()->range();
+    const double value = bottomAxis()->pixelToCoord(x);
+    if (value < range.lower || value > range.upper) return {};
+    const int bar = ReadoutBarIndex(value);
+    // The bars in view only: never one the axis does not show.
+    const int last = std::min(int(std::floor(range.upper)), int(bars_->size()) - 1);
+    if (bar < std::ceil(range.lower) || bar > last) return {};
+    return ui::FromLatin1(FormatDateTime("dd mmm yy", (*bars_)[bar].Date, locale_));
 }
 
 } // namespace brevant

@@ -63,6 +63,14 @@ public:
     // The bottom-axis value under a pixel x of the plot widget.
     double BottomAxisValueAt(int x) const;
 
+    // What the crosshair writes on the axes at a pixel of the plot widget:
+    // the value under it on the price axis (a price, to 2 decimals) or on
+    // the indicator axis (as its labels write numbers; nothing while the
+    // view hides them), nothing elsewhere; and the date ("dd mmm yy") of the
+    // bar under it when that bar is in view and a stock is selected.
+    QString CrosshairValueText(QPoint at) const;
+    QString CrosshairDateText(int x) const;
+
     // The text a label of `axis` shows instead of `text`, its value as the
     // axis formats it: dates on the bottom axis, K/M/B on the volume axis,
     // nothing visible on the indicator axis of the views without a scale.
@@ -77,7 +85,13 @@ private:
     void setupHeader();
     void applySeries(const ChartModel& model);
     void applyPrice(const ChartModel& model);
+    // The price axis linear or logarithmic, as the model says.
+    void applyScale(const ChartModel& model);
     void applyTexts(const ChartModel& model);
+    // As many logarithmic labels as the price panel's height has room for.
+    void fitLogTicks();
+    // Candles no wider than a volume bar, for a model that asks so.
+    void fitCandleWidth();
     // After each layout: the vertical ranges, then what a small plot needs
     // (a taller header, sparser labels), laying the plot out again for it.
     void settleLayout();
@@ -106,6 +120,8 @@ private:
     bool stockSelected_ = false;
     LocaleSettings locale_;
     int indicator_ = 2;
+    bool fitCandles_ = false;
+    int candleWidth_ = 4;
 };
 
 } // namespace brevant

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "chart/number_texts.h"
+#include "chart/price_scale.h"
 #include "ui/latin1.h"
 
 namespace brevant {
@@ -40,6 +41,12 @@ double LabelTicker::ReadableStepAtLeast(double step) const {
 double LabelTicker::getTickStep(const QCPRange& range) {
     const double step = NaturalStep(range);
     return step < minimumStep_ ? ReadableStepAtLeast(minimumStep_) : step;
+}
+
+QVector<double> LabelTicker::createTickVector(double tickStep, const QCPRange& range) {
+    if (!logScale_) return QCPAxisTicker::createTickVector(tickStep, range);
+    const std::vector<double> ticks = LogScaleTicks(range.lower, range.upper, tickCount());
+    return QVector<double>(ticks.begin(), ticks.end());
 }
 
 } // namespace brevant

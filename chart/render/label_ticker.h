@@ -30,15 +30,22 @@ public:
     // ten; whole numbers on a bar axis) that is at least `step`.
     double ReadableStepAtLeast(double step) const;
 
+    // On a logarithmic axis the ticks are round prices (LogScaleTicks), at
+    // most tickCount() of them; steps and the minimum step do not apply.
+    void setLogScale(bool on) { logScale_ = on; }
+    bool logScale() const { return logScale_; }
+
 protected:
     QString getTickLabel(double tick, const QLocale& locale, QChar formatChar,
                          int precision) override;
     double getTickStep(const QCPRange& range) override;
+    QVector<double> createTickVector(double tickStep, const QCPRange& range) override;
 
 private:
     char decimalSeparator_;
     bool wholeSteps_; // bar positions: never a step below one bar
     double minimumStep_ = 0;
+    bool logScale_ = false;
     Relabel relabel_;
 };
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <qcustomplot.h>
 
+#include "chart/history_view.h"
 #include "chart/readout.h"
 #include "chart/render/chart_crosshair.h"
 #include "chart/render/chart_labels.h"
@@ -33,7 +34,36 @@ QLabel* TChartPane::Label(int number) const {
 }
 
 void TChartPane::PlotData(const ChartInputs& in) {
-    ComposeChart(model_, in);
+    last_ = LastInputs{in.view, in.params, in.overlays, in.selection, in.locale};
+    if (navigated_ || in.view.NeedsWholeHistory()) {
+        if (PrepareHistory()) {
+            std::string status;
+            if (!navigated_) {
+                const HistoryStart start =
+                    StartOfHistoryView(history_, in.view, in.selection, in.locale);
+                viewport_ = start.viewport;
+                if (start.empty) viewport_ = ChartViewport();
+                status = start.statusText;
+            }
+            return DrawHistory(status);
+        }
+        // No stock to read a history of: the chart of what the host holds.
+        navigated_ = false;
+    }
+    // The specified chart, from the host's newest days; a history no view
+    // needs any more is given back.
+    viewport_.reset();
+    TBars().swap(history_);
+    historyFor_.reset();
+    Draw(in, nullptr);
+}
+
+void TChartPane::Draw(const ChartInputs& in, const ChartSpan* span) {
+    if (span)
+        ComposeChart(model_, in, *span);
+    else
+        ComposeChart(model_, in);
+    drawn_ = &in.bars;
     Renderer1->Render(model_, in.bars, in.selection.Any(), in.locale);
     ApplyHeaderTexts(model_, [this](int number) { return Label(number); });
     // An empty title would still show its white background.
@@ -74,7 +104,8 @@ void TChartPane::PrintPreview(bool stockSelected) {
     TChartPreviewer ChartPreviewer1(
         [this, stockSelected](QCustomPlot& sheet) {
             auto* renderer = new ChartRenderer(sheet, RenderOptions{true}); // the sheet owns it
-            renderer->Render(model_, host_.CurrentBars(), stockSelected, host_.CurrentLocale());
+            renderer->Render(model_, drawn_ ? *drawn_ : host_.CurrentBars(), stockSelected,
+                             host_.CurrentLocale());
         },
         Chart1->size(), window());
     ChartPreviewer1.setWindowTitle("Print Preview");
@@ -103,7 +134,10 @@ void TChartPane::ReadoutAt(int x) {
     if (!ReadoutReadsX(x, Chart1->width())) return;
     try {
         const int bar = BarAt(x);
-        ApplyReadoutTexts(Readout(host_.CurrentBars(), bar, host_.CurrentIndicator(),
+        // A zoomed or scrolled chart has bars beyond its edges: those are
+        // not read out.
+        const int shown = !viewport_ || viewport_->Shows(bar) ? bar : -1;
+        ApplyReadoutTexts(Readout(Series(), shown, host_.CurrentIndicator(),
                                   host_.CurrentOverlays(), host_.CurrentLocale()),
                           [this](int number) { return Label(number); });
         emit barUnderPointer(bar);

@@ -3,13 +3,17 @@
 
 #include <QPalette>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "chart/chart_model.h"
 #include "chart/chart_view.h"
+#include "chart/chart_viewport.h"
 #include "chart/compose_chart.h"
+#include "chart/visible_range.h"
 #include "ta/locale_settings.h"
 #include "ta/stock_bar.h"
 
@@ -23,6 +27,7 @@ namespace brevant {
 
 class ChartCrosshair;
 class ChartRenderer;
+class TChartNavigation;
 
 // What the pane asks the window it sits in when a readout runs or the chart
 // is printed. The window's controls hold the view, and a readout follows
@@ -37,6 +42,10 @@ public:
     virtual int CurrentIndicator() const = 0; // an index into kIndicatorViews
     virtual OverlaySettings CurrentOverlays() const = 0;
     virtual const LocaleSettings& CurrentLocale() const = 0;
+    // The shown stock's every stored day as daily bars, oldest first (Date
+    // and Open..Volume set), adjusted for its recorded splits when asked;
+    // false, and `bars` empty, when no stock is shown.
+    virtual bool WholeHistoryBars(bool adjusted, TBars& bars) = 0;
 };
 
 // The chart of a window: the plot (`Chart1`) and its renderer, the header
@@ -51,6 +60,14 @@ public:
 // The detail panel (`Panel3`) is made here but laid out by the window, which
 // decides where it stands and whether it shows; the pane only fills it, and
 // reads nothing out while it is hidden.
+//
+// Beside the specified chart of the newest days, the pane draws from the
+// stock's whole history, which it asks of its host on demand: for a view that
+// needs it (a history window or date range, split-adjusted prices), and once
+// the user zooms or scrolls (the wheel, a drag, the keys; TChartNavigation).
+// It then keeps that history prepared for the view, and the part in view.
+// Until then, and again after ForgetNavigation with a specified view, it
+// draws exactly the specified chart from the host's bars.
 class TChartPane : public QWidget {
     Q_OBJECT
 public:
@@ -96,6 +113,26 @@ public:
     // whether or not there is a bar there.
     int BarAt(int x) const;
 
+    // --- Beyond the specified chart ---
+    // Another stock: its history is read again when needed, and the chart
+    // starts from the chosen window.
+    void NewStock();
+    // Back to the chosen window at the next drawing (a window or a period
+    // chosen); the history stays.
+    void ForgetNavigation();
+    // A double click or the menu: back to the chosen window, drawn now.
+    void ReturnToChosenWindow();
+    // Moves the part of the history in view by `move` (which says whether it
+    // moved), reading the history first if the chart does not show it yet,
+    // and redraws and reads out again when it moved. False when there is no
+    // history to move over (no stock shown) or nothing moved.
+    bool Navigate(const std::function<bool(ChartViewport&)>& move);
+    // Whether the user has zoomed or scrolled since the window was chosen.
+    bool Navigated() const { return navigated_; }
+    // What the chart shows now; and the series its positions count in.
+    VisibleRange Visible() const;
+    const TBars& Series() const;
+
     // A header, title or readout label by its number (22 for Label22);
     // nullptr for a number the pane has no label of.
     QLabel* Label(int number) const;
@@ -123,6 +160,15 @@ private:
     QLabel* NewLabel(int number, const QString& text, QWidget* parent);
     void PlaceIndicatorTitle();
     void ReadoutAt(int x);
+    // Composes `model_` from the inputs (with `span` when given), draws it
+    // from `bars` and writes the header labels and the status.
+    void Draw(const ChartInputs& in, const ChartSpan* span);
+    // The whole history prepared for the remembered view: read and computed
+    // again when the view needs other values. False when there is none.
+    bool PrepareHistory();
+    // Draws the part of the prepared history in view, with `status`.
+    void DrawHistory(const std::string& status);
+    ChartInputs Remembered(const TBars& bars) const;
 
     TChartPaneHost& host_;
     std::map<int, QLabel*> labels_;
@@ -137,7 +183,25 @@ private:
     // Kept for the run: a composition leaves what it does not set as it was.
     ChartModel model_ = InitialChartModel();
     std::unique_ptr<ChartCrosshair> crosshair_;
+    TChartNavigation* navigation_ = nullptr; // wheel, drag and keys over Chart1
     bool crossCursor_ = false;
+    // The inputs of the last drawing, for drawing again after a zoom or a scroll.
+    struct LastInputs {
+        ChartView view;
+        TIndicatorParams params;
+        OverlaySettings overlays;
+        StockSelection selection;
+        LocaleSettings locale;
+    };
+    std::optional<LastInputs> last_;
+    // The stock's whole history in the view's period with its values, and
+    // what it was computed for; empty until a view or the user needs it.
+    TBars history_;
+    std::optional<LastInputs> historyFor_;
+    // The part of the history in view, once the chart draws from it.
+    std::optional<ChartViewport> viewport_;
+    bool navigated_ = false;
+    const TBars* drawn_ = nullptr; // the bars of the chart on screen
     int lastMouseX_ = 0;
     bool mouseMovedOverChart_ = false; // lastMouseX_ holds a position
 };

@@ -8,6 +8,7 @@
 
 #include "chart/render/chart_crosshair.h"
 #include "chart/render/chart_renderer.h"
+#include "chart/ui/chart_navigation.h"
 #include "chart/ui/chart_pane.h"
 
 namespace brevant {
@@ -169,6 +170,7 @@ void TChartPane::setupPlot() {
             [this](QMouseEvent* event) { Chart1MouseMove(event->position().toPoint().x()); });
 
     crosshair_ = std::make_unique<ChartCrosshair>(*Renderer1);
+    navigation_ = new TChartNavigation(*this, *Chart1); // the plot owns it
     // The cursor follows the mouse on its own, whether the readout runs or not.
     connect(Chart1, &QCustomPlot::mouseMove, this,
             [this](QMouseEvent* event) { crosshair_->moveTo(event->position().toPoint()); });

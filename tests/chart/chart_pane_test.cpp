@@ -8,12 +8,16 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QWheelEvent>
 #include <qcustomplot.h>
 
 #include "chart/check_indicator.h"
+#include "chart/number_texts.h"
 #include "chart/render/chart_renderer.h"
+#include "chart/time_windows.h"
 #include "chart/ui/chart_pane.h"
 #include "chart_test_support.h"
+#include "ta/split_adjust.h"
 
 namespace brevant {
 namespace {
@@ -25,9 +29,17 @@ struct FakeHost : TChartPaneHost {
     int CurrentIndicator() const override { return view.indicator; }
     OverlaySettings CurrentOverlays() const override { return overlays; }
     const LocaleSettings& CurrentLocale() const override { return locale; }
+    bool WholeHistoryBars(bool adjusted, TBars& out) override {
+        out = whole;
+        if (adjusted) AdjustForSplits(out, splits);
+        return !out.empty();
+    }
 
     bool wanted = true;
     TBars bars = test::WaveBars(80);
+    // The stock's every day, of which `bars` are the newest; and its splits.
+    TBars whole = bars;
+    std::vector<SplitEvent> splits;
     ChartView view;
     TIndicatorParams params;
     OverlaySettings overlays;
@@ -153,6 +165,152 @@ TEST_F(ChartPaneTest, SwitchesTheCrosshair) {
     for (const QCPLayerable* line : layer->children()) EXPECT_TRUE(line->visible());
     pane_->SetCrossCursor(false);
     for (const QCPLayerable* line : layer->children()) EXPECT_FALSE(line->visible());
+}
+
+// The pane over a stock of 600 days whose newest 350 the host holds, as the
+// loader gives them: the wheel, a drag and the keys move the part in view
+// over the whole history.
+class ChartNavigationTest : public ChartPaneTest {
+protected:
+    void SetUp() override {
+        host_.whole = test::WaveBars(600);
+        host_.bars.assign(host_.whole.end() - 350, host_.whole.end());
+        host_.view.window = "3 Months";
+        ChartPaneTest::SetUp();
+    }
+
+    void Send(QEvent::Type type, int x, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        const QPointF at(x, pane_->Chart1->height() / 2);
+        QMouseEvent event(type, at, pane_->Chart1->mapToGlobal(at), button, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(pane_->Chart1, &event);
+    }
+    void Wheel(int x, int notches, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        const QPointF at(x, pane_->Chart1->height() / 2);
+        QWheelEvent event(at, pane_->Chart1->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches),
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(pane_->Chart1, &event);
+    }
+    void Key(int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(pane_->Chart1, &event);
+    }
+    // The date of the newest day held and of the oldest one stored.
+    double Newest() const { return host_.whole.back().Date; }
+    double Oldest() const { return host_.whole.front().Date; }
+};
+
+TEST_F(ChartNavigationTest, StartsAsTheSpecifiedWindowOverTheHostsBars) {
+    Key(Qt::Key_End); // moves nothing: the specified chart stays
+
+    const VisibleRange v = pane_->Visible();
+    EXPECT_FALSE(v.wholeHistory);
+    EXPECT_EQ(v.last, 349);
+    EXPECT_EQ(v.last - v.first + 1, WindowBars("3 Months", 350) - 1); // the first past the axis
+    EXPECT_EQ(v.lastDate, Newest());
+    EXPECT_FALSE(pane_->Navigated());
+}
+
+TEST_F(ChartNavigationTest, WheelZoomsAroundThePointer) {
+    const VisibleRange before = pane_->Visible();
+    const int x = PixelOf(before.first + 20);
+    Wheel(x, 2); // forward: closer
+    const VisibleRange in = pane_->Visible();
+    EXPECT_TRUE(pane_->Navigated());
+    EXPECT_TRUE(in.wholeHistory);
+    EXPECT_LT(in.last - in.first, before.last - before.first);
+    // The day under the pointer stays under it, within a bar.
+    const double dayUnder = host_.whole[pane_->BarAt(x)].Date;
+    EXPECT_NEAR(dayUnder, before.firstDate + 20, 1);
+    Wheel(x, -6); // back: farther than before
+    EXPECT_GT(pane_->Visible().last - pane_->Visible().first, before.last - before.first);
+}
+
+TEST_F(ChartNavigationTest, ShiftWheelAndDragScrollIntoTheOlderHistory) {
+    const VisibleRange before = pane_->Visible();
+    Wheel(PixelOf(before.first + 10), 3, Qt::ShiftModifier);
+    const VisibleRange wheeled = pane_->Visible();
+    EXPECT_LT(wheeled.lastDate, before.lastDate);
+    EXPECT_EQ(wheeled.axisMax - wheeled.axisMin, before.axisMax - before.axisMin);
+
+    // Dragged right by 30 bars: 30 bars earlier.
+    const int from = PixelOf(wheeled.first + 10), to = PixelOf(wheeled.first + 40);
+    Send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    Send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton);
+    Send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    Send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(pane_->Visible().lastDate, wheeled.lastDate - 30);
+    // A drag over the chart's start loads nothing more than it has: the
+    // oldest stored day is reachable, older than the host's 350.
+    Key(Qt::Key_Home);
+    EXPECT_EQ(pane_->Visible().firstDate, Oldest());
+    EXPECT_LT(pane_->Visible().firstDate, host_.bars.front().Date);
+}
+
+TEST_F(ChartNavigationTest, KeysScrollAndZoom) {
+    struct Case {
+        const char* name;
+        int key;
+        int axisMove;    // positions the axis moves by (a scroll)
+        int widthChange; // sign of the change of its width (a zoom)
+    };
+    // The first step carries the view over to the whole history, whose
+    // positions count from its oldest bar: back and forth first.
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Right);
+    ASSERT_TRUE(pane_->Visible().wholeHistory);
+    ASSERT_EQ(pane_->Visible().lastDate, Newest());
+    // A page is the positions across less one, so a bar stays in view.
+    const VisibleRange start = pane_->Visible();
+    const int page = int(start.axisMax - start.axisMin) - 1;
+    for (const Case c :
+         {Case{"Left", Qt::Key_Left, -1, 0}, Case{"Right", Qt::Key_Right, 1, 0},
+          Case{"Right at the newest", Qt::Key_Right, 0, 0},
+          Case{"PageUp", Qt::Key_PageUp, -page, 0}, Case{"PageDown", Qt::Key_PageDown, page, 0},
+          Case{"Plus", Qt::Key_Plus, 0, -1}, Case{"Minus", Qt::Key_Minus, 0, 1}}) {
+        SCOPED_TRACE(c.name);
+        const VisibleRange before = pane_->Visible();
+        Key(c.key);
+        const VisibleRange after = pane_->Visible();
+        const double width = (after.axisMax - after.axisMin) - (before.axisMax - before.axisMin);
+        EXPECT_EQ((width > 0) - (width < 0), c.widthChange);
+        if (c.widthChange == 0)
+            EXPECT_EQ(after.axisMin - before.axisMin, c.axisMove);
+        else // a zoom by key keeps the newest bar in view
+            EXPECT_EQ(after.lastDate, Newest());
+    }
+    Key(Qt::Key_Home);
+    EXPECT_EQ(pane_->Visible().firstDate, Oldest());
+    Key(Qt::Key_End);
+    EXPECT_EQ(pane_->Visible().lastDate, Newest());
+}
+
+TEST_F(ChartNavigationTest, DoubleClickReturnsToTheChosenWindow) {
+    const VisibleRange start = pane_->Visible();
+    Key(Qt::Key_PageUp);
+    ASSERT_NE(pane_->Visible().lastDate, start.lastDate);
+    Send(QEvent::MouseButtonDblClick, PixelOf(start.first + 5), Qt::LeftButton, Qt::LeftButton);
+    const VisibleRange back = pane_->Visible();
+    EXPECT_FALSE(pane_->Navigated());
+    EXPECT_EQ(back.firstDate, start.firstDate);
+    EXPECT_EQ(back.lastDate, start.lastDate);
+}
+
+TEST_F(ChartNavigationTest, ReadoutAndHeaderFollowTheBarsInView) {
+    QSignalSpy bars(pane_.get(), &TChartPane::barUnderPointer);
+    const VisibleRange start = pane_->Visible();
+    pane_->Chart1MouseMove(PixelOf(start.first + 30));
+    Key(Qt::Key_PageUp); // the view moves under the resting pointer
+    pane_->Timer1Timer();
+    ASSERT_GE(bars.count(), 1);
+    const VisibleRange v = pane_->Visible();
+    const int bar = bars.last().at(0).toInt();
+    EXPECT_GE(bar, v.first);
+    EXPECT_LE(bar, v.last);
+    EXPECT_NE(Text(3), "Open");
+    // The header shows the last bar in view, not the newest held.
+    const TStockBar& last = host_.whole[v.last];
+    EXPECT_EQ(Text(32).toStdString(), Rounded2Text(last.Close, host_.locale.DecimalSeparator));
 }
 
 } // namespace

@@ -84,7 +84,7 @@ TEST_F(ChartRendererTest, AxesFollowTheModel) {
 }
 
 TEST_F(ChartRendererTest, ShownSeriesMatchTheLayout) {
-    Draw(350, {kMacdFull, 1, "View All", BarPeriod::Daily});
+    Draw(350, test::ViewOf(kMacdFull, 1, "View All", BarPeriod::Daily));
     EXPECT_TRUE(renderer_.plottable(Series2)->visible());
     EXPECT_FALSE(renderer_.plottable(Series11)->visible());
     EXPECT_TRUE(renderer_.plottable(Series7)->visible());
@@ -93,7 +93,7 @@ TEST_F(ChartRendererTest, ShownSeriesMatchTheLayout) {
     EXPECT_EQ(price->widthType(), QCPFinancial::wtAbsolute);
     EXPECT_EQ(price->width(), 4);
 
-    Draw(350, {kMacdFull, 2, "3 Months", BarPeriod::Daily});
+    Draw(350, test::ViewOf(kMacdFull, 2, "3 Months", BarPeriod::Daily));
     EXPECT_FALSE(renderer_.plottable(Series2)->visible());
     EXPECT_TRUE(renderer_.plottable(Series11)->visible());
     EXPECT_FALSE(renderer_.plottable(Series1)->visible());
@@ -106,7 +106,7 @@ TEST_F(ChartRendererTest, ShownSeriesMatchTheLayout) {
 }
 
 TEST_F(ChartRendererTest, BottomLabelsAreDatesWhenAStockIsSelected) {
-    Draw(100, {kMacdFull, 1, "View All", BarPeriod::Daily});
+    Draw(100, test::ViewOf(kMacdFull, 1, "View All", BarPeriod::Daily));
     const QVector<QString> labels = renderer_.bottomAxis()->tickVectorLabels();
     ASSERT_FALSE(labels.isEmpty());
     const QVector<double> ticks = renderer_.bottomAxis()->tickVector();
@@ -115,16 +115,16 @@ TEST_F(ChartRendererTest, BottomLabelsAreDatesWhenAStockIsSelected) {
         EXPECT_TRUE(labels[i].startsWith(QStringLiteral("    "))) << labels[i].toStdString();
         EXPECT_EQ(labels[i].size(), 17) << labels[i].toStdString();
     }
-    Draw(100, {kMacdFull, 1, "View All", BarPeriod::Daily}, false);
+    Draw(100, test::ViewOf(kMacdFull, 1, "View All", BarPeriod::Daily), false);
     EXPECT_FALSE(renderer_.bottomAxis()->tickVectorLabels().first().startsWith(' '));
 }
 
 TEST_F(ChartRendererTest, VolumeViewsPaintTheirIndicatorLabelsWhite) {
-    Draw(100, {kObvView, 1, "View All", BarPeriod::Daily});
+    Draw(100, test::ViewOf(kObvView, 1, "View All", BarPeriod::Daily));
     QCPAxis* axis = renderer_.axis(ChartAxis::Indicator);
     EXPECT_EQ(axis->tickLabelColor(), QColor(Qt::white));
     for (const QString& label : axis->tickVectorLabels()) EXPECT_EQ(label, QStringLiteral("None"));
-    Draw(100, {kRsiView, 1, "View All", BarPeriod::Daily});
+    Draw(100, test::ViewOf(kRsiView, 1, "View All", BarPeriod::Daily));
     EXPECT_EQ(axis->tickLabelColor(), QColor(Qt::black));
 }
 

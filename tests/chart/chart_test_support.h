@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "chart/chart_view.h"
 #include "ta/day_date.h"
 #include "ta/stock_bar.h"
 
@@ -24,6 +25,18 @@ inline TBars WaveBars(int n) {
         b.Date = start + i;
     }
     return bars;
+}
+
+// A view of the specified chart: an indicator, a price style, a time window
+// and a period, nothing beyond them.
+inline ChartView ViewOf(int indicator, int priceStyle, const std::string& window,
+                        BarPeriod period = BarPeriod::Daily) {
+    ChartView view;
+    view.indicator = indicator;
+    view.priceStyle = priceStyle;
+    view.window = window;
+    view.period = period;
+    return view;
 }
 
 } // namespace brevant::test

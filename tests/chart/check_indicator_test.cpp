@@ -23,7 +23,7 @@ TEST(CheckIndicatorBars, ConvertsToMonthlyBarsBeforeTheIndicatorRuns) {
     GetMonthlyData(expected);
     const TIndicatorParams params;
     CalMFI(expected, params);
-    CheckIndicatorBars(bars, {kMfiView, 1, "3 Months", BarPeriod::Monthly}, params, {});
+    CheckIndicatorBars(bars, test::ViewOf(kMfiView, 1, "3 Months", BarPeriod::Monthly), params, {});
     EXPECT_TRUE(SameBars(bars, expected));
 }
 
@@ -33,7 +33,8 @@ TEST(CheckIndicatorBars, RunsOnlyTheSelectedIndicator) {
     for (int indicator = 0; indicator < 16; ++indicator) {
         SCOPED_TRACE(indicator);
         TBars mine = bars, expected = bars;
-        CheckIndicatorBars(mine, {indicator, 1, "3 Months", BarPeriod::Daily}, params, {});
+        CheckIndicatorBars(mine, test::ViewOf(indicator, 1, "3 Months", BarPeriod::Daily), params,
+                           {});
         RunIndicatorCalculation(expected, indicator, params);
         EXPECT_TRUE(SameBars(mine, expected));
         EXPECT_FALSE(SameBars(mine, bars)); // something was computed
@@ -47,7 +48,7 @@ TEST(CheckIndicatorBars, BollingerAloneLeavesTheAveragesAlone) {
     o.PlotBB = true;
     o.params.BBPeriod = 10;
     o.params.BBWidth = 0;
-    CheckIndicatorBars(bars, {kRsiView, 1, "3 Months", BarPeriod::Daily}, {}, o);
+    CheckIndicatorBars(bars, test::ViewOf(kRsiView, 1, "3 Months", BarPeriod::Daily), {}, o);
     EXPECT_EQ(bars[50].MA1, 3);
     // Width 0: the bands meet at the average.
     EXPECT_DOUBLE_EQ(bars[50].BBUpper, bars[50].BBMiddle);
@@ -60,7 +61,7 @@ TEST(CheckIndicatorBars, AnyTickedAverageComputesAllThree) {
     OverlaySettings o;
     o.PlotMA2 = true;
     o.params = {5, 10, 15, 20, 2};
-    CheckIndicatorBars(bars, {kRsiView, 1, "3 Months", BarPeriod::Daily}, {}, o);
+    CheckIndicatorBars(bars, test::ViewOf(kRsiView, 1, "3 Months", BarPeriod::Daily), {}, o);
     EXPECT_NE(bars[20].MA1, 0);
     EXPECT_NE(bars[20].MA2, 0);
     EXPECT_NE(bars[20].MA3, 0);

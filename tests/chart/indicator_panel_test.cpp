@@ -46,7 +46,7 @@ class IndicatorPanel : public testing::TestWithParam<PanelCase> {};
 TEST_P(IndicatorPanel, DrawsItsLinesFromTheirFirstMeaningfulBar) {
     const PanelCase& c = GetParam();
     const TBars bars = FilledBars();
-    const ChartView view{c.indicator, 1, "View All", BarPeriod::Daily};
+    const ChartView view = test::ViewOf(c.indicator, 1, "View All", BarPeriod::Daily);
     const TIndicatorParams params;
     const OverlaySettings overlays;
     const StockSelection selection{true, std::string("A , A"), std::nullopt};
@@ -128,7 +128,7 @@ TEST(IndicatorPanel, TitleCarriesTheCurrentParameters) {
 
 TEST(IndicatorPanel, PenPropertiesAViewDoesNotSetKeepTheirLastValue) {
     const TBars bars = FilledBars();
-    ChartView view{kSlowStochastic, 1, "View All", BarPeriod::Daily};
+    ChartView view = test::ViewOf(kSlowStochastic, 1, "View All", BarPeriod::Daily);
     const TIndicatorParams params;
     const OverlaySettings overlays;
     const StockSelection selection;
@@ -157,7 +157,7 @@ TEST(IndicatorPanel, TooShortASeriesForTheCalculationDrawsOnlyTheLevels) {
     const LocaleSettings locale;
     for (int indicator : {kAccumDist, kObvView, kAdxView, kMacdFull, kCmfView}) {
         SCOPED_TRACE(indicator);
-        const ChartView view{indicator, 1, "View All", BarPeriod::Daily};
+        const ChartView view = test::ViewOf(indicator, 1, "View All", BarPeriod::Daily);
         const ChartModel m = ComposeChart({shortBars, view, params, overlays, selection, locale});
         for (ChartSeries s : {Series3, Series4, Series7, Series12}) {
             const bool level = indicator == kCmfView && s == Series4;
@@ -167,7 +167,7 @@ TEST(IndicatorPanel, TooShortASeriesForTheCalculationDrawsOnlyTheLevels) {
         EXPECT_EQ(m.Label35, IndicatorTitle(indicator, params));
     }
     // Enough bars for ATR (17 with period 14): bars 15 and 16 are drawn.
-    const ChartView atr{kAtrView, 1, "View All", BarPeriod::Daily};
+    const ChartView atr = test::ViewOf(kAtrView, 1, "View All", BarPeriod::Daily);
     EXPECT_EQ(
         ComposeChart({shortBars, atr, params, overlays, selection, locale})[Series3].points.size(),
         2u);
@@ -180,7 +180,7 @@ TEST(IndicatorPanel, VolumeViewsHideTheirAxisLabels) {
     const StockSelection selection;
     const LocaleSettings locale;
     for (int indicator = 0; indicator < 16; ++indicator) {
-        const ChartView view{indicator, 1, "View All", BarPeriod::Daily};
+        const ChartView view = test::ViewOf(indicator, 1, "View All", BarPeriod::Daily);
         const ChartModel m = ComposeChart({bars, view, params, overlays, selection, locale});
         EXPECT_EQ(m.axis(ChartAxis::Indicator).labelsVisible,
                   indicator != kObvView && indicator != kAccumDist)

@@ -84,7 +84,7 @@ class SmallChartSizes : public SmallChartTest, public testing::WithParamInterfac
 
 TEST_P(SmallChartSizes, HeaderTextsStayApartAndAboveThePanels) {
     const SizeCase& c = GetParam();
-    Draw({c.width, c.height}, 300, {kMacdFull, 1, c.window, BarPeriod::Daily});
+    Draw({c.width, c.height}, 300, test::ViewOf(kMacdFull, 1, c.window, BarPeriod::Daily));
     const QCPItemText* name = Text("Acme");
     ASSERT_TRUE(name);
     const QRectF nameRect = TextRect(name);
@@ -108,7 +108,7 @@ TEST_P(SmallChartSizes, HeaderTextsStayApartAndAboveThePanels) {
 // Neighbouring labels' ink does not meet: dates side by side, numbers stacked.
 TEST_P(SmallChartSizes, AxisLabelsKeepApart) {
     const SizeCase& c = GetParam();
-    Draw({c.width, c.height}, 300, {kRsiView, 1, c.window, BarPeriod::Daily});
+    Draw({c.width, c.height}, 300, test::ViewOf(kRsiView, 1, c.window, BarPeriod::Daily));
     for (QCPAxis* axis : LabelledAxes()) {
         const QFontMetrics metrics(axis->tickLabelFont());
         const QVector<double> ticks = axis->tickVector();
@@ -130,7 +130,7 @@ TEST_P(SmallChartSizes, AxisLabelsKeepApart) {
 
 TEST_P(SmallChartSizes, VolumeBandStaysInsideThePricePanel) {
     const SizeCase& c = GetParam();
-    Draw({c.width, c.height}, 300, {kMacdFull, 1, c.window, BarPeriod::Daily});
+    Draw({c.width, c.height}, 300, test::ViewOf(kMacdFull, 1, c.window, BarPeriod::Daily));
     const QRect price = renderer_.pricePanel()->rect();
     const QRect volume = renderer_.volumeBand()->rect();
     EXPECT_TRUE(price.adjusted(0, 0, 1, 1).contains(volume));

@@ -175,7 +175,8 @@ TEST_P(IndicatorPens, SetExactlyThePropertiesTheViewNames) {
          {Pen{{1, 2, 3}, 7, PenStyle::Solid}, Pen{{4, 5, 6}, 9, PenStyle::Dot}}) {
         ChartModel m = InitialChartModel();
         for (SeriesModel& s : m.series) s.pen = before;
-        const ChartView view{c.indicator, kCandleStyle, "View All", BarPeriod::Daily};
+        const ChartView view =
+            test::ViewOf(c.indicator, kCandleStyle, "View All", BarPeriod::Daily);
         ComposeChart(m, {bars, view, params, {}, {}, {}});
         for (ChartSeries s : {Series3, Series4, Series5, Series6, Series7, Series12}) {
             SCOPED_TRACE(std::string(m[s].name));

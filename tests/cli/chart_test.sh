@@ -34,6 +34,22 @@ size=$(python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); assert 
 grep -qx "Acme Corp , ACM has less than 1 Year data" "$dir/err.txt" || { echo "status: $(cat "$dir/err.txt")"; exit 1; }
 [ -s "$dir/b.png" ]
 
+# Beyond the specified windows: the whole history, a date range, a log scale,
+# split-adjusted prices. A range reaching before the first day says so.
+for opts in '--window|All History' '--window|2 Years|--history|all' '--log' '--adjusted' \
+            '--from|2026-02-02|--to|2026-03-13' '--window|5 Years|--log|--adjusted'; do
+    IFS='|' read -r -a extra <<<"$opts"
+    rm -f "$dir/e.png"
+    "$cli" --db "$db" chart ACM --png "$dir/e.png" --size 320x200 "${extra[@]}" 2>"$dir/err.txt" \
+        || { echo "$opts: $(cat "$dir/err.txt")"; exit 1; }
+    [ -s "$dir/e.png" ] || { echo "$opts: no picture"; exit 1; }
+done
+"$cli" --db "$db" chart ACM --png "$dir/e.png" --size 320x200 --from 2025-12-01 --to 2026-01-20 2>"$dir/err.txt"
+grep -qx "Acme Corp , ACM has no data before 05.01.2026" "$dir/err.txt" || { echo "early range: $(cat "$dir/err.txt")"; exit 1; }
+# The whole history of bars: every stored day.
+rows=$("$cli" --db "$db" bars ACM --history all | wc -l)
+[ "$rows" -ge 80 ] || { echo "bars --history all: $rows lines"; exit 1; }
+
 set +e
 "$cli" --db "$db" chart ACM --png "$dir/c.png" --indicator "Nonsense" 2>/dev/null; rc=$?
 [ $rc -eq 2 ] || { echo "bad indicator: rc $rc"; exit 1; }
@@ -41,4 +57,13 @@ set +e
 [ $rc -eq 2 ] || { echo "missing --png: rc $rc"; exit 1; }
 "$cli" --db "$db" chart NOPE --png "$dir/d.png" 2>/dev/null; rc=$?
 [ $rc -eq 1 ] && [ ! -e "$dir/d.png" ] || { echo "unknown stock: rc $rc"; exit 1; }
+for opts in '--from|2026-02-30' '--from|2026-3-01' '--to|yesterday' '--from|2026-03-01|--to|2026-02-01' \
+            '--window|3 Years' '--history|some' '--window|1 Year|--from|2026-01-05'; do
+    IFS='|' read -r -a extra <<<"$opts"
+    "$cli" --db "$db" chart ACM --png "$dir/f.png" "${extra[@]}" 2>"$dir/err.txt"; rc=$?
+    [ $rc -eq 2 ] && [ -s "$dir/err.txt" ] && [ ! -e "$dir/f.png" ] || { echo "$opts: rc $rc"; exit 1; }
+done
+"$cli" --db "$db" chart ACM --png "$dir/f.png" --from 2020-01-01 --to 2020-12-31 2>"$dir/err.txt"; rc=$?
+[ $rc -eq 1 ] && [ ! -e "$dir/f.png" ] || { echo "range without quotes: rc $rc"; exit 1; }
+grep -qx "brevant-cli: no quotes for ACM from 2020-01-01 to 2020-12-31" "$dir/err.txt" || { echo "$(cat "$dir/err.txt")"; exit 1; }
 exit 0

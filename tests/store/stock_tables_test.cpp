@@ -312,8 +312,8 @@ TEST_F(StockTablesTest, ReplacementsAndDeletionsOfTheProgramKeepThem) {
     ExpectTablesHoldTheQuoteTable();
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);
-        const std::string path =
-            dir.write("fix" + std::to_string(round) + ".txt", RandomFile(random, 300, 420, kLastDay + 20));
+        const std::string path = dir.write("fix" + std::to_string(round) + ".txt",
+                                           RandomFile(random, 300, 420, kLastDay + 20));
         TQuoteImport replace(store, '.', {}, QuoteFormatChoice::Auto, ImportMode::Replace);
         ASSERT_EQ(replace.Run({path}).Outcome, ImportOutcome::Completed);
         ExpectTablesHoldTheQuoteTable();
