@@ -7,9 +7,10 @@ either all present or all absent (and the files stored are the first ones),
 rows that were there before the import are untouched, and importing the
 cut-off files again gives exactly one copy of every quote row and of every
 action row; the stock table and the stored bars, when current, hold exactly
-the quote table, and a first screening's fill makes them current. Half of the rounds start from a new database (the indexes are
-switched off for the load), half from one that already holds many rows (the
-rows go in with the indexes maintained).
+the quote table, and a first screening's fill makes them current. Half of the
+rounds start from a new database (the indexes are switched off for the load),
+half from one that already holds many rows (the rows go in with the indexes
+maintained).
 
 Every engine here keeps its lock files in a folder of this test's own
 (FIREBIRD_LOCK): the processes it kills leave theirs behind, and other
