@@ -181,8 +181,15 @@ void LookAtTheFile(BootstrapContext& c) {
         parts.inactiveIndexes = !InactiveQuoteIndexes(c.store.TR1).empty();
         parts.importGenerationRow = parts.tables.contains("IMPORTGEN") &&
                                     Count(sql, "SELECT COUNT(*) FROM IMPORTGEN WHERE ID = 1") > 0;
-        parts.stockStateRow = parts.tables.contains(kStoredStateTable) &&
-                              Count(sql, "SELECT COUNT(*) FROM STOCKSTATE WHERE ID = 1") > 0;
+        try {
+            parts.stockStateRow = parts.tables.contains(kStoredStateTable) &&
+                                  Count(sql, "SELECT COUNT(*) FROM STOCKSTATE WHERE ID = 1") > 0;
+        } catch (const EFBLError& e) {
+            // A login without rights on the stock tables works without them,
+            // and could not fill them either.
+            if (!IsNotPermitted(e)) throw;
+            parts.stockStateRow = true;
+        }
     });
 }
 
