@@ -337,9 +337,12 @@ def cli_failed_scan(world, scan_db):
         return
     db, out = world.path("failing.bvd"), world.path("failing.txt")
     shutil.copyfile(scan_db, db)
-    # Closing prices that no longer read as numbers: the run fails at its first stock.
+    # Closing prices that no longer read as numbers: the run fails at its first
+    # stock. The change is marked as an import marks its own, so that the
+    # stored bars no longer count and the scan reads the rows.
     script = (f"CONNECT '{db}' USER 'sysdba' PASSWORD 'x';\n"
-              "ALTER TABLE DATATABLE ALTER CLS TYPE VARCHAR(30);\nCOMMIT;\n")
+              "ALTER TABLE DATATABLE ALTER CLS TYPE VARCHAR(30);\n"
+              "UPDATE IMPORTGEN SET GENERATION = GENERATION + 1;\nCOMMIT;\n")
     subprocess.run(["isql-fb", "-q"], input=script, env=world.env, text=True, check=True,
                    capture_output=True, timeout=60)
     scan = world.run_cli(db, "scan", "--volume", "1000", "--out", out)
