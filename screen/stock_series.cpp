@@ -4,23 +4,6 @@
 #include "ta/calculations.h"
 
 namespace brevant {
-namespace {
-
-void ExpandPrices(std::span<const CompactBar> rows, TBars& bars) {
-    bars.resize(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const CompactBar& r = rows[i];
-        TStockBar& b = bars[i];
-        b.Date = r.day;
-        b.Open = r.open;
-        b.High = r.high;
-        b.Low = r.low;
-        b.Close = r.close;
-        b.Volume = r.volume;
-    }
-}
-
-} // namespace
 
 void ExpandFormulaBars(std::span<const CompactBar> daily, BarPeriod period, TBars& bars) {
     if (period != BarPeriod::Daily) {
@@ -28,7 +11,7 @@ void ExpandFormulaBars(std::span<const CompactBar> daily, BarPeriod period, TBar
         ConvertToPeriod(bars, period);
         return;
     }
-    ExpandPrices(daily, bars);
+    CopyPrices(daily, bars);
 }
 
 void StockSeries::Reset(std::span<const CompactBar> daily) {

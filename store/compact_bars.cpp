@@ -7,8 +7,8 @@ namespace brevant {
 
 static_assert(sizeof(CompactBar) == 24, "a compact bar is a day and five floats");
 
-void ExpandBars(std::span<const CompactBar> rows, TBars& bars) {
-    bars.assign(rows.size(), TStockBar{});
+void CopyPrices(std::span<const CompactBar> rows, TBars& bars) {
+    bars.resize(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const CompactBar& r = rows[i];
         TStockBar& b = bars[i];
@@ -19,6 +19,11 @@ void ExpandBars(std::span<const CompactBar> rows, TBars& bars) {
         b.Close = r.close;
         b.Volume = r.volume;
     }
+}
+
+void ExpandBars(std::span<const CompactBar> rows, TBars& bars) {
+    bars.assign(rows.size(), TStockBar{});
+    CopyPrices(rows, bars);
 }
 
 bool SameRow(const CompactBar& a, const CompactBar& b) {

@@ -24,6 +24,10 @@ using CompactBars = std::vector<CompactBar>;
 // Low, Close and Volume set, every other field 0.
 void ExpandBars(std::span<const CompactBar> rows, TBars& bars);
 
+// The same but for the other fields, which keep whatever `bars` held: for a
+// caller that computes them again anyway, and would pay for clearing them.
+void CopyPrices(std::span<const CompactBar> rows, TBars& bars);
+
 // True when the two rows hold the same day and bit for bit the same values.
 bool SameRow(const CompactBar& a, const CompactBar& b);
 
