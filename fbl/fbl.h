@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -99,11 +100,16 @@ public:
     // The database's dialect as the server reports it (item 62); 1 when the
     // reply lacks it. Requires an attachment.
     int DatabaseDialect();
+    // The page buffers the engine gave the database (item 15): for an
+    // embedded file, the size in its header, or the engine's default when
+    // the header has none. Requires an attachment.
+    int PageBuffers();
 
 private:
     friend class TFBLTransaction;
     friend class TFBLDsql;
     std::string ParameterBlock() const;
+    std::optional<int> InfoInteger(char item);
     void Adopt(std::uint32_t handle);
     void Attach(TFBLTransaction* t);
     void Detach(TFBLTransaction* t);
@@ -142,6 +148,7 @@ public:
     // The transaction parameter block StartTransaction sends (empty for the
     // server defaults).
     std::string ParameterBlock() const;
+    std::optional<int> InfoInteger(char item);
 
 private:
     friend class TFBLDatabase;

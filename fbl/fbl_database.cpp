@@ -133,18 +133,25 @@ void TFBLDatabase::Adopt(std::uint32_t attached) {
 }
 
 int TFBLDatabase::DatabaseDialect() {
+    return InfoInteger(static_cast<char>(isc_info_db_sql_dialect)).value_or(1);
+}
+
+int TFBLDatabase::PageBuffers() {
+    return InfoInteger(static_cast<char>(isc_info_num_buffers)).value_or(0);
+}
+
+std::optional<int> TFBLDatabase::InfoInteger(char item) {
     const fbl::ClientApi& api = fbl::Api();
     if (!Connected()) throw EFBLError("No Active Connection");
-    const char items[] = {static_cast<char>(isc_info_db_sql_dialect),
-                          static_cast<char>(isc_info_end)};
+    const char items[] = {item, static_cast<char>(isc_info_end)};
     char reply[32] = {};
     ISC_STATUS_ARRAY status;
     isc_db_handle handle = handle_;
     api.database_info(status, &handle, sizeof items, items, sizeof reply, reply);
     fbl::Check(status);
-    if (reply[0] != static_cast<char>(isc_info_db_sql_dialect)) return 1;
+    if (reply[0] != item) return std::nullopt;
     const short len = static_cast<short>(api.vax_integer(reply + 1, 2));
-    if (len < 1 || len > 4) return 1;
+    if (len < 1 || len > 4) return std::nullopt;
     return static_cast<int>(api.vax_integer(reply + 3, len));
 }
 

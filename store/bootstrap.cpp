@@ -193,22 +193,41 @@ void LookAtTheFile(BootstrapContext& c) {
     });
 }
 
+// The embedded engine takes its page-cache size from the file's header
+// when the file is opened: store ours there and open the file again, so that
+// this session already runs with it.
+void StorePageCache(TFBLDatabase& db) {
+    db.Disconnect();
+    db.SetPageBuffers = kDatabasePageBuffers;
+    try {
+        db.Connect();
+    } catch (const EFBLError&) {
+        // A login that may not change the header opens the file as it is.
+        db.SetPageBuffers = 0;
+        db.Connect();
+        return;
+    }
+    db.SetPageBuffers = 0;
+    db.Disconnect();
+    db.Connect();
+}
+
 // A file without the quote table is new, or its creation was cut off before
 // that table: it gets the page cache the program creates files with.
 void StorePageCacheInNewFile(BootstrapContext& c) {
     // On a server the header is the server's business, and its cache size
     // comes from its own configuration.
     if (c.onServer || c.parts.tables.contains("DATATABLE")) return;
-    // The embedded engine takes its page-cache size from the file's header
-    // when the file is opened; store ours there and open the file again so
-    // that the first import already runs with it.
-    TFBLDatabase& db = c.store.DB1;
-    db.Disconnect();
-    db.SetPageBuffers = kDatabasePageBuffers;
-    db.Connect();
-    db.SetPageBuffers = 0;
-    db.Disconnect();
-    db.Connect();
+    StorePageCache(c.store.DB1);
+}
+
+// Files made by earlier versions carry a cache of kFormerPageBuffers pages,
+// which the engine sets up and tears down at every start and end of a
+// process (a few tenths of a second) and which imports did not need: such
+// a file gets the cache new files get, once.
+void ShrinkFormerPageCache(BootstrapContext& c) {
+    if (c.onServer || c.store.DB1.PageBuffers() != kFormerPageBuffers) return;
+    StorePageCache(c.store.DB1);
 }
 
 void CreateTable(BootstrapContext& c, const char* table, const std::string& statement) {
@@ -317,6 +336,7 @@ const BootstrapStep kSteps[] = {
     {"attach", Attach},
     {"look at the file", LookAtTheFile},
     {"page cache of a new file", StorePageCacheInNewFile},
+    {"page cache of an older file", ShrinkFormerPageCache},
     {"DATATABLE", CreateQuoteTable},
     {schema::kQuoteIndexes[0], CreateQuoteIndex<0>},
     {schema::kQuoteIndexes[1], CreateQuoteIndex<1>},

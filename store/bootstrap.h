@@ -109,6 +109,8 @@ std::string MissingFileMessage();
 
 // Page-cache size (pages of 4096 bytes) written into the header of every
 // database file the program creates.
-inline constexpr int kDatabasePageBuffers = 50000;
+inline constexpr int kDatabasePageBuffers = 4096;
+// The size earlier versions wrote; a file that has it gets the one above.
+inline constexpr int kFormerPageBuffers = 50000;
 
 } // namespace brevant

@@ -158,6 +158,42 @@ TEST_F(Bootstrap, SecondRunWritesNothing) {
     EXPECT_TRUE(CheckFirebird(s, path, {})) << "already connected: nothing to do";
 }
 
+// The page cache in a file's header: the size earlier versions wrote gives
+// way to today's, once; a size chosen by other means is left alone.
+TEST_F(Bootstrap, FormerPageCacheGivesWayAndOthersStay) {
+    struct Case {
+        int inHeader;
+        int afterOpening;
+    };
+    for (const Case& c : {Case{kFormerPageBuffers, kDatabasePageBuffers}, Case{3000, 3000}}) {
+        SCOPED_TRACE(c.inHeader);
+        const std::string path = dir.file("cache" + std::to_string(c.inHeader) + ".BVD");
+        {
+            TDataStore s;
+            ASSERT_TRUE(CheckFirebird(s, path, {}));
+            s.TR1.StartTransaction();
+            s.SQL1.SetSQL("INSERT INTO DATATABLE VALUES('ABC','Abc Corp','05.03.2026',1,2,0.5,1.5,"
+                          "100)");
+            s.SQL1.ExecSQL();
+            s.TR1.Commit();
+            s.DB1.Disconnect();
+            s.DB1.SetPageBuffers = c.inHeader;
+            s.DB1.Connect();
+        }
+        for (int start = 0; start < 2; ++start) {
+            Recorder progress;
+            TDataStore s;
+            ASSERT_TRUE(CheckFirebird(s, path, progress.callbacks()));
+            EXPECT_EQ(s.DB1.PageBuffers(), c.afterOpening);
+            EXPECT_EQ(Column(s, "SELECT MON$PAGE_BUFFERS FROM MON$DATABASE"),
+                      std::vector<std::string>{std::to_string(c.afterOpening)});
+            EXPECT_EQ(progress.texts, std::vector<std::string>{"Checking existing database..."});
+            EXPECT_EQ(Column(s, "SELECT SYMBOL, CLS, VOL FROM DATATABLE"),
+                      std::vector<std::string>{"ABC=1.5=100"});
+        }
+    }
+}
+
 TEST_F(Bootstrap, OlderFileGetsTheMissingTablesAndKeepsItsRows) {
     const std::string path = dir.file("BREVDATA.BVD");
     {
