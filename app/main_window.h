@@ -51,6 +51,9 @@ public:
 
     // --- Start-up and shutdown ---
     void FormShow();
+    // While the splash waits: the engine readied on the database FormShow
+    // will open (quietly; FormShow reports what fails).
+    void WarmUpDatabase();
     void LoadOptions();
     void FormClose();
     void Timer2Timer();

@@ -12,6 +12,7 @@
 #include "app/stock_list_box.h"
 #include "store/bootstrap.h"
 #include "store/data_location.h"
+#include "store/engine_warm_up.h"
 #include "ui/latin1.h"
 #include "ui/modal.h"
 #include "ui/product.h"
@@ -86,6 +87,21 @@ void TForm1::FormShow() {
         Timer2->start();
     }
     PlotData();
+}
+
+void TForm1::WarmUpDatabase() {
+    std::string location = QFile::encodeName(DatabasePath).toStdString();
+    if (location.empty()) {
+        QString dir =
+            ProgramDir_.isEmpty() ? QString::fromStdString(ProgramDirectory()) : ProgramDir_;
+        if (!dir.endsWith('/')) dir += '/';
+        try {
+            location = DefaultDatabasePath(dir.toStdString());
+        } catch (const DataLocationError&) {
+            return;
+        }
+    }
+    WarmUpEngine(location);
 }
 
 void TForm1::LoadOptions() {

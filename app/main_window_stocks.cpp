@@ -1,8 +1,10 @@
 // Brevant Dira — the stock lists: loading, selecting and searching stocks.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <memory>
 
 #include "app/app_windows.h"
 #include "app/main_window.h"
@@ -20,14 +22,35 @@ std::optional<std::string> SelectedText(const QListWidget* list) {
     return ui::ToLatin1(items.front()->text());
 }
 
+// The list says "Adding" for each of thousands of stocks: every text is
+// written, but fitted and painted, with the other pending messages, at most
+// once a frame. Painting each took longer than reading the list.
+class FramePace {
+public:
+    bool Due() {
+        if (last_.isValid() && last_.elapsed() < kFrameMilliseconds) return false;
+        last_.start();
+        return true;
+    }
+
+private:
+    static constexpr qint64 kFrameMilliseconds = 16;
+    QElapsedTimer last_;
+};
+
 } // namespace
 
 void TForm1::LoadStockList() {
     TForm4* splash = windows_ ? windows_->Form4 : nullptr;
+    auto pace = std::make_shared<FramePace>();
     ProgressCallbacks progress{[splash](const std::string& text) {
-                                   if (splash) splash->SetStatus(text);
+                                   if (splash) splash->WriteStatus(text);
                                },
-                               [] { QApplication::processEvents(); }};
+                               [splash, pace] {
+                                   if (!pace->Due()) return;
+                                   if (splash) splash->PaintStatus();
+                                   QApplication::processEvents();
+                               }};
     Lists.ListBox1->clear();
     Lists.ListBox2->clear();
     stockListFilled_ = false;
@@ -39,6 +62,7 @@ void TForm1::LoadStockList() {
         CheckIndicator();
     });
     FillStockList();
+    if (splash) splash->PaintStatus(); // the last text, whenever it came
 }
 
 void TForm1::FillStockList() {

@@ -56,14 +56,27 @@ void TForm4::StartApp() {
     if (!form1_) form1_ = std::make_unique<TForm1>(options_);
     QApplication::processEvents();
     Timer1->start();
+    // The engine's own start-up (its plugins, its first opening of the file)
+    // runs in the time the splash waits anyway.
+    QTimer::singleShot(0, this, [this] {
+        if (form1_) form1_->WarmUpDatabase();
+    });
 }
 
 void TForm4::SetStatus(const std::string& text) {
+    WriteStatus(text);
+    PaintStatus();
+}
+
+void TForm4::PaintStatus() {
+    Label1->adjustSize();
+    Label1->repaint();
+}
+
+void TForm4::WriteStatus(const std::string& text) {
     const QString status = ui::FromLatin1(text);
     Label1->setText(status);
-    Label1->adjustSize();
     emit statusChanged(status);
-    Label1->repaint();
 }
 
 void TForm4::Timer1Timer() {

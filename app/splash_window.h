@@ -27,6 +27,10 @@ public:
     void Timer1Timer();
     // Writes a progress text and lets it paint.
     void SetStatus(const std::string& text);
+    // Writes a progress text without painting it: PaintStatus (or SetStatus)
+    // fits the label to it and paints it.
+    void WriteStatus(const std::string& text);
+    void PaintStatus();
 
     TForm1* MainWindow() const { return form1_.get(); }
 
