@@ -31,7 +31,8 @@ void LineGraph::drawLinePlot(QCPPainter* painter, const QVector<QPointF>& lines)
     QVector<QLineF> segments;
     segments.reserve(lines.size());
     for (int i = 1; i < lines.size(); ++i)
-        if (IsPoint(lines[i - 1]) && IsPoint(lines[i])) segments.append(QLineF(lines[i - 1], lines[i]));
+        if (IsPoint(lines[i - 1]) && IsPoint(lines[i]))
+            segments.append(QLineF(lines[i - 1], lines[i]));
     if (segments.isEmpty()) return;
     if (painter->antialiasing()) {
         painter->QPainter::drawLines(segments);
