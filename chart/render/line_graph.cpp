@@ -14,12 +14,15 @@ bool IsPoint(const QPointF& p) {
 
 void LineGraph::drawLinePlot(QCPPainter* painter, const QVector<QPointF>& lines) const {
     if (painter->pen().style() == Qt::NoPen || painter->pen().color().alpha() == 0) return;
-    const bool batched = mParentPlot->plottingHints().testFlag(QCP::phFastPolylines) &&
+    // Unsmoothed, a thin line's segments drawn together leave out pixels
+    // where they meet that single lines draw: those take the plot's way.
+    applyDefaultAntialiasingHint(painter);
+    const bool batched = painter->antialiasing() &&
+                         mParentPlot->plottingHints().testFlag(QCP::phFastPolylines) &&
                          painter->pen().style() == Qt::SolidLine &&
                          !painter->modes().testFlag(QCPPainter::pmVectorized) &&
                          !painter->modes().testFlag(QCPPainter::pmNoCaching);
     if (!batched) return QCPGraph::drawLinePlot(painter, lines);
-    applyDefaultAntialiasingHint(painter);
     // A 1 px line is drawn cosmetic, as the plot's own line drawing does.
     if (qFuzzyCompare(painter->pen().widthF(), 1.0)) {
         QPen pen = painter->pen();
@@ -34,15 +37,7 @@ void LineGraph::drawLinePlot(QCPPainter* painter, const QVector<QPointF>& lines)
         if (IsPoint(lines[i - 1]) && IsPoint(lines[i]))
             segments.append(QLineF(lines[i - 1], lines[i]));
     if (segments.isEmpty()) return;
-    if (painter->antialiasing()) {
-        painter->QPainter::drawLines(segments);
-        return;
-    }
-    // Unsmoothed, each end is rounded to a pixel first, as a single line is.
-    QVector<QLine> rounded;
-    rounded.reserve(segments.size());
-    for (const QLineF& s : segments) rounded.append(s.toLine());
-    painter->QPainter::drawLines(rounded);
+    painter->QPainter::drawLines(segments);
 }
 
 } // namespace brevant

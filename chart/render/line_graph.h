@@ -10,8 +10,9 @@ namespace brevant {
 // the same gaps at NaN points, but passes every segment to the painter at
 // once: the raster engine strokes each line of the batch as it would a single
 // one, so the pixels are the same, without a painter round trip per segment
-// (thousands on a whole history). Other pens, and vector output (PDF,
-// printing), take the plot's own way.
+// (thousands on a whole history). Smoothed solid lines only: other lines,
+// and pictures drawn for export (PNG, PDF, printing), take the plot's own
+// way.
 class LineGraph : public QCPGraph {
 public:
     using QCPGraph::QCPGraph;

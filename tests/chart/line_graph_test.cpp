@@ -65,7 +65,11 @@ protected:
         graph->setAntialiased(c.antialiased);
         plot.xAxis->setRange(-1, c.points);
         plot.yAxis->setRange(20, 80);
-        return plot.toPixmap(900, 400).toImage();
+        // As a window shows it: replotted into the plot's buffers, then
+        // painted. (A picture made with toPixmap draws for export, where
+        // every line takes the plot's own way.)
+        plot.replot(QCustomPlot::rpImmediateRefresh);
+        return plot.grab().toImage();
     }
 };
 
