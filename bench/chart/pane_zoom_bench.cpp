@@ -1,7 +1,8 @@
 // Brevant Dira — the chart pane zoomed by the wheel over a whole history of
 // ten years (2,520 bars) at 1600 × 900: each step is one wheel notch sent to
 // the plot, in and out in turn, and the events it queued (the replot and the
-// paint) handled, as the window's event loop would.
+// paint) handled, as the window's event loop would. PANE_ZOOM_PICTURE=FILE
+// saves the plot as the last step left it (a PNG), to compare two builds.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -76,6 +77,17 @@ void BM_PaneWheelStep2520Bars1600x900(benchmark::State& state) {
         QApplication::sendEvent(pane.Chart1, &event);
         QApplication::processEvents();
         notches = -notches;
+    }
+    // The picture after as many notches out as in (the whole history in
+    // view), to compare the drawing of two builds pixel for pixel.
+    if (const QString shot = qEnvironmentVariable("PANE_ZOOM_PICTURE"); !shot.isEmpty()) {
+        if (notches < 0) {
+            QWheelEvent event(at, pane.Chart1->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(pane.Chart1, &event);
+            QApplication::processEvents();
+        }
+        pane.Chart1->grab().save(shot);
     }
     state.counters["plot_width"] = pane.Chart1->width();
     state.counters["plot_height"] = pane.Chart1->height();
