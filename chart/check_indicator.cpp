@@ -29,11 +29,10 @@ void CheckIndicatorBars(TBars& bars, const ChartView& view, const TIndicatorPara
     RunIndicatorCalculation(bars, view.indicator, params);
 
     const TOverlayParams& o = overlays.params;
-    // Each ticked average recomputes all three; the results are the same.
-    const bool ticked[] = {overlays.PlotMA1 && o.MA1 > 0, overlays.PlotMA2 && o.MA2 > 0,
-                           overlays.PlotMA3 && o.MA3 > 0};
-    for (bool run : ticked)
-        if (run) Calcma(bars, o.MA1, o.MA2, o.MA3);
+    // One run computes all three averages, whichever of them are ticked.
+    const bool ticked = (overlays.PlotMA1 && o.MA1 > 0) || (overlays.PlotMA2 && o.MA2 > 0) ||
+                        (overlays.PlotMA3 && o.MA3 > 0);
+    if (ticked) Calcma(bars, o.MA1, o.MA2, o.MA3);
     if (overlays.PlotBB && o.BBPeriod > 0) CalBB(bars, o.BBPeriod, o.BBWidth);
 }
 

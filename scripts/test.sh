@@ -5,9 +5,9 @@
 #      (scripts/sanitizers/README.md) in build/asan: the whole suite, the
 #      fuzz target for its full time and the slow reliability rounds
 #      (label "slow") among it;
-#   2. the regular build (gcc, RelWithDebInfo) in build/test: the whole suite
-#      again (the layering test among it) but for the slow rounds, which the
-#      first stage ran.
+#   2. the regular build (gcc, RelWithDebInfo with line tables) in
+#      build/test: the whole suite again (the layering test among it) but for
+#      the slow rounds, which the first stage ran.
 # Ends with the ten slowest tests of both.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,7 +28,9 @@ stage_done "set-up and formatting"
 
 # Memory and undefined-behaviour checks over the whole suite; any report fails
 # its test. The fuzz target is part of this build (it needs clang).
-sanitize="-O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=undefined"
+# Line tables are all a report's stack needs, and cost a fraction of full
+# debugging information to compile and link.
+sanitize="-O1 -gline-tables-only -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=undefined"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DBREVANT_WERROR=ON -DBREVANT_BENCH=OFF \
   -DBREVANT_FUZZ_SECONDS=30 -DCMAKE_C_FLAGS="$sanitize" -DCMAKE_CXX_FLAGS="$sanitize" \
@@ -42,7 +44,9 @@ ASAN_OPTIONS=intercept_tls_get_addr=0 \
   --output-junit "$PWD/build/asan/tests.xml"
 stage_done "sanitizer suite"
 
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVANT_WERROR=ON
+# The optimisation users get; line tables only, for the same reason.
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVANT_WERROR=ON \
+  -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 cmake --build build/test
 stage_done "regular build"
 ctest --test-dir build/test -j "$jobs" --output-on-failure --timeout 600 --label-exclude slow \

@@ -103,6 +103,28 @@ void BM_ZoomStep2520Bars1600x900(benchmark::State& state) {
 }
 BENCHMARK(BM_ZoomStep2520Bars1600x900)->Unit(benchmark::kMillisecond);
 
+// The same step as the window takes it: the history's indicator values are
+// kept while the view, period, parameters and overlays stay, so a zoom or
+// scroll composes the span, draws and replots.
+void BM_WindowZoomStep2520Bars1600x900(benchmark::State& state) {
+    const Scene scene(2520);
+    ChartModel chart = InitialChartModel();
+    QCustomPlot plot;
+    plot.resize(1600, 900);
+    plot.show();
+    ChartRenderer renderer(plot);
+    ChartViewport viewport = ChartViewport::ForWindow(2520, 0);
+    bool in = true;
+    for (auto _ : state) {
+        viewport.ZoomBy(in ? 0.95 : 1 / 0.95, (viewport.Lo() + viewport.Hi()) / 2.0);
+        in = !in;
+        ComposeChart(chart, scene.inputs(), SpanOfViewport(viewport));
+        renderer.Render(chart, scene.bars, true, scene.locale);
+        plot.replot(QCustomPlot::rpImmediateRefresh);
+    }
+}
+BENCHMARK(BM_WindowZoomStep2520Bars1600x900)->Unit(benchmark::kMillisecond);
+
 // What the window's timer tick does: pixel to bar, then the label texts.
 void BM_ReadoutTick(benchmark::State& state) {
     const Scene scene;

@@ -12,6 +12,7 @@
 #include "chart/render/chart_layers.h"
 #include "chart/render/label_spacing.h"
 #include "chart/render/label_ticker.h"
+#include "chart/render/line_graph.h"
 #include "ta/text_format.h"
 #include "ui/latin1.h"
 
@@ -255,7 +256,7 @@ void ChartRenderer::setupSeries() {
         }
         case SeriesKind::Area:
         case SeriesKind::Line: {
-            auto* g = new QCPGraph(key, value);
+            auto* g = new LineGraph(key, value);
             // Volume steps are centred on their bars, under the candles.
             g->setLineStyle(s.kind == SeriesKind::Area ? QCPGraph::lsStepCenter : QCPGraph::lsLine);
             p = g;
