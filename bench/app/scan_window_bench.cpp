@@ -3,7 +3,7 @@
 // filters pressed once (the first run fills the bar cache) and then again
 // and again, each run timed from the press to "Complete".
 //
-// usage: scan_window_bench [--repeat N] DB
+// usage: scan_window_bench [--repeat N] DB  (N >= 0; 0 times the start and the first scan only)
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
         repeat = std::atoi(argv[i + 1]);
         i += 2;
     }
-    if (i != argc - 1) {
+    if (i != argc - 1 || repeat < 0) {
         std::fprintf(stderr, "usage: %s [--repeat N] DB\n", argv[0]);
         return 2;
     }
@@ -73,8 +73,10 @@ int main(int argc, char** argv) {
     std::vector<double> again;
     for (int r = 0; r < repeat; ++r) again.push_back(TimedRun(dialog, *w.Form5));
     std::sort(again.begin(), again.end());
-    std::printf("repeat_scan_seconds=%.3f (median of %d, fastest %.3f, slowest %.3f)\n",
-                again[again.size() / 2], repeat, again.front(), again.back());
+    // With --repeat 0 only the start and the first scan are timed.
+    if (!again.empty())
+        std::printf("repeat_scan_seconds=%.3f (median of %d, fastest %.3f, slowest %.3f)\n",
+                    again[again.size() / 2], repeat, again.front(), again.back());
     dialog.hide();
     w.Form1->Menu.Exit2Click();
     return 0;
