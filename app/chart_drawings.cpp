@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <exception>
 #include <qcustomplot.h>
+#include <utility>
 
 #include "chart/render/chart_renderer.h"
 #include "chart/render/drawings_layer.h"
@@ -134,11 +135,21 @@ bool TChartDrawings::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress: {
         const auto& mouse = static_cast<const QMouseEvent&>(*event);
         if (mouse.button() != Qt::LeftButton) return mode_ != DrawingMode::None;
-        return Press(mouse.position());
+        const bool taken = Press(mouse.position());
+        pressTaken_ = taken ? std::optional(mouse.position()) : std::nullopt;
+        return taken;
     }
-    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonDblClick: {
+        // A drawing's clicks are its own: no return to the chosen window.
+        const auto& mouse = static_cast<const QMouseEvent&>(*event);
+        const std::optional<QPointF> taken = std::exchange(pressTaken_, std::nullopt);
+        if (taken && *taken == mouse.position()) return true; // its press was taken
+        // A quick second click may come as a double click alone.
+        if (mode_ == DrawingMode::None || mouse.button() != Qt::LeftButton) return false;
+        Press(mouse.position());
+        return true;
+    }
     case QEvent::MouseButtonRelease:
-        // A drawing mode's clicks are its own: no drag, no return to the window.
         return mode_ != DrawingMode::None;
     case QEvent::MouseMove:
         if (first_) {

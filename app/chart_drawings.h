@@ -74,6 +74,9 @@ private:
         double day, price, position;
     };
     std::optional<FirstPoint> first_;
+    // Where the last press was taken by a drawing mode, so that the double
+    // click the same click may end in is taken too.
+    std::optional<QPointF> pressTaken_;
 };
 
 } // namespace brevant

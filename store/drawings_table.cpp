@@ -43,7 +43,16 @@ void CheckDrawing(const Drawing& d) {
 
 Drawings ReadDrawings(TDataStore& store, const std::string& symbol) {
     Drawings drawings;
-    InOwnTransaction(store, [&](TFBLDsql& sql) {
+    // Read at every stock change: a read-only, read-committed transaction
+    // ends without the write to the transaction inventory that a read-write
+    // one's commit costs on a file with forced writes.
+    TFBLTransaction t(&store.DB1);
+    t.AccessMode = TAccessMode::amRead;
+    t.IsolationLevel = TIsolationLevel::ilReadCommitted_rec_version;
+    t.StartTransaction();
+    TransactionGuard guard(t);
+    {
+        TFBLDsql sql(&t);
         sql.SetSQL("SELECT ID, KIND, DAY1, PRICE1, DAY2, PRICE2 FROM DRAWING WHERE SYMBOL = ? "
                    "ORDER BY ID");
         sql.Prepare();
@@ -61,7 +70,8 @@ Drawings ReadDrawings(TDataStore& store, const std::string& symbol) {
             }
             drawings.push_back(d);
         }
-    });
+    }
+    guard.Commit();
     return drawings;
 }
 

@@ -81,6 +81,8 @@ void DrawingsLayer::draw(QCPPainter* painter) {
 }
 
 int DrawingsLayer::DrawingAt(QPointF pixel, double tolerance) const {
+    // Lines are drawn in the price panel only, and picked there only.
+    if (!InPricePanel(pixel)) return 0;
     int nearest = 0;
     double best = std::numeric_limits<double>::infinity();
     for (const PlacedDrawing& d : Placed()) {

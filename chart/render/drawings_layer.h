@@ -37,7 +37,7 @@ public:
     void SetPreview(std::optional<PlacedDrawing> preview) { preview_ = preview; }
 
     // The id of the drawing within `tolerance` pixels of `pixel` (the
-    // nearest), 0 when none is.
+    // nearest), 0 when none is or the pixel is outside the price panel.
     int DrawingAt(QPointF pixel, double tolerance) const;
     // Pixel to chart values: the bottom-axis position and the price.
     double PositionAt(double x) const;
