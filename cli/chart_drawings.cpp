@@ -1,9 +1,10 @@
 // Brevant Dira — the stored drawings on a chart picture of the command line.
 #include "cli/chart_drawings.h"
 
+#include <exception>
+
 #include "chart/render/chart_renderer.h"
 #include "chart/render/drawings_layer.h"
-#include "fbl/fbl_errors.h"
 #include "store/drawings_table.h"
 #include "store/price_history.h"
 
@@ -12,7 +13,7 @@ namespace brevant::cli {
 Drawings StoredDrawings(TDataStore& store, const std::string& listText) {
     try {
         return ReadDrawings(store, HistoryKey(listText));
-    } catch (const EFBLError&) {
+    } catch (const std::exception&) {
         // The chart itself was read: a picture without the drawings is
         // still the chart the user asked for.
         return {};
