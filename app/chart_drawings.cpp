@@ -11,6 +11,7 @@
 #include "chart/render/drawings_layer.h"
 #include "chart/ui/chart_pane.h"
 #include "store/drawings_table.h"
+#include "ui/user_interface.h"
 
 namespace brevant {
 namespace {
@@ -80,7 +81,12 @@ void TChartDrawings::SetMode(DrawingMode mode) {
 }
 
 void TChartDrawings::RemoveAll() {
-    if (symbol_.empty()) return;
+    if (symbol_.empty() || Shown().empty()) return;
+    const QString what = Shown().size() == 1 ? QString("the drawing")
+                                             : QString("all %1 drawings").arg(Shown().size());
+    const QString question = "Delete " + what + " of " + QString::fromLatin1(symbol_.c_str()) +
+                             "? This cannot be undone.";
+    if (!ui::Ui().Confirm(pane_.window(), question)) return;
     Try([this] { DeleteDrawings(store_, symbol_); });
     Reload();
 }

@@ -38,7 +38,7 @@ public:
     void ShowStock(const std::string& symbol);
     void SetMode(DrawingMode mode);
     DrawingMode Mode() const { return mode_; }
-    // Deletes every drawing of the shown stock.
+    // Deletes every drawing of the shown stock, once the user confirms.
     void RemoveAll();
     // Deletes the selected drawing; false when none is selected.
     bool RemoveSelected();

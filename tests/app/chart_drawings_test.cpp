@@ -280,7 +280,14 @@ void ChartDrawingsTest::SelectedDeletedWithDeleteAndAllRemoved() {
     QCOMPARE(ReadDrawings(Main().Store(), "ACM").size(), std::size_t(1));
     QCOMPARE(ReadDrawings(Main().Store(), "ACM")[0].id, keep);
     QCOMPARE(Drawings().Selected(), 0);
+    // Removing all asks first: "No" keeps them, "Yes" deletes them.
+    run_->Ui.Answers = {false, true};
+    run_->Ui.Questions.clear();
     Choose("Remove All Drawings");
+    QCOMPARE(ReadDrawings(Main().Store(), "ACM").size(), std::size_t(1));
+    Choose("Remove All Drawings");
+    QCOMPARE(run_->Ui.Questions,
+             QStringList(2, "Delete the drawing of ACM? This cannot be undone."));
     QVERIFY(ReadDrawings(Main().Store(), "ACM").empty());
     QVERIFY(Drawings().Shown().empty());
     QCOMPARE(ReadDrawings(Main().Store(), "BLT")[0].id, other); // another stock's stay
