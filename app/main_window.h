@@ -29,6 +29,8 @@ class QTimer;
 namespace brevant {
 
 struct TAppWindows;
+class TChartDrawings;
+class TIndicatorPeriodsWindow;
 
 // Owns the state every window works on: the database components, the stock
 // list, the current stock's bars, the indicator parameters, the locale copy
@@ -100,6 +102,11 @@ public:
     TGraphMenu Graph;                // "&Graph" and the view combo boxes
     TMainMenu Menu;                  // the other menus and the period popup
     TMainToolBar Tools;              // ToolBar1 and its buttons
+    // Beyond the specified window: the chart's drawings, and the dialog that
+    // edits the stored indicator periods (made when first opened).
+    TChartDrawings* ChartDrawings = nullptr;
+    TIndicatorPeriodsWindow* IndicatorPeriods = nullptr;
+    void IndicatorPeriods1Click();
 
     static constexpr const char* kCaption = " Brevant Dira          ";
 
@@ -128,6 +135,8 @@ private:
     void setupStockLists(QTabWidget* pages);
     void setupSearch(QWidget* parent);
     void setupChart();
+    void setupDrawings();
+    void setupDrawMenu(QMenu* graph);
     void setupTimers();
     template <class Handler>
     QAction* AddItem(QMenu* menu, const QString& caption, Handler handler,

@@ -21,6 +21,7 @@ void TForm1::setupChart() {
         connect(list, &QListWidget::itemSelectionChanged, this,
                 [this] { ChartPane->SetStockSelected(Lists.Selection().Any()); });
     connect(ChartPane, &TChartPane::statusChanged, StatusText1, &QLabel::setText);
+    setupDrawings();
 }
 
 ChartView TForm1::ChartViewState() const {

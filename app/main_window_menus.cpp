@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/chart_drawings.h"
 #include "app/main_window.h"
 #include "app/tool_icons.h"
 #include "ui/latin1.h"
@@ -124,6 +125,7 @@ void TForm1::setupFilterMenu() {
     m.ScanNow1 = AddItem(
         menu, "Filter Database", [&m] { m.ScanNow1Click(); }, Qt::Key_F12);
     AddItem(menu, "Indicator Setting", [&m] { m.SetIndicatorValue1Click(); });
+    AddItem(menu, "Indicator Periods...", [this] { IndicatorPeriods1Click(); });
     AddItem(menu, "Overlay Indicator", [&m] { m.OverlayIndicator1Click(); });
 }
 
@@ -150,6 +152,7 @@ void TForm1::setupGraphMenu() {
     for (QAction* toggle : {g.LogScale1, g.Adjusted1}) toggle->setCheckable(true);
     g.ResetZoom1 = AddItem(
         menu, "Reset Zoom and Scroll", [&g] { g.ResetZoom1Click(); }, Qt::CTRL | Qt::Key_0);
+    setupDrawMenu(menu);
     // One check mark for the specified windows and those of the history.
     Exclusive(this, g.WindowItems + g.HistoryItems);
     Exclusive(this, g.IndicatorItems);
@@ -158,6 +161,14 @@ void TForm1::setupGraphMenu() {
     g.WindowItems[FindTimeWindow(initial.window)->window]->setChecked(true);
     g.IndicatorItems[initial.indicator]->setChecked(true);
     g.StyleItems[initial.priceStyle]->setChecked(true);
+}
+
+void TForm1::setupDrawMenu(QMenu* graph) {
+    QMenu* draw = graph->addMenu("Draw");
+    AddItem(draw, "Trend Line", [this] { ChartDrawings->SetMode(DrawingMode::Trend); });
+    AddItem(draw, "Horizontal Line", [this] { ChartDrawings->SetMode(DrawingMode::Level); });
+    draw->addSeparator();
+    AddItem(draw, "Remove All Drawings", [this] { ChartDrawings->RemoveAll(); });
 }
 
 void TForm1::setupHelpMenu() {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/app_windows.h"
+#include "app/chart_drawings.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "app/stock_list_box.h"
@@ -79,7 +80,10 @@ void TForm1::LoadDataForName(const QString& text, bool manageTransaction) {
     // Another stock starts from the chosen window; the same stock loaded
     // again (a view chosen in a combo box) keeps its zoom. Its whole history
     // is read again either way, as the newest days are.
-    if (HistoryKey(stock) != HistoryKey(shownStock_)) ChartPane->NewStock();
+    if (HistoryKey(stock) != HistoryKey(shownStock_)) {
+        ChartPane->NewStock();
+        ChartDrawings->ShowStock(HistoryKey(stock));
+    }
     shownStock_ = stock;
     wholeHistory_.reset();
     // A caller's own transaction was never checked against the cache.

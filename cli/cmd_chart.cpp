@@ -11,6 +11,7 @@
 #include "chart/history_view.h"
 #include "chart/render/chart_export.h"
 #include "chart/render/chart_renderer.h"
+#include "cli/chart_drawings.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/offscreen_app.h"
@@ -34,6 +35,7 @@ struct ChartOptions {
     std::optional<std::string> window; // as given, read once every option is known
     bool wholeHistory = false;         // --history all
     std::optional<double> from, to;    // --from, --to
+    bool noDrawings = false;           // --no-drawings
 };
 
 std::string IsoDate(double day) {
@@ -119,6 +121,9 @@ std::string ReadChartOptions(const std::vector<std::string>& args, ChartOptions&
             {.name = "--adjusted",
              .value = SwitchValue(o.view.adjusted),
              .form = OptionForm::Alone},
+            {.name = "--no-drawings",
+             .value = SwitchValue(o.noDrawings),
+             .form = OptionForm::Alone},
         },
         OneText("chart", o.text)};
     if (std::string error = ReadCommandLine(syntax, args); !error.empty()) return error;
@@ -155,6 +160,7 @@ int RunChart(Context& ctx) {
         LoadWholeHistory(store, listText, o.view.adjusted, bars);
     else
         LoadDataForName(store, listText, true, bars);
+    const Drawings drawings = o.noDrawings ? Drawings{} : StoredDrawings(store, listText);
     store.DB1.Disconnect();
     if (bars.empty()) {
         std::fprintf(stderr, "brevant-cli: no quotes for %s\n", o.text->c_str());
@@ -188,6 +194,7 @@ int RunChart(Context& ctx) {
     plot.resize(o.width, o.height);
     ChartRenderer renderer(plot, RenderOptions{true});
     renderer.Render(model, bars, selection.Any(), locale);
+    DrawDrawings(renderer, drawings, bars, o.view.period);
     if (!SaveChartPng(plot, QString::fromLocal8Bit(o.png.c_str()), o.width, o.height)) {
         std::fprintf(stderr, "brevant-cli: cannot write %s\n", o.png.c_str());
         return 1;

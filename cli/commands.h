@@ -23,6 +23,8 @@ int RunBars(Context& ctx);
 int RunSplits(Context& ctx);
 int RunScan(Context& ctx);
 int RunChart(Context& ctx);
+int RunDrawings(Context& ctx);
+int RunSettings(Context& ctx);
 
 // Prints "brevant-cli: " + message on stderr and returns 2 (bad usage).
 int UsageError(const std::string& message);

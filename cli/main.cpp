@@ -47,8 +47,14 @@ const Command kCommands[] = {
     {"chart",
      "chart TEXT --png FILE [--indicator NAME] [--style NAME] [--window NAME] "
      "[--period daily|weekly|monthly] [--ma P1,P2,P3] [--bb N,K] [--size WxH] "
-     "[--history all] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--log] [--adjusted]",
+     "[--history all] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--log] [--adjusted] "
+     "[--no-drawings]",
      RunChart},
+    {"drawings",
+     "drawings TEXT [--add trend YYYY-MM-DD,PRICE,YYYY-MM-DD,PRICE | --add level PRICE | "
+     "--delete ID]",
+     RunDrawings},
+    {"settings", "settings [set NAME=VALUE...]", RunSettings},
 };
 
 void PrintUsage() {

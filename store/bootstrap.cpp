@@ -8,6 +8,7 @@
 
 #include "fbl/fbl_errors.h"
 #include "store/database_address.h"
+#include "store/drawings_table.h"
 #include "store/import_generation.h"
 #include "store/quote_indexes.h"
 #include "store/saved_screens.h"
@@ -171,7 +172,7 @@ void LookAtTheFile(BootstrapContext& c) {
         parts.tables = Names(sql, "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE "
                                   "RDB$VIEW_SOURCE IS NULL AND RDB$RELATION_NAME IN "
                                   "('DATATABLE', 'SPLIT', 'INDICATOR', 'IMPORTGEN', "
-                                  "'SAVEDSCREEN', 'STOCKS', 'STOCKBARS', 'STOCKSTATE')");
+                                  "'SAVEDSCREEN', 'STOCKS', 'STOCKBARS', 'STOCKSTATE', 'DRAWING')");
         parts.indexes = Names(sql, "SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE "
                                    "RDB$INDEX_NAME IN " +
                                        schema::QuoteIndexList());
@@ -296,6 +297,15 @@ void CreateSavedScreens(BootstrapContext& c) {
     CreateTable(c, "SAVEDSCREEN", kCreateSavedScreens);
 }
 
+// A login that may not create tables works without drawings.
+void CreateDrawingsTable(BootstrapContext& c) {
+    try {
+        CreateTable(c, kDrawingsTable, kCreateDrawings);
+    } catch (const EFBLError& e) {
+        if (!IsNotPermitted(e)) throw;
+    }
+}
+
 // The stock table and the stored bars: created when missing; a login that
 // may not create tables works without them.
 void CreateStockTables(BootstrapContext& c) {
@@ -348,6 +358,7 @@ const BootstrapStep kSteps[] = {
     {"default settings", InsertDefaultSettings},
     {"IMPORTGEN", CreateImportGeneration},
     {"SAVEDSCREEN", CreateSavedScreens},
+    {"DRAWING", CreateDrawingsTable},
     {"stock tables", CreateStockTables},
     {"stock tables filled", FillStockTables},
 };

@@ -50,8 +50,8 @@ enum class WhenMissing {
 
 // Attaches `path`, creating the file when it does not exist (unless
 // `whenMissing` refuses to), and creates whatever of the three tables, four
-// indexes, default settings rows, the import generation and the saved
-// screens' table the file lacks: a new file, an older one, or one whose
+// indexes, default settings rows, the import generation, the saved
+// screens' and the drawings' tables the file lacks: a new file, an older one, or one whose
 // creation was cut off at any point.
 // Nothing is ever deleted. DB1 is attached exactly when the result is Opened;
 // the window shows MissingFileMessage() for a local file that failed.
@@ -74,7 +74,7 @@ OpenResult CheckFirebird(TDataStore& store, const std::string& path,
 // added since.
 struct FileParts {
     std::set<std::string>
-        tables; // DATATABLE, SPLIT, INDICATOR, IMPORTGEN, SAVEDSCREEN, the stock tables
+        tables; // DATATABLE, SPLIT, INDICATOR, IMPORTGEN, SAVEDSCREEN, DRAWING, the stock tables
     std::set<std::string> indexes; // IDX0 to IDX3
     bool settingsPending = false;  // INDICATOR made, its default rows not yet in
     bool importGenerationRow = false;

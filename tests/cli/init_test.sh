@@ -14,9 +14,9 @@ db="$dir/BREVDATA.BVD"
 query() { isql-fb -q -u sysdba -p duvaridaz "$db" <<<"$1" | sed -e 's/[[:space:]]*$//' -e '/^$/d'; }
 
 tables=$(query "SET HEADING OFF; SELECT TRIM(RDB\$RELATION_NAME) FROM RDB\$RELATIONS WHERE RDB\$SYSTEM_FLAG = 0 ORDER BY 1;")
-# The quote tables; the one-row import generation, the saved screens and the
-# stock tables of our own.
-[ "$tables" = "$(printf 'DATATABLE\nIMPORTGEN\nINDICATOR\nSAVEDSCREEN\nSPLIT\nSTOCKBARS\nSTOCKS\nSTOCKSTATE')" ] || { echo "tables: $tables"; exit 1; }
+# The quote tables; the one-row import generation, the saved screens, the
+# drawings and the stock tables of our own.
+[ "$tables" = "$(printf 'DATATABLE\nDRAWING\nIMPORTGEN\nINDICATOR\nSAVEDSCREEN\nSPLIT\nSTOCKBARS\nSTOCKS\nSTOCKSTATE')" ] || { echo "tables: $tables"; exit 1; }
 
 columns=$(query "SET HEADING OFF; SELECT TRIM(RDB\$RELATION_NAME) || '.' || TRIM(RDB\$FIELD_NAME) FROM RDB\$RELATION_FIELDS WHERE RDB\$SYSTEM_FLAG = 0 ORDER BY RDB\$RELATION_NAME, RDB\$FIELD_POSITION;")
 expected_columns="DATATABLE.SYMBOL
@@ -27,6 +27,13 @@ DATATABLE.HIGH
 DATATABLE.LOW
 DATATABLE.CLS
 DATATABLE.VOL
+DRAWING.ID
+DRAWING.SYMBOL
+DRAWING.KIND
+DRAWING.DAY1
+DRAWING.PRICE1
+DRAWING.DAY2
+DRAWING.PRICE2
 IMPORTGEN.ID
 IMPORTGEN.GENERATION
 INDICATOR.INDI

@@ -98,6 +98,12 @@ chart ABC --png a.png --bb 20,2,1 => chart: --bb needs N,K (N at least 1, K at l
 chart ABC --png a.png --size 49x100 => chart: --size needs WxH between 50 and 10000 pixels, not 49x100
 chart ABC --png a.png --size 100x10001 => chart: --size needs WxH between 50 and 10000 pixels, not 100x10001
 chart ABC --png a.png --size 100,100 => chart: --size needs WxH between 50 and 10000 pixels, not 100,100
+chart ABC --png a.png --no-drawings x => chart takes one TEXT, got another: x
+drawings ABC --add level 0 => drawings: --add level needs a PRICE above 0, not 0
+drawings ABC --add trend 2026-01-02,1 => drawings: --add trend needs YYYY-MM-DD,PRICE,YYYY-MM-DD,PRICE with prices above 0, not 2026-01-02,1
+drawings ABC --delete x => drawings: --delete takes one ID (a whole number from 1), not x
+settings set RSI=101 => settings: RSI must be a whole number from 3 to 100, not 101: nothing stored
+settings set FOO=3 => settings: unknown setting FOO: nothing stored
 TABLE
 
 # The tool's own options before the command's name, read by the same reader

@@ -55,10 +55,11 @@ std::vector<std::string> DefaultRows() {
 
 const char* kUserTables = "SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS WHERE "
                           "RDB$SYSTEM_FLAG = 0 ORDER BY 1";
-// The three quote tables; the import generation, the saved screens and the
-// stock tables of our own.
-const std::vector<std::string> kAllTables = {"DATATABLE", "IMPORTGEN", "INDICATOR", "SAVEDSCREEN",
-                                             "SPLIT",     "STOCKBARS", "STOCKS",    "STOCKSTATE"};
+// The three quote tables; the import generation, the saved screens, the
+// drawings and the stock tables of our own.
+const std::vector<std::string> kAllTables = {"DATATABLE", "DRAWING",     "IMPORTGEN",
+                                             "INDICATOR", "SAVEDSCREEN", "SPLIT",
+                                             "STOCKBARS", "STOCKS",      "STOCKSTATE"};
 
 // Every table, index, default row and the import generation of a file the
 // program made, with the page cache it creates files with.
