@@ -17,9 +17,9 @@
 namespace brevant {
 
 TForm1::TForm1(const TStartOptions& options)
-    : Lists(*this), Graph(*this), Menu(*this), ProgramDir_(options.ProgramDir),
-      DatabasePath(options.DatabasePath), DatabaseUser(options.DatabaseUser),
-      PasswordFile(options.PasswordFile) {
+    : Lists(*this), Graph(*this), Menu(*this), Panels(*this), Memory(*this),
+      ProgramDir_(options.ProgramDir), DatabasePath(options.DatabasePath),
+      DatabaseUser(options.DatabaseUser), PasswordFile(options.PasswordFile) {
     setupWindow();
     setupMenus();
     setupToolBar();

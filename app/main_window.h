@@ -4,10 +4,12 @@
 #include <QMainWindow>
 
 #include "app/graph_menu.h"
+#include "app/indicator_panels.h"
 #include "app/main_menu.h"
 #include "app/main_tool_bar.h"
 #include "app/start_options.h"
 #include "app/stock_lists.h"
+#include "app/view_memory.h"
 #include "chart/chart_view.h"
 #include "chart/ui/chart_pane.h"
 #include "screen/ui/scan_host.h"
@@ -100,6 +102,8 @@ public:
     TGraphMenu Graph;                // "&Graph" and the view combo boxes
     TMainMenu Menu;                  // the other menus and the period popup
     TMainToolBar Tools;              // ToolBar1 and its buttons
+    TIndicatorPanels Panels;         // the indicator panels and the active one
+    TViewMemory Memory;              // "Remember my view"
 
     static constexpr const char* kCaption = " Brevant Dira          ";
 
@@ -109,7 +113,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend class TMainMenu; // its commands open the other windows
+    friend class TMainMenu;   // its commands open the other windows
+    friend class TViewMemory; // keeps the overlay and filter dialogs' settings
 
     // Attaches the database (creating or completing it) with the start
     // options' login; asks for a password while a server refuses the login.
@@ -148,6 +153,7 @@ private:
     OverlaySettings CurrentOverlays() const override { return Overlays(); }
     const LocaleSettings& CurrentLocale() const override { return LocaleSettings_; }
     bool WholeHistoryBars(bool adjusted, TBars& bars) override;
+    std::vector<int> CurrentAddedPanels() const override { return Panels.AddedViews(); }
 
     TDataStore store_;
     // Bars read this session, for screening again and for going back to a

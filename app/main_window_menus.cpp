@@ -150,6 +150,8 @@ void TForm1::setupGraphMenu() {
     for (QAction* toggle : {g.LogScale1, g.Adjusted1}) toggle->setCheckable(true);
     g.ResetZoom1 = AddItem(
         menu, "Reset Zoom and Scroll", [&g] { g.ResetZoom1Click(); }, Qt::CTRL | Qt::Key_0);
+    Panels.setupMenu(menu);
+    Memory.setupMenu(menu);
     // One check mark for the specified windows and those of the history.
     Exclusive(this, g.WindowItems + g.HistoryItems);
     Exclusive(this, g.IndicatorItems);
