@@ -2,6 +2,7 @@
 // settings between runs: never in the database, which other users share.
 #include "app/remembered_view.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QStringList>
 
@@ -48,6 +49,29 @@ std::optional<bool> YesNo(const QString& text) {
     return std::nullopt;
 }
 
+// A file QSettings reads without complaint may still be no settings file at
+// all (a picture saved under its name): every line must be a section, a
+// comment or a key with its value, in text without control characters.
+bool LooksLikeSettings(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) return true;
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray data = file.readAll();
+    for (const char c : data)
+        if ((unsigned char)c < 0x20 && c != '\n' && c != '\r' && c != '\t') return false;
+    for (const QByteArray& raw : data.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#')) continue;
+        if (line.startsWith('[') && line.endsWith(']')) continue;
+        if (!line.contains('=')) return false;
+    }
+    return true;
+}
+
+bool Readable(QSettings& s) {
+    return s.status() == QSettings::NoError && LooksLikeSettings(s.fileName());
+}
+
 QString Unreadable(QSettings& s) {
     return "brevant-dira: the settings file " + s.fileName() +
            " cannot be read; the view starts as it does by default";
@@ -62,7 +86,7 @@ std::unique_ptr<QSettings> OpenUserSettings() {
 }
 
 bool RememberViewWanted(QSettings& settings, QString& note) {
-    if (settings.status() != QSettings::NoError) {
+    if (!Readable(settings)) {
         note = Unreadable(settings);
         return false;
     }
@@ -78,7 +102,7 @@ void SetRememberViewWanted(QSettings& settings, bool wanted) {
 }
 
 std::optional<RememberedView> ReadRememberedView(QSettings& s, QString& note) {
-    if (s.status() != QSettings::NoError) {
+    if (!Readable(s)) {
         note = Unreadable(s);
         return std::nullopt;
     }

@@ -17,6 +17,7 @@
 #include "app/stock_list_box.h"
 #include "chart/ui/overlay_window.h"
 #include "screen/ui/filter_window.h"
+#include "ui/clamping_spin_edit.h"
 #include "ui/latin1.h"
 
 namespace brevant {
@@ -62,12 +63,16 @@ void TViewMemory::Restore() {
     started_ = true;
     const std::unique_ptr<QSettings> settings = OpenUserSettings();
     QString note;
-    const bool wanted = RememberViewWanted(*settings, note);
-    RememberView1->setChecked(wanted);
+    bool wanted = RememberViewWanted(*settings, note);
     if (wanted) {
         if (const std::optional<RememberedView> view = ReadRememberedView(*settings, note))
             Apply(*view);
+        // A view this program did not write stays as it is: nothing is
+        // kept over it unless the user switches the memory on again.
+        else if (!note.isEmpty())
+            wanted = false;
     }
+    RememberView1->setChecked(wanted);
     Note(note);
 }
 
