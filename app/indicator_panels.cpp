@@ -65,6 +65,7 @@ void TIndicatorPanels::Remove(int panel) {
     active_ = active_ == panel ? 0 : active_ > panel ? active_ - 1 : active_;
     window_.Graph.ComboBox1->setCurrentIndex(views_[std::size_t(active_)]);
     window_.Graph.CheckChosenItems();
+    window_.ChartPane->MarkActivePanel(active_);
     EnableItems();
     window_.CheckIndicator();
 }
@@ -75,6 +76,7 @@ void TIndicatorPanels::Activate(int panel) {
     active_ = panel;
     window_.Graph.ComboBox1->setCurrentIndex(views_[std::size_t(panel)]);
     window_.Graph.CheckChosenItems();
+    window_.ChartPane->MarkActivePanel(active_);
 }
 
 void TIndicatorPanels::Restore(const std::vector<int>& views) {
@@ -87,6 +89,7 @@ void TIndicatorPanels::Restore(const std::vector<int>& views) {
     active_ = 0;
     window_.Graph.ComboBox1->setCurrentIndex(views_.front());
     window_.Graph.CheckChosenItems();
+    window_.ChartPane->MarkActivePanel(active_);
     EnableItems();
 }
 

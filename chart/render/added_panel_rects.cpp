@@ -103,6 +103,13 @@ int AddedPanelRects::At(QPoint at) const {
     return -1;
 }
 
+void AddedPanelRects::MarkActive(int k) {
+    for (int i = 0; i < Count(); ++i)
+        panels_[std::size_t(i)].title->setPen(i == k ? QPen(QColor(0, 128, 128), 1)
+                                                     : QPen(Qt::NoPen));
+    parts_.plot.replot(QCustomPlot::rpQueuedReplot);
+}
+
 void AddedPanelRects::Apply(const std::vector<AddedPanelModel>& panels, char decimalSeparator) {
     // The two-panel plot is left exactly as it was made.
     if (panels.empty() && panels_.empty()) return;

@@ -45,6 +45,9 @@ public:
     QCPAxis* DateAxis() const;
     // The added panel at a pixel of the plot widget; -1 for none.
     int At(QPoint at) const;
+    // A frame round the title of added panel k, the one the view commands
+    // act on; -1 for none.
+    void MarkActive(int k);
 
     // The shares of the plot height the rows take, top down: the first
     // indicator panel, the price panel, then the added ones.

@@ -72,6 +72,7 @@ void TChartPane::Draw(const ChartInputs& in, const ChartSpan* span) {
     QLabel* title = Label(35);
     title->setVisible(!title->text().isEmpty());
     title->adjustSize();
+    MarkActivePanel(activePanel_);
     emit statusChanged(ui::FromLatin1(model_.statusText));
 }
 

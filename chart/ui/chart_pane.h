@@ -144,6 +144,9 @@ public:
     // the order the readout fills them (each panel: its view's name, then
     // caption and value of each used slot); none without added panels.
     std::vector<QLabel*> AddedPanelLabels() const { return addedReadout_; }
+    // While panels are added, a frame round the title of the panel the view
+    // commands act on (0 the first); none without added panels.
+    void MarkActivePanel(int panel);
 
     // A header, title or readout label by its number (22 for Label22);
     // nullptr for a number the pane has no label of.
@@ -223,6 +226,7 @@ private:
     std::optional<ChartViewport> viewport_;
     bool navigated_ = false;
     const TBars* drawn_ = nullptr;   // the bars of the chart on screen
+    int activePanel_ = 0;            // the panel marked while panels are added
     std::vector<int> readoutPanels_; // the views the added rows are made for
     std::vector<QLabel*> addedReadout_;
     int lastMouseX_ = 0;

@@ -52,6 +52,18 @@ int TChartPane::PanelAt(QPoint at) const {
     return added < 0 ? -1 : added + 1;
 }
 
+void TChartPane::MarkActivePanel(int panel) {
+    activePanel_ = panel;
+    const bool several = Renderer1->addedPanels().Count() > 0;
+    QLabel* title = Label(35);
+    const QFrame::Shape shape = several && panel == 0 ? QFrame::Box : QFrame::NoFrame;
+    if (title->frameShape() != shape) {
+        title->setFrameShape(shape);
+        title->adjustSize();
+    }
+    if (several) Renderer1->addedPanels().MarkActive(panel - 1);
+}
+
 void TChartPane::LayOutAddedReadout(const std::vector<int>& indicators) {
     if (indicators == readoutPanels_) return;
     readoutPanels_ = indicators;

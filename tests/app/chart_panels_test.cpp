@@ -112,6 +112,7 @@ void ChartPanelsTest::AddedFromTheGraphMenu() {
     Main().Panels.RemovePanel1->trigger();
     QCOMPARE(Added().Count(), 0);
     QVERIFY(Pane().Renderer1->bottomAxis()->tickLabels());
+    QCOMPARE(Pane().Label(35)->frameShape(), QFrame::NoFrame);
     QCOMPARE(Main().Graph.ComboBox1->currentIndex(), int(kMacdFull));
 }
 
@@ -179,6 +180,14 @@ void ChartPanelsTest::KeysAndComboActOnTheClickedPanel() {
     AddFromGraphMenu("ADX Wilder's DMI");
     Click(clicked);
     QCOMPARE(Main().Panels.Active(), clicked);
+    // The clicked panel's title is framed, the others' are not.
+    QCOMPARE(Pane().Label(35)->frameShape() == QFrame::Box, clicked == 0);
+    for (QCPAbstractItem* item : Pane().Chart1->findChildren<QCPAbstractItem*>())
+        if (auto* text = qobject_cast<QCPItemText*>(item);
+            text && text->position->axisRect() &&
+            text->position->axisRect() != Pane().Renderer1->indicatorPanel())
+            QCOMPARE(text->pen().style() != Qt::NoPen,
+                     clicked > 0 && text->position->axisRect() == Added().Rect(clicked - 1));
     if (byKey) {
         QApplication::setActiveWindow(&Main());
         Pane().Chart1->setFocus();
