@@ -24,6 +24,8 @@ public:
     void Exit2Click();
     void ScanNow1Click();
     void SetIndicatorValue1Click();
+    // "Indicator Periods...": the stored periods edited and used at once.
+    void IndicatorPeriods1Click();
     void OverlayIndicator1Click();
     void SpeedButton7Click();
 

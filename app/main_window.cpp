@@ -17,7 +17,7 @@
 namespace brevant {
 
 TForm1::TForm1(const TStartOptions& options)
-    : Lists(*this), Graph(*this), Menu(*this), ProgramDir_(options.ProgramDir),
+    : Lists(*this), Graph(*this), Menu(*this), Analysis(*this), ProgramDir_(options.ProgramDir),
       DatabasePath(options.DatabasePath), DatabaseUser(options.DatabaseUser),
       PasswordFile(options.PasswordFile) {
     setupWindow();

@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 
+#include "app/chart_tools.h"
 #include "app/graph_menu.h"
 #include "app/main_menu.h"
 #include "app/main_tool_bar.h"
@@ -29,8 +30,6 @@ class QTimer;
 namespace brevant {
 
 struct TAppWindows;
-class TChartDrawings;
-class TIndicatorPeriodsWindow;
 
 // Owns the state every window works on: the database components, the stock
 // list, the current stock's bars, the indicator parameters, the locale copy
@@ -102,11 +101,7 @@ public:
     TGraphMenu Graph;                // "&Graph" and the view combo boxes
     TMainMenu Menu;                  // the other menus and the period popup
     TMainToolBar Tools;              // ToolBar1 and its buttons
-    // Beyond the specified window: the chart's drawings, and the dialog that
-    // edits the stored indicator periods (made when first opened).
-    TChartDrawings* ChartDrawings = nullptr;
-    TIndicatorPeriodsWindow* IndicatorPeriods = nullptr;
-    void IndicatorPeriods1Click();
+    TChartTools Analysis;            // panels, drawings, periods, the remembered view
 
     static constexpr const char* kCaption = " Brevant Dira          ";
 
@@ -116,7 +111,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend class TMainMenu; // its commands open the other windows
+    friend class TMainMenu;   // its commands open the other windows
+    friend class TViewMemory; // keeps the overlay and filter dialogs' settings
 
     // Attaches the database (creating or completing it) with the start
     // options' login; asks for a password while a server refuses the login.
@@ -157,6 +153,7 @@ private:
     OverlaySettings CurrentOverlays() const override { return Overlays(); }
     const LocaleSettings& CurrentLocale() const override { return LocaleSettings_; }
     bool WholeHistoryBars(bool adjusted, TBars& bars) override;
+    std::vector<int> CurrentAddedPanels() const override { return Analysis.Panels.AddedViews(); }
 
     TDataStore store_;
     // Bars read this session, for screening again and for going back to a

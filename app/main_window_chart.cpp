@@ -22,11 +22,20 @@ void TForm1::setupChart() {
                 [this] { ChartPane->SetStockSelected(Lists.Selection().Any()); });
     connect(ChartPane, &TChartPane::statusChanged, StatusText1, &QLabel::setText);
     setupDrawings();
+    // A click on an indicator panel makes it the one the view commands act
+    // on; the right button opens its menu.
+    connect(ChartPane, &TChartPane::panelPressed, this,
+            [this](int panel, Qt::MouseButton button, QPoint global) {
+                Analysis.Panels.Activate(panel);
+                if (button == Qt::RightButton) Analysis.Panels.ShowMenu(panel, global);
+            });
 }
 
 ChartView TForm1::ChartViewState() const {
     ChartView view;
-    view.indicator = Graph.ComboBox1->currentIndex();
+    const std::vector<int> panels = Analysis.Panels.Views();
+    view.indicator = panels.front();
+    view.addedPanels.assign(panels.begin() + 1, panels.end());
     view.priceStyle = Graph.ComboBox2->currentIndex();
     // Blank while a history window is chosen, which then takes its place.
     if (Graph.ComboBox3->currentIndex() >= 0)
@@ -74,7 +83,7 @@ bool TForm1::ReadoutWanted() const {
 }
 
 int TForm1::CurrentIndicator() const {
-    return Graph.ComboBox1->currentIndex();
+    return Analysis.Panels.Views().front();
 }
 
 } // namespace brevant

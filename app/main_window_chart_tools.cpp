@@ -13,28 +13,29 @@
 namespace brevant {
 
 void TForm1::setupDrawings() {
-    ChartDrawings = new TChartDrawings(
+    Analysis.Drawings = new TChartDrawings(
         *ChartPane, store_, [this] { return ChartViewState().period; }, this);
-    connect(ChartDrawings, &TChartDrawings::failed, StatusText1, &QLabel::setText);
+    connect(Analysis.Drawings, &TChartDrawings::failed, StatusText1, &QLabel::setText);
 }
 
-void TForm1::IndicatorPeriods1Click() {
-    if (!IndicatorPeriods) {
+void TMainMenu::IndicatorPeriods1Click() {
+    TForm1& w = window_;
+    if (!w.Analysis.PeriodsWindow) {
         // Saved periods are used at once: by the chart and its readout drawn
         // again now, and by every later screening run, which reads Params.
-        const auto save = [this](const TIndicatorParams& edited) -> std::string {
+        const auto save = [&w](const TIndicatorParams& edited) -> std::string {
             try {
-                SaveIndicatorParams(store_, edited);
+                SaveIndicatorParams(w.store_, edited);
             } catch (const std::exception& e) {
                 return e.what();
             }
-            Params = edited;
-            if (!shownStock_.empty()) CheckIndicator();
+            w.Params = edited;
+            if (!w.shownStock_.empty()) w.CheckIndicator();
             return {};
         };
-        IndicatorPeriods = new TIndicatorPeriodsWindow(Params, save, this);
+        w.Analysis.PeriodsWindow = new TIndicatorPeriodsWindow(w.Params, save, &w);
     }
-    ui::ShowModalOnce(IndicatorPeriods);
+    ui::ShowModalOnce(w.Analysis.PeriodsWindow);
 }
 
 } // namespace brevant

@@ -75,11 +75,11 @@ void TMainMenu::ViewDetailData1Click() {
     QRect pages = PageControl1->geometry();
     if (ViewDetailData1->isChecked()) {
         Panel3->hide();
-        pages.adjust(0, -172, 0, 0);
+        pages.adjust(0, -Panel3->height(), 0, 0);
         PageControl1->setGeometry(pages);
         ViewDetailData1->setChecked(false);
     } else {
-        pages.adjust(0, 172, 0, 0);
+        pages.adjust(0, Panel3->height(), 0, 0);
         PageControl1->setGeometry(pages);
         Panel3->show();
         ViewDetailData1->setChecked(true);

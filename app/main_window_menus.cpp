@@ -125,7 +125,7 @@ void TForm1::setupFilterMenu() {
     m.ScanNow1 = AddItem(
         menu, "Filter Database", [&m] { m.ScanNow1Click(); }, Qt::Key_F12);
     AddItem(menu, "Indicator Setting", [&m] { m.SetIndicatorValue1Click(); });
-    AddItem(menu, "Indicator Periods...", [this] { IndicatorPeriods1Click(); });
+    AddItem(menu, "Indicator Periods...", [&m] { m.IndicatorPeriods1Click(); });
     AddItem(menu, "Overlay Indicator", [&m] { m.OverlayIndicator1Click(); });
 }
 
@@ -153,6 +153,8 @@ void TForm1::setupGraphMenu() {
     g.ResetZoom1 = AddItem(
         menu, "Reset Zoom and Scroll", [&g] { g.ResetZoom1Click(); }, Qt::CTRL | Qt::Key_0);
     setupDrawMenu(menu);
+    Analysis.Panels.setupMenu(menu);
+    Analysis.Memory.setupMenu(menu);
     // One check mark for the specified windows and those of the history.
     Exclusive(this, g.WindowItems + g.HistoryItems);
     Exclusive(this, g.IndicatorItems);
@@ -165,10 +167,10 @@ void TForm1::setupGraphMenu() {
 
 void TForm1::setupDrawMenu(QMenu* graph) {
     QMenu* draw = graph->addMenu("Draw");
-    AddItem(draw, "Trend Line", [this] { ChartDrawings->SetMode(DrawingMode::Trend); });
-    AddItem(draw, "Horizontal Line", [this] { ChartDrawings->SetMode(DrawingMode::Level); });
+    AddItem(draw, "Trend Line", [this] { Analysis.Drawings->SetMode(DrawingMode::Trend); });
+    AddItem(draw, "Horizontal Line", [this] { Analysis.Drawings->SetMode(DrawingMode::Level); });
     draw->addSeparator();
-    AddItem(draw, "Remove All Drawings", [this] { ChartDrawings->RemoveAll(); });
+    AddItem(draw, "Remove All Drawings", [this] { Analysis.Drawings->RemoveAll(); });
 }
 
 void TForm1::setupHelpMenu() {

@@ -86,6 +86,7 @@ void TForm1::FormShow() {
         ui::Ui().ShowMessage(nullptr, StartupMessage(ui::kProductHost));
         Timer2->start();
     }
+    Analysis.Memory.Restore();
     PlotData();
 }
 
@@ -149,6 +150,7 @@ void TForm1::LoadOptions() {
 void TForm1::FormClose() {
     if (closing_) return;
     closing_ = true;
+    Analysis.Memory.Keep();
     if (windows_ && windows_->Form4) windows_->Form4->close();
     try {
         if (store_.DB1.Connected()) store_.DB1.Disconnect();

@@ -82,7 +82,7 @@ void TForm1::LoadDataForName(const QString& text, bool manageTransaction) {
     // is read again either way, as the newest days are.
     if (HistoryKey(stock) != HistoryKey(shownStock_)) {
         ChartPane->NewStock();
-        ChartDrawings->ShowStock(HistoryKey(stock));
+        Analysis.Drawings->ShowStock(HistoryKey(stock));
     }
     shownStock_ = stock;
     wholeHistory_.reset();

@@ -11,6 +11,21 @@ TSidePane::TSidePane(QWidget* panel, QWidget* pages, QWidget* searchRow, QWidget
     setMinimumWidth(kWidth);
     panel_->setGeometry(0, 0, kWidth, kPanelHeight);
     pages_->setGeometry(0, kPanelHeight, kWidth, kListsHeight);
+    panel_->installEventFilter(this);
+}
+
+bool TSidePane::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panel_ && event->type() == QEvent::Resize) {
+        const int grown = panel_->height() - panelHeight_;
+        panelHeight_ = panel_->height();
+        // A hidden panel takes no room; showing it moves the pages by its height.
+        if (grown != 0 && !panel_->isHidden()) {
+            QRect pages = pages_->geometry();
+            pages.setTop(pages.top() + grown);
+            pages_->setGeometry(pages);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QSize TSidePane::sizeHint() const {

@@ -27,12 +27,16 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // A detail panel grown by the rows of added indicator panels (or shrunk
+    // back) moves the page control's top by as much, while it shows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* panel_;
     QWidget* pages_;
     QWidget* searchRow_;
     int pagesBottomGap_ = kSearchHeight;
+    int panelHeight_ = kPanelHeight; // the page control stands below this
 };
 
 } // namespace brevant

@@ -144,6 +144,17 @@ struct HeaderTexts {
     friend bool operator==(const HeaderTexts&, const HeaderTexts&) = default;
 };
 
+// An indicator panel added under the price panel: the indicator axis's
+// series of one more view (Series7, Series12, Series4, Series5, Series6 and
+// Series3, in drawing order), its axis, title and notice.
+struct AddedPanelModel {
+    int indicator = 0;
+    std::array<SeriesModel, 6> series;
+    VerticalAxisModel axis;
+    std::string title;
+    std::string notice; // why it shows no values; empty when it shows some
+};
+
 struct ChartModel {
     std::array<SeriesModel, kChartSeriesCount> series;
     PriceLook price;
@@ -156,6 +167,8 @@ struct ChartModel {
     // Why the indicator panel shows no values although there are bars (the
     // series is too short for the indicator); empty when it shows some.
     std::string panelNotice;
+    // The panels added under the price panel; none in the specified chart.
+    std::vector<AddedPanelModel> addedPanels;
 
     SeriesModel& operator[](ChartSeries s) { return series[static_cast<int>(s)]; }
     const SeriesModel& operator[](ChartSeries s) const { return series[static_cast<int>(s)]; }

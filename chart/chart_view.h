@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "chart/history_windows.h"
 #include "chart/indicator_views.h"
@@ -13,6 +14,9 @@
 #include "ta/period_bars.h"
 
 namespace brevant {
+
+// The first indicator panel and the added ones together.
+inline constexpr int kMostIndicatorPanels = 3;
 
 struct ChartView {
     int indicator = kMacdFull;     // index into kIndicatorViews
@@ -27,6 +31,9 @@ struct ChartView {
     // Prices and volumes adjusted for the stock's recorded splits, over its
     // whole history.
     bool adjusted = false;
+    // The indicator views of the panels added under the price panel, top
+    // down; none by default. `indicator` stays the view of the first panel.
+    std::vector<int> addedPanels;
 
     // Whether the view needs the stock's whole history rather than the
     // newest 350 days the specified windows show.

@@ -27,6 +27,14 @@ void CheckIndicatorBars(TBars& bars, const ChartView& view, const TIndicatorPara
                         const OverlaySettings& overlays) {
     ConvertToPeriod(bars, view.period);
     RunIndicatorCalculation(bars, view.indicator, params);
+    // The added panels' calculations, each once (the three MACD views share one).
+    for (std::size_t k = 0; k < view.addedPanels.size(); ++k) {
+        const CalculationInfo* calc = IndicatorCalculation(view.addedPanels[k]);
+        bool done = calc == IndicatorCalculation(view.indicator);
+        for (std::size_t j = 0; j < k; ++j)
+            done = done || calc == IndicatorCalculation(view.addedPanels[j]);
+        if (!done) RunIndicatorCalculation(bars, view.addedPanels[k], params);
+    }
 
     const TOverlayParams& o = overlays.params;
     // One run computes all three averages, whichever of them are ticked.

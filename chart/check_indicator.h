@@ -9,8 +9,9 @@
 namespace brevant {
 
 // Converts `bars` to the view's period (weekly or monthly bars from whatever
-// the series holds), runs the one calculation the indicator view needs and
-// the ticked overlays' calculations. Other indicator fields keep their values.
+// the series holds), runs the one calculation the indicator view needs, those
+// of the added panels' views and the ticked overlays' calculations. Other
+// indicator fields keep their values.
 void CheckIndicatorBars(TBars& bars, const ChartView& view, const TIndicatorParams& params,
                         const OverlaySettings& overlays);
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "chart/added_panels.h"
 #include "chart/indicator_panel.h"
 #include "chart/number_texts.h"
 #include "ta/text_format.h"
@@ -184,6 +185,7 @@ void ComposeBars(ChartModel& chart, const ChartInputs& in, int first, int last) 
     const bool panelValues =
         ComposeIndicatorPanel(chart, in.bars, in.view.indicator, in.params, first, last);
     ComposeOverlays(chart, in.bars, in.overlays, first, last);
+    ComposeAddedPanels(chart, in, first, last);
     ComposeHeader(chart, in, last);
     chart.Label35 = IndicatorTitle(in.view.indicator, in.params);
     const IndicatorViewInfo* view = FindIndicatorView(in.view.indicator);
@@ -197,6 +199,7 @@ void ComposeBars(ChartModel& chart, const ChartInputs& in, int first, int last) 
 void StartComposition(ChartModel& chart, const ChartInputs& in, bool span) {
     chart.statusText.clear();
     chart.panelNotice.clear();
+    chart.addedPanels.clear();
     ClearPoints(chart);
     chart.indicator = in.view.indicator;
     chart.axis(ChartAxis::Right).logScale = in.view.logScale;
@@ -213,7 +216,10 @@ void ComposeChart(ChartModel& chart, const ChartInputs& in) {
     StartComposition(chart, in, false);
     const int n = static_cast<int>(in.bars.size());
     int window = WindowBars(in.view.window, n);
-    if (n == 0) return ComposeNothing(chart);
+    if (n == 0) {
+        ComposeNothing(chart);
+        return ComposeEmptyAddedPanels(chart, in.view);
+    }
     if (n < window) {
         chart.statusText =
             ShortHistoryText(in.selection.VisibleListEntry().value_or(""), in.view.window);
@@ -230,6 +236,7 @@ void ComposeChart(ChartModel& chart, const ChartInputs& in, const ChartSpan& spa
     const int n = static_cast<int>(in.bars.size());
     if (n == 0 || span.last < span.first || span.first < 0 || span.last >= n) {
         ComposeNothing(chart);
+        ComposeEmptyAddedPanels(chart, in.view);
         chart.statusText = span.statusText;
         return;
     }

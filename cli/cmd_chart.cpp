@@ -75,6 +75,7 @@ std::string ChooseWindow(ChartOptions& o) {
 
 std::string ReadChartOptions(const std::vector<std::string>& args, ChartOptions& o) {
     TOverlayParams& overlay = o.overlays.params;
+    int indicators = 0;
     const CommandSyntax syntax{
         "chart",
         OptionWords::DoubleDash,
@@ -82,8 +83,16 @@ std::string ReadChartOptions(const std::vector<std::string>& args, ChartOptions&
             {"--png", TextValue(o.png)},
             {"--indicator",
              [&](const std::string& v) {
-                 o.view.indicator = IndicatorViewByName(v);
-                 if (o.view.indicator < 0) return "chart: unknown indicator " + v;
+                 // Given again, each names the view of one more panel.
+                 const int view = IndicatorViewByName(v);
+                 if (view < 0) return "chart: unknown indicator " + v;
+                 if (++indicators > kMostIndicatorPanels)
+                     return "chart: --indicator may be given at most " +
+                            std::to_string(kMostIndicatorPanels) + " times, one panel each";
+                 if (indicators == 1)
+                     o.view.indicator = view;
+                 else
+                     o.view.addedPanels.push_back(view);
                  return std::string();
              }},
             {"--style",

@@ -29,6 +29,8 @@ private:
 class PlotFrame : public QCPLayerable {
 public:
     PlotFrame(QCPAxisRect* top, QCPAxisRect* bottom, const QPen& frame, const QPen& colourLine);
+    // The lowest panel the frame goes round.
+    void setBottom(QCPAxisRect* bottom) { bottom_ = bottom; }
 
 protected:
     void applyDefaultAntialiasingHint(QCPPainter* painter) const override;

@@ -7,6 +7,7 @@
 #include "chart/axis_labels.h"
 #include "chart/number_texts.h"
 #include "chart/readout.h"
+#include "chart/render/added_panel_rects.h"
 #include "chart/render/chart_font.h"
 #include "chart/render/chart_header.h"
 #include "chart/render/chart_layers.h"
@@ -277,8 +278,10 @@ void ChartRenderer::setupSeries() {
 void ChartRenderer::setupDecorations() {
     new GridBands(axis(ChartAxis::Right), Teal(0.85), Teal(0.95));
     new GridBands(axis(ChartAxis::Indicator), Teal(0.95), Teal(0.95));
-    new PlotFrame(indicatorRect_, priceRect_, QPen(ToQColor(colours::kFrameBlue), 2),
-                  QPen(ToQColor(colours::kAxisBlue), 2));
+    frame_ = new PlotFrame(indicatorRect_, priceRect_, QPen(ToQColor(colours::kFrameBlue), 2),
+                           QPen(ToQColor(colours::kAxisBlue), 2));
+    added_ = std::make_unique<AddedPanelRects>(
+        PlotParts{plot_, indicatorRect_, priceRect_, fullRect_, frame_, bottomAxis()->ticker()});
 }
 
 void ChartRenderer::setupHeader() {
@@ -422,6 +425,7 @@ void ChartRenderer::Render(const ChartModel& model, const TBars& bars, bool stoc
     applyPrice(model);
     applyScale(model);
     applyTexts(model);
+    added_->Apply(model.addedPanels, locale.DecimalSeparator);
     double low = model.bottomRange.min, high = model.bottomRange.max;
     if (!(high > low)) {
         low -= 0.5;
@@ -451,6 +455,7 @@ void ChartRenderer::settleLayout() {
         fitVerticalRanges();
     }
     placeNotice();
+    added_->PlaceNotices();
 }
 
 void ChartRenderer::fitVerticalRanges() {
@@ -464,6 +469,7 @@ void ChartRenderer::fitVerticalRanges() {
         if (pixels <= 1) pixels = int(plotHeight * (m.endPercent - m.startPercent) / 100);
         if (const auto range = Padded(m, pixels)) ax->setRange(*range);
     }
+    added_->FitRanges(plotHeight);
     // Ranges set after the layout need their ticks made again for this frame.
     for (QCPAxisRect* rect : {indicatorRect_, priceRect_})
         rect->update(QCPLayoutElement::upPreparation);
@@ -481,8 +487,10 @@ bool ChartRenderer::placeHeader() {
 
 bool ChartRenderer::spaceLabels() {
     bool changed = false;
-    for (QCPAxis* a : {bottomAxis(), axis(ChartAxis::Indicator), axis(ChartAxis::Right),
-                       axis(ChartAxis::Left)}) {
+    std::vector<QCPAxis*> axes = {added_->DateAxis(), axis(ChartAxis::Indicator),
+                                  axis(ChartAxis::Right), axis(ChartAxis::Left)};
+    for (QCPAxis* a : added_->ValueAxes()) axes.push_back(a);
+    for (QCPAxis* a : axes) {
         LabelTicker& ticker = *a->ticker().staticCast<LabelTicker>();
         if (ticker.logScale()) continue; // its tick count follows the panel's height
         const double step = StepKeepingLabelsApart(*a, ticker);
@@ -540,7 +548,7 @@ QString ChartRenderer::CrosshairValueText(QPoint at) const {
     }
     if (priceRect_->rect().contains(at))
         return ui::FromLatin1(Rounded2Text(axis(ChartAxis::Right)->pixelToCoord(at.y()), sep));
-    return {};
+    return added_->ValueTextAt(at, sep);
 }
 
 QString ChartRenderer::CrosshairDateText(int x) const {

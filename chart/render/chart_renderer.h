@@ -13,8 +13,10 @@
 
 namespace brevant {
 
+class AddedPanelRects;
 class ChartHeader;
 class GridBands;
+class PlotFrame;
 
 struct RenderOptions {
     // Draw the header (stock, last bar's values) and the indicator title in the
@@ -58,6 +60,8 @@ public:
     QCPAxisRect* fullHeightBand() const { return fullRect_; }
     QCPAxis* axis(ChartAxis a) const;
     QCPAxis* bottomAxis() const { return priceRect_->axis(QCPAxis::atBottom); }
+    // The indicator panels added under the price panel, and every panel's height.
+    AddedPanelRects& addedPanels() const { return *added_; }
     QCPAbstractPlottable* plottable(ChartSeries s) const;
 
     // The bottom-axis value under a pixel x of the plot widget.
@@ -111,6 +115,8 @@ private:
     QCPAxisRect* volumeRect_ = nullptr;
     QCPAxisRect* fullRect_ = nullptr;
     std::array<QCPAbstractPlottable*, kChartSeriesCount> plottables_{};
+    PlotFrame* frame_ = nullptr;
+    std::unique_ptr<AddedPanelRects> added_;
     std::unique_ptr<ChartHeader> header_;
     QCPItemText* title_ = nullptr;
     QCPItemText* notice_ = nullptr;

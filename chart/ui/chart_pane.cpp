@@ -20,6 +20,7 @@ namespace brevant {
 TChartPane::TChartPane(TChartPaneHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setupDetailPanel();
     setupPlot();
+    setupAddedPanels();
     Timer1 = new QTimer(this);
     Timer1->setInterval(50);
     Timer1->setSingleShot(true);
@@ -64,12 +65,14 @@ void TChartPane::Draw(const ChartInputs& in, const ChartSpan* span) {
     else
         ComposeChart(model_, in);
     drawn_ = &in.bars;
+    LayOutAddedReadout(in.view.addedPanels);
     Renderer1->Render(model_, in.bars, in.selection.Any(), in.locale);
     ApplyHeaderTexts(model_, [this](int number) { return Label(number); });
     // An empty title would still show its white background.
     QLabel* title = Label(35);
     title->setVisible(!title->text().isEmpty());
     title->adjustSize();
+    MarkActivePanel(activePanel_);
     emit statusChanged(ui::FromLatin1(model_.statusText));
 }
 
@@ -140,6 +143,7 @@ void TChartPane::ReadoutAt(int x) {
         ApplyReadoutTexts(Readout(Series(), shown, host_.CurrentIndicator(),
                                   host_.CurrentOverlays(), host_.CurrentLocale()),
                           [this](int number) { return Label(number); });
+        ReadOutAddedPanels(shown);
         emit barUnderPointer(bar);
     } catch (...) {
         // A readout that fails only skips this tick; the next movement tries again.
@@ -152,6 +156,7 @@ void TChartPane::RefreshReadout() {
         designed.label->setText(designed.text);
         designed.label->setPalette(designed.palette);
     }
+    ClearAddedReadout();
     if (mouseMovedOverChart_) ReadoutAt(lastMouseX_);
 }
 

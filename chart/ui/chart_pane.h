@@ -46,6 +46,9 @@ public:
     // and Open..Volume set), adjusted for its recorded splits when asked;
     // false, and `bars` empty, when no stock is shown.
     virtual bool WholeHistoryBars(bool adjusted, TBars& bars) = 0;
+    // The views of the indicator panels added under the price panel, top
+    // down; none unless the user added some.
+    virtual std::vector<int> CurrentAddedPanels() const { return {}; }
 };
 
 // The chart of a window: the plot (`Chart1`) and its renderer, the header
@@ -133,6 +136,18 @@ public:
     VisibleRange Visible() const;
     const TBars& Series() const;
 
+    // --- Indicator panels added under the price panel ---
+    // The indicator panel at a pixel of the plot: 0 for the first, 1 and 2
+    // for the added ones, -1 elsewhere.
+    int PanelAt(QPoint at) const;
+    // The readout labels of the added panels, under the designed ones, in
+    // the order the readout fills them (each panel: its view's name, then
+    // caption and value of each used slot); none without added panels.
+    std::vector<QLabel*> AddedPanelLabels() const { return addedReadout_; }
+    // While panels are added, a frame round the title of the panel the view
+    // commands act on (0 the first); none without added panels.
+    void MarkActivePanel(int panel);
+
     // A header, title or readout label by its number (22 for Label22);
     // nullptr for a number the pane has no label of.
     QLabel* Label(int number) const;
@@ -152,6 +167,9 @@ signals:
     void barUnderPointer(int bar);
     // The text for the window's status bar after each drawing.
     void statusChanged(const QString& text);
+    // A mouse button pressed over the plot, on the indicator panel `panel`
+    // (see PanelAt; -1 off them), at `global` on the screen.
+    void panelPressed(int panel, Qt::MouseButton button, QPoint global);
 
 private:
     void setupHeader(QWidget* header);
@@ -169,6 +187,12 @@ private:
     // Draws the part of the prepared history in view, with `status`.
     void DrawHistory(const std::string& status);
     ChartInputs Remembered(const TBars& bars) const;
+    // The added panels' rows of the detail panel, made for their views
+    // (the panel grows by them) and read out for the bar under the mouse.
+    void setupAddedPanels();
+    void LayOutAddedReadout(const std::vector<int>& indicators);
+    void ReadOutAddedPanels(int bar);
+    void ClearAddedReadout();
 
     TChartPaneHost& host_;
     std::map<int, QLabel*> labels_;
@@ -201,7 +225,10 @@ private:
     // The part of the history in view, once the chart draws from it.
     std::optional<ChartViewport> viewport_;
     bool navigated_ = false;
-    const TBars* drawn_ = nullptr; // the bars of the chart on screen
+    const TBars* drawn_ = nullptr;   // the bars of the chart on screen
+    int activePanel_ = 0;            // the panel marked while panels are added
+    std::vector<int> readoutPanels_; // the views the added rows are made for
+    std::vector<QLabel*> addedReadout_;
     int lastMouseX_ = 0;
     bool mouseMovedOverChart_ = false; // lastMouseX_ holds a position
 };

@@ -15,8 +15,8 @@ namespace {
 // same period, prices and calculations. The price style, the window and the
 // scale need no other values.
 bool SameSeries(const ChartView& had, const ChartView& want) {
-    return had.indicator == want.indicator && had.period == want.period &&
-           had.adjusted == want.adjusted;
+    return had.indicator == want.indicator && had.addedPanels == want.addedPanels &&
+           had.period == want.period && had.adjusted == want.adjusted;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -26,7 +27,12 @@ namespace brevant::testing {
 
 class AppRun {
 public:
-    AppRun() { dir_.write("placeholder", ""); }
+    // The run's Qt settings (a remembered view) are its own, not the user's.
+    AppRun() {
+        dir_.write("placeholder", "");
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           QString::fromStdString(Folder()) + "settings");
+    }
 
     std::string Folder() const { return dir_.path().string() + "/"; }
     std::string DatabaseFile() const { return dir_.file("BREVDATA.BVD"); }

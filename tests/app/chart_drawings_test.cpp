@@ -77,7 +77,7 @@ private slots:
 private:
     TForm1& Main() { return run_->Main(); }
     QCustomPlot& Plot() { return *Main().ChartPane->Chart1; }
-    TChartDrawings& Drawings() { return *Main().ChartDrawings; }
+    TChartDrawings& Drawings() { return *Main().Analysis.Drawings; }
     void Choose(const QString& item) {
         QAction* action = MenuItem(Main().Menu.MainMenu1->findChild<QMenu*>(), item);
         for (QMenu* menu : Main().Menu.MainMenu1->findChildren<QMenu*>())
@@ -349,7 +349,7 @@ void ChartDrawingsTest::PeriodsDialog() {
     Main().Graph.ViewRSIClick();
     bool acted = false;
     QTimer::singleShot(0, [&] {
-        TIndicatorPeriodsWindow* dialog = Main().IndicatorPeriods;
+        TIndicatorPeriodsWindow* dialog = Main().Analysis.PeriodsWindow;
         QVERIFY(dialog && dialog->isVisible());
         QSpinBox* edit = dialog->Edit(key.toStdString());
         edit->setFocus();
@@ -364,9 +364,9 @@ void ChartDrawingsTest::PeriodsDialog() {
         }
         acted = true;
     });
-    Main().IndicatorPeriods1Click();
+    Main().Menu.IndicatorPeriods1Click();
     QVERIFY(acted);
-    QVERIFY(!Main().IndicatorPeriods->isVisible());
+    QVERIFY(!Main().Analysis.PeriodsWindow->isVisible());
     TIndicatorParams read;
     LoadIndicatorParams(Main().Store(), read);
     const IndicatorParamKey* k = nullptr;

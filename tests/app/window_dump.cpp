@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
@@ -172,6 +173,9 @@ int main(int argc, char* argv[]) {
     QTextStream out(&file);
 
     brevant::testing::TempDir dir;
+    // The user's own settings (a remembered view) must not change the dump.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QString::fromStdString(dir.path().string() + "/settings"));
     const std::string database = dir.file("BREVDATA.BVD");
     {
         brevant::TDataStore store;
