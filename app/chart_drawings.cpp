@@ -28,7 +28,12 @@ TChartDrawings::TChartDrawings(TChartPane& pane, TDataStore& store,
         return DrawingGround{&pane_.Series(), period_()};
     });
     // Installed after the navigation's filter, so it sees every event first.
-    pane_.Chart1->installEventFilter(this);
+    plot_ = pane_.Chart1;
+    plot_->installEventFilter(this);
+}
+
+void TChartDrawings::DecorateSheet(ChartRenderer& sheet, const TBars& bars) const {
+    AddDrawingsLayer(sheet, Shown(), bars, period_());
 }
 
 const Drawings& TChartDrawings::Shown() const {
@@ -136,7 +141,9 @@ bool TChartDrawings::Press(QPointF at) {
 }
 
 bool TChartDrawings::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != pane_.Chart1) return false;
+    // The plot's own pointer, not the pane's: while the pane is destroyed its
+    // plot still sends events (children removed) through this filter.
+    if (watched != plot_) return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         const auto& mouse = static_cast<const QMouseEvent&>(*event);

@@ -11,11 +11,13 @@
 
 #include "ta/drawing.h"
 #include "ta/period_bars.h"
+#include "ta/stock_bar.h"
 
 class QAction;
 
 namespace brevant {
 
+class ChartRenderer;
 class DrawingsLayer;
 class TChartPane;
 struct TDataStore;
@@ -43,6 +45,10 @@ public:
     // Deletes the selected drawing; false when none is selected.
     bool RemoveSelected();
 
+    // The shown stock's drawings laid over a printed page's chart, drawn
+    // from `bars`.
+    void DecorateSheet(ChartRenderer& sheet, const TBars& bars) const;
+
     const Drawings& Shown() const;
     int Selected() const;
     DrawingsLayer& Layer() const { return *layer_; }
@@ -64,6 +70,7 @@ private:
     bool Try(const std::function<void()>& work);
 
     TChartPane& pane_;
+    QObject* plot_ = nullptr; // the pane's plot, which this filter watches
     TDataStore& store_;
     std::function<BarPeriod()> period_;
     DrawingsLayer* layer_ = nullptr; // owned by the plot

@@ -154,6 +154,7 @@ private:
     const LocaleSettings& CurrentLocale() const override { return LocaleSettings_; }
     bool WholeHistoryBars(bool adjusted, TBars& bars) override;
     std::vector<int> CurrentAddedPanels() const override { return Analysis.Panels.AddedViews(); }
+    void DecorateSheet(ChartRenderer& sheet, const TBars& bars) override;
 
     TDataStore store_;
     // Bars read this session, for screening again and for going back to a

@@ -1,5 +1,6 @@
 // Brevant Dira — the main window's tools beyond the specified chart: the
-// drawings on the chart and the dialog that edits the indicator periods.
+// drawings on the chart (and on its printed page) and the dialog that edits
+// the indicator periods.
 #include <QLabel>
 #include <exception>
 #include <stdexcept>
@@ -16,6 +17,10 @@ void TForm1::setupDrawings() {
     Analysis.Drawings = new TChartDrawings(
         *ChartPane, store_, [this] { return ChartViewState().period; }, this);
     connect(Analysis.Drawings, &TChartDrawings::failed, StatusText1, &QLabel::setText);
+}
+
+void TForm1::DecorateSheet(ChartRenderer& sheet, const TBars& bars) {
+    if (Analysis.Drawings) Analysis.Drawings->DecorateSheet(sheet, bars);
 }
 
 void TMainMenu::IndicatorPeriods1Click() {

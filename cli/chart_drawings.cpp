@@ -23,10 +23,7 @@ Drawings StoredDrawings(TDataStore& store, const std::string& listText) {
 void DrawDrawings(ChartRenderer& renderer, const Drawings& drawings, const TBars& bars,
                   BarPeriod period) {
     if (drawings.empty()) return;
-    auto* layer = new DrawingsLayer(renderer, [&bars, period] {
-        return DrawingGround{&bars, period};
-    }); // the plot owns it
-    layer->SetDrawings(drawings);
+    AddDrawingsLayer(renderer, drawings, bars, period);
     renderer.plot().replot(QCustomPlot::rpQueuedReplot);
 }
 

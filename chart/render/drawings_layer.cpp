@@ -113,4 +113,13 @@ std::pair<double, double> DrawingsLayer::DayAndPriceAt(QPointF pixel) const {
     return {day, PriceAt(pixel.y())};
 }
 
+void AddDrawingsLayer(ChartRenderer& renderer, const Drawings& drawings, const TBars& bars,
+                      BarPeriod period) {
+    if (drawings.empty()) return;
+    auto* layer = new DrawingsLayer(renderer, [&bars, period] {
+        return DrawingGround{&bars, period};
+    });
+    layer->SetDrawings(drawings);
+}
+
 } // namespace brevant

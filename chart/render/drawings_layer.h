@@ -63,4 +63,10 @@ private:
     std::optional<PlacedDrawing> preview_;
 };
 
+// Lays `drawings` over a chart `renderer` drew from `bars` in `period` (a
+// picture or a printed page); adds nothing when there are none. The bars
+// must outlive the plot's paints. The plot owns the layer.
+void AddDrawingsLayer(ChartRenderer& renderer, const Drawings& drawings, const TBars& bars,
+                      BarPeriod period);
+
 } // namespace brevant

@@ -107,8 +107,9 @@ void TChartPane::PrintPreview(bool stockSelected) {
     TChartPreviewer ChartPreviewer1(
         [this, stockSelected](QCustomPlot& sheet) {
             auto* renderer = new ChartRenderer(sheet, RenderOptions{true}); // the sheet owns it
-            renderer->Render(model_, drawn_ ? *drawn_ : host_.CurrentBars(), stockSelected,
-                             host_.CurrentLocale());
+            const TBars& bars = drawn_ ? *drawn_ : host_.CurrentBars();
+            renderer->Render(model_, bars, stockSelected, host_.CurrentLocale());
+            host_.DecorateSheet(*renderer, bars);
         },
         Chart1->size(), window());
     ChartPreviewer1.setWindowTitle("Print Preview");

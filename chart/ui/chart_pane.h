@@ -49,6 +49,9 @@ public:
     // The views of the indicator panels added under the price panel, top
     // down; none unless the user added some.
     virtual std::vector<int> CurrentAddedPanels() const { return {}; }
+    // What the print preview's page adds over the chart it drew from `bars`
+    // (the stock's drawings); nothing unless the host has some.
+    virtual void DecorateSheet(ChartRenderer& /*sheet*/, const TBars& /*bars*/) {}
 };
 
 // The chart of a window: the plot (`Chart1`) and its renderer, the header

@@ -3,9 +3,11 @@
 // scale and weekly and monthly bars, selected and deleted; the mouse as ever
 // without a drawing mode; and the indicator periods dialog.
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -17,6 +19,7 @@
 #include "app_fixture.h"
 #include "chart/render/chart_renderer.h"
 #include "chart/render/drawings_layer.h"
+#include "chart/ui/chart_previewer.h"
 #include "chart/ui/indicator_periods_window.h"
 #include "store/drawings_table.h"
 #include "store/indicator_settings.h"
@@ -71,6 +74,7 @@ private slots:
     void WithoutAModeTheMouseNavigatesAndAClickSelects();
     void SelectedDeletedWithDeleteAndAllRemoved();
     void AnotherClientsDrawingIsShownWithTheStock();
+    void PrintedPageCarriesTheDrawings();
     void PeriodsDialog_data();
     void PeriodsDialog();
 
@@ -100,6 +104,23 @@ private:
     double CloseAt(int back) {
         const TBars& bars = Main().ChartPane->Series();
         return bars[bars.size() - 1 - std::size_t(back)].Close;
+    }
+    // The print preview's page, as the toolbar's "Print" opens it.
+    QImage PrintedPage() {
+        QImage page;
+        QTimer::singleShot(0, [&] {
+            auto* preview = qobject_cast<TChartPreviewer*>(QApplication::activeModalWidget());
+            if (!preview) return;
+            page = QImage(preview->PageRect().size().toSize(), QImage::Format_RGB32);
+            page.fill(Qt::white);
+            {
+                QPainter painter(&page);
+                preview->PaintPage(painter, preview->PageRect());
+            }
+            preview->reject();
+        });
+        Main().Tools.SpeedButton1->click();
+        return page;
     }
     QPointF BarPixel(int bar, double price) {
         Plot().replot();
@@ -378,6 +399,26 @@ void ChartDrawingsTest::PeriodsDialog() {
     QCOMPARE(Main().Params, read);
     QVERIFY2(Main().ChartPane->Label(35)->text().contains(QString::number(read.RSI)),
              qPrintable(Main().ChartPane->Label(35)->text()));
+}
+
+// The printed page shows the stock's drawings as the window does: a level
+// adds one thin band across the page's chart and nothing else.
+void ChartDrawingsTest::PrintedPageCarriesTheDrawings() {
+    const QImage plain = PrintedPage();
+    QVERIFY(!plain.isNull());
+    AddDrawing(Main().Store(), "ACM", {0, DrawingKind::Level, 0, 0, CloseAt(19), 0});
+    Main().LoadDataForName(kBolt, true);
+    Main().LoadDataForName(kAcme, true);
+    Main().CheckIndicator();
+    const QImage drawn = PrintedPage();
+    QCOMPARE(drawn.size(), plain.size());
+    QRect changed;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (drawn.pixel(x, y) != plain.pixel(x, y)) changed |= QRect(x, y, 1, 1);
+    QVERIFY(!changed.isEmpty());
+    QVERIFY2(changed.height() <= 6, qPrintable(QString::number(changed.height())));
+    QVERIFY(changed.width() > drawn.width() / 2);
 }
 
 BREVANT_QTEST_MAIN(ChartDrawingsTest)
