@@ -12,25 +12,14 @@
 #include "chart/render/label_spacing.h"
 #include "chart/render/label_ticker.h"
 #include "chart/render/line_graph.h"
+#include "chart/render/plot_pens.h"
 #include "ui/latin1.h"
 
 namespace brevant {
 namespace {
 
 // As the first panel draws them.
-constexpr double kBarWidth = 0.7;
 const QColor kAxisBlue(colours::kAxisBlue.r, colours::kAxisBlue.g, colours::kAxisBlue.b);
-
-QColor ToQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b, c.alpha);
-}
-
-QPen ToQPen(const Pen& p) {
-    QPen pen(ToQColor(p.colour), p.width);
-    pen.setStyle(p.style == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
-    pen.setCapStyle(Qt::FlatCap);
-    return pen;
-}
 
 void StyleDateAxis(QCPAxis* a) {
     a->setBasePen(QPen(kAxisBlue, 1));

@@ -14,6 +14,7 @@
 #include "chart/render/label_spacing.h"
 #include "chart/render/label_ticker.h"
 #include "chart/render/line_graph.h"
+#include "chart/render/plot_pens.h"
 #include "ta/text_format.h"
 #include "ui/latin1.h"
 
@@ -22,24 +23,11 @@ namespace {
 
 using enum ChartSeries;
 
-// Bars and candles in the narrow layout share this share of a bar step.
-constexpr double kBarWidth = 0.7;
 // Pixels a label of a logarithmic axis wants for itself.
 constexpr int kLogLabelPitch = 36;
 // Chart margins outside the panels (left, top, right, bottom); the bottom one
 // also holds the date labels.
 const QMargins kChartMargins(23, 25, 23, 17 + 16);
-
-QColor ToQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b, c.alpha);
-}
-
-QPen ToQPen(const Pen& p) {
-    QPen pen(ToQColor(p.colour), p.width);
-    pen.setStyle(p.style == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
-    pen.setCapStyle(Qt::FlatCap);
-    return pen;
-}
 
 QColor Teal(double transparency) {
     return QColor(0, 128, 128, int(255 * (1.0 - transparency) + 0.5));
