@@ -11,15 +11,6 @@
 namespace brevant {
 namespace {
 
-template <class Work> void InOwnTransaction(TDataStore& store, Work work) {
-    TFBLTransaction t(&store.DB1);
-    t.StartTransaction();
-    TransactionGuard guard(t);
-    TFBLDsql sql(&t);
-    work(sql);
-    guard.Commit();
-}
-
 // The database layer binds numbers as text in the process's own notation
 // and reads them back the same way; a double keeps its full precision so.
 std::string PriceText(double price) {
@@ -78,7 +69,7 @@ Drawings ReadDrawings(TDataStore& store, const std::string& symbol) {
 int AddDrawing(TDataStore& store, const std::string& symbol, const Drawing& drawing) {
     CheckDrawing(drawing);
     int id = 0;
-    InOwnTransaction(store, [&](TFBLDsql& sql) {
+    InOwnTransaction(store.DB1, [&](TFBLDsql& sql) {
         // Two clients adding at once meet at the primary key: the later one
         // fails and stores nothing.
         sql.SetSQL("SELECT COALESCE(MAX(ID), 0) + 1 FROM DRAWING");
@@ -109,7 +100,7 @@ int AddDrawing(TDataStore& store, const std::string& symbol, const Drawing& draw
 
 bool DeleteDrawing(TDataStore& store, const std::string& symbol, int id) {
     long deleted = 0;
-    InOwnTransaction(store, [&](TFBLDsql& sql) {
+    InOwnTransaction(store.DB1, [&](TFBLDsql& sql) {
         sql.SetSQL("DELETE FROM DRAWING WHERE SYMBOL = ? AND ID = ?");
         sql.Prepare();
         sql.ParamAsString(0, symbol);
@@ -122,7 +113,7 @@ bool DeleteDrawing(TDataStore& store, const std::string& symbol, int id) {
 
 bool StockHasQuotes(TDataStore& store, const std::string& symbol) {
     bool found = false;
-    InOwnTransaction(store, [&](TFBLDsql& sql) {
+    InOwnTransaction(store.DB1, [&](TFBLDsql& sql) {
         sql.SetSQL("SELECT FIRST 1 1 FROM DATATABLE WHERE SYMBOL = ?");
         sql.Prepare();
         sql.ParamAsString(0, symbol);
@@ -135,7 +126,7 @@ bool StockHasQuotes(TDataStore& store, const std::string& symbol) {
 
 int DeleteDrawings(TDataStore& store, const std::string& symbol) {
     long deleted = 0;
-    InOwnTransaction(store, [&](TFBLDsql& sql) {
+    InOwnTransaction(store.DB1, [&](TFBLDsql& sql) {
         sql.SetSQL("DELETE FROM DRAWING WHERE SYMBOL = ?");
         sql.Prepare();
         sql.ParamAsString(0, symbol);

@@ -6,22 +6,11 @@
 #include "store/transaction_guard.h"
 
 namespace brevant {
-namespace {
-
-template <class Work> void InOwnTransaction(TDataStore& store, Work work) {
-    TFBLTransaction t(&store.DB1);
-    t.StartTransaction();
-    TransactionGuard guard(t);
-    TFBLDsql sql(&t);
-    work(sql);
-    guard.Commit();
-}
-
-} // namespace
+namespace {} // namespace
 
 std::vector<SavedScreen> ReadSavedScreens(TDataStore& store) {
     std::vector<SavedScreen> screens;
-    InOwnTransaction(store, [&](TFBLDsql& sql) {
+    InOwnTransaction(store.DB1, [&](TFBLDsql& sql) {
         sql.SetSQL("SELECT NAME, FORMULA, BARS FROM SAVEDSCREEN ORDER BY NAME");
         sql.ExecSQL();
         for (sql.First(); !sql.Eof(); sql.Next()) {
@@ -41,7 +30,7 @@ void StoreSavedScreen(TDataStore& store, const SavedScreen& screen) {
     if (screen.formula.size() > kSavedScreenFormulaLength)
         throw std::invalid_argument("A formula has at most " +
                                     std::to_string(kSavedScreenFormulaLength) + " characters.");
-    InOwnTransaction(store, [&](TFBLDsql& sql) {
+    InOwnTransaction(store.DB1, [&](TFBLDsql& sql) {
         sql.SetSQL("UPDATE OR INSERT INTO SAVEDSCREEN (NAME, FORMULA, BARS) VALUES (?, ?, ?) "
                    "MATCHING (NAME)");
         sql.Prepare();
@@ -53,7 +42,7 @@ void StoreSavedScreen(TDataStore& store, const SavedScreen& screen) {
 }
 
 void DeleteSavedScreen(TDataStore& store, const std::string& name) {
-    InOwnTransaction(store, [&](TFBLDsql& sql) {
+    InOwnTransaction(store.DB1, [&](TFBLDsql& sql) {
         sql.SetSQL("DELETE FROM SAVEDSCREEN WHERE NAME = ?");
         sql.Prepare();
         sql.ParamAsString(0, name);

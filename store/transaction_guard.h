@@ -48,4 +48,15 @@ private:
     TFBLTransaction& t_;
 };
 
+// Runs `work` with a statement in a transaction of its own on `db` and
+// commits; an error rolls it back and propagates.
+template <class Work> void InOwnTransaction(TFBLDatabase& db, Work work) {
+    TFBLTransaction t(&db);
+    t.StartTransaction();
+    TransactionGuard guard(t);
+    TFBLDsql sql(&t);
+    work(sql);
+    guard.Commit();
+}
+
 } // namespace brevant

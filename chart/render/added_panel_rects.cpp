@@ -34,18 +34,6 @@ void StyleDateAxis(QCPAxis* a) {
     a->grid()->setZeroLinePen(grid);
 }
 
-void StyleValueAxis(QCPAxis* a, QSharedPointer<LabelTicker> ticker) {
-    a->setVisible(true);
-    a->setBasePen(QPen(Qt::white, 4));
-    a->setTickPen(QPen(Qt::black, 1));
-    a->setSubTicks(false);
-    a->setTickLengthIn(0);
-    a->setTickLengthOut(3);
-    a->setTickLabelFont(ChartFont());
-    a->grid()->setVisible(false);
-    a->setTicker(ticker);
-}
-
 QCPItemText* PanelText(QCustomPlot& plot, QFont font) {
     auto* text = new QCPItemText(&plot);
     text->setClipToAxisRect(false);

@@ -47,18 +47,8 @@ QCPAxisRect* NewBand(QCustomPlot& plot) {
     return rect;
 }
 
-// A vertical axis drawn as the chart shows its value axes: a white 4 px line,
-// labels only, no grid.
 void StyleValueAxis(QCPAxis* a, char decimalSeparator) {
-    a->setVisible(true);
-    a->setBasePen(QPen(Qt::white, 4));
-    a->setTickPen(QPen(Qt::black, 1));
-    a->setSubTicks(false);
-    a->setTickLengthIn(0);
-    a->setTickLengthOut(3);
-    a->setTickLabelFont(ChartFont());
-    a->grid()->setVisible(false);
-    a->setTicker(QSharedPointer<LabelTicker>::create(decimalSeparator, false));
+    StyleValueAxis(a, QSharedPointer<LabelTicker>::create(decimalSeparator, false));
 }
 
 // The same padding on a logarithmic axis, in the logarithms of the values.
